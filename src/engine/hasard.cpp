@@ -1,0 +1,70 @@
+#include "hasard.h"
+
+#include <ctime>
+#include <random>
+#include <stdexcept>
+
+namespace ondiscale {
+namespace generator {
+namespace {
+
+constexpr std::uint64_t splitmix64(std::uint64_t& x) {
+    std::uint64_t z = (x += 0x9e3779b97f4a7c15ULL);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+    return z ^ (z >> 31);
+}
+
+Xoshiro256 makeInitial() {
+    // Two runs started within one tick of the clock still deal differently.
+    std::random_device device;
+    std::uint64_t seed = (std::uint64_t{device()} << 32) ^ device();
+    Xoshiro256 g{};
+    for (auto& word : g.s) {
+        word = splitmix64(seed);
+    }
+    return g;
+}
+
+Clock clockOverride = nullptr;
+
+}  // namespace
+
+Xoshiro256 process = makeInitial();
+
+float next() { return static_cast<float>(next24()) * 0x1.0p-24F; }
+
+void reseed(std::uint64_t reading) {
+    // The reading is added to the running state, never substituted for
+    // it, and the state then moves on one step: the same reading twice in
+    // a row still leads to a new state, and nothing restarts the sequence.
+    std::uint64_t mix = reading;
+    process.s[0] += splitmix64(mix);
+    process.s[1] ^= splitmix64(mix);
+    if ((process.s[0] | process.s[1] | process.s[2] | process.s[3]) == 0) {
+        process.s[3] = 1;  // the one state xoshiro cannot leave
+    }
+    process.next();
+}
+
+void setClock(Clock clock) { clockOverride = clock; }
+
+}  // namespace generator
+
+void hasard::overflow() { throw std::overflow_error("hasard: overflow"); }
+
+void hasard::Shuffle() {
+    if (generator::clockOverride != nullptr) {
+        generator::reseed(generator::clockOverride());
+        return;
+    }
+    // The coarse reading of the system clock costs a quarter of the precise
+    // one and is read before every deal; readings that repeat within its
+    // tick are mixed in like any other (see reseed).
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME_COARSE, &now);
+    generator::reseed(static_cast<std::uint64_t>(now.tv_sec) * 1'000'000'000U +
+                      static_cast<std::uint64_t>(now.tv_nsec));
+}
+
+}  // namespace ondiscale
