@@ -42,10 +42,13 @@ constexpr std::array<std::uint32_t, 256> kSuitCount = [] {
     return count;
 }();
 
-void appendDecimal(std::string& out, std::uint8_t n) {
-    std::array<char, 4> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), n);
-    out.append(buf.data(), res.ptr);
+// Writes n in decimal at `at` and returns the end of what it wrote.
+char* writeDecimal(char* at, std::uint8_t n) {
+    if (n < 10) {
+        *at = static_cast<char>('0' + n);
+        return at + 1;
+    }
+    return std::to_chars(at, at + 3, n).ptr;
 }
 
 }  // namespace
@@ -70,43 +73,28 @@ std::uint8_t PointsH(const MainSud& hand) {
     return static_cast<std::uint8_t>(sum);  // at most 13 x 4
 }
 
+// Longest first, the larger middle length, the smaller, the shortest.
+// On a tie the positions chosen never change the text, so the four
+// compare-exchanges of Max2 and Min2 below give, for every four lengths,
+// the text of picking the longest and shortest positions and then the
+// middle ones; branch-free, where position picking mispredicts on
+// random hands.
 std::string Forme(std::uint8_t a, std::uint8_t b, std::uint8_t c, std::uint8_t d) {
-    const std::array<std::uint8_t, 5> len{0, a, b, c, d};
-    const std::uint8_t most = Max4(a, b, c, d);
-    const std::uint8_t least = Min4(a, b, c, d);
+    const std::uint8_t hi1 = Max2(a, b);
+    const std::uint8_t lo1 = Min2(a, b);
+    const std::uint8_t hi2 = Max2(c, d);
+    const std::uint8_t lo2 = Min2(c, d);
+    const std::uint8_t longest = Max2(hi1, hi2);
+    const std::uint8_t shortest = Min2(lo1, lo2);
+    const std::uint8_t middle1 = Min2(hi1, hi2);
+    const std::uint8_t middle2 = Max2(lo1, lo2);
 
-    std::size_t longest = 0;
-    std::size_t shortest = 0;
-    for (std::size_t i = 1; i <= 4; ++i) {
-        if (len[i] == most) {
-            longest = i;
-        } else if (len[i] == least) {
-            shortest = i;
-        }
-    }
-    if (shortest == 0) {
-        shortest = 1;  // four equal lengths: any other position will do
-    }
-
-    std::size_t middle1 = 0;
-    std::size_t middle2 = 0;
-    for (std::size_t i = 1; i <= 4; ++i) {
-        if (i != longest && i != shortest) {
-            middle1 = i;
-        }
-    }
-    for (std::size_t i = 1; i <= 4; ++i) {
-        if (i != longest && i != shortest && i != middle1) {
-            middle2 = i;
-        }
-    }
-
-    std::string text;
-    appendDecimal(text, len[longest]);
-    appendDecimal(text, Max2(len[middle1], len[middle2]));
-    appendDecimal(text, Min2(len[middle1], len[middle2]));
-    appendDecimal(text, len[shortest]);
-    return text;
+    std::array<char, 12> text{};
+    char* end = writeDecimal(text.data(), longest);
+    end = writeDecimal(end, Max2(middle1, middle2));
+    end = writeDecimal(end, Min2(middle1, middle2));
+    end = writeDecimal(end, shortest);
+    return {text.data(), end};
 }
 
 std::uint8_t Max2(std::uint8_t a, std::uint8_t b) { return b > a ? b : a; }

@@ -15,36 +15,26 @@ constexpr std::uint64_t splitmix64(std::uint64_t& x) {
     return z ^ (z >> 31);
 }
 
-Xoshiro256 makeInitial() {
+WyRand makeInitial() {
     // Two runs started within one tick of the clock still deal differently.
     std::random_device device;
-    std::uint64_t seed = (std::uint64_t{device()} << 32) ^ device();
-    Xoshiro256 g{};
-    for (auto& word : g.s) {
-        word = splitmix64(seed);
-    }
-    return g;
+    return {(std::uint64_t{device()} << 32) ^ device()};
 }
 
 Clock clockOverride = nullptr;
 
 }  // namespace
 
-Xoshiro256 process = makeInitial();
+WyRand process = makeInitial();
 
 float next() { return static_cast<float>(next24()) * 0x1.0p-24F; }
 
 void reseed(std::uint64_t reading) {
-    // The reading is added to the running state, never substituted for
-    // it, and the state then moves on one step: the same reading twice in
-    // a row still leads to a new state, and nothing restarts the sequence.
+    // The reading is mixed and added to the running state, never put in
+    // its place: the same reading twice in a row still moves the state to
+    // somewhere new, and nothing restarts the sequence.
     std::uint64_t mix = reading;
-    process.s[0] += splitmix64(mix);
-    process.s[1] ^= splitmix64(mix);
-    if ((process.s[0] | process.s[1] | process.s[2] | process.s[3]) == 0) {
-        process.s[3] = 1;  // the one state xoshiro cannot leave
-    }
-    process.next();
+    process.state += splitmix64(mix);
 }
 
 void setClock(Clock clock) { clockOverride = clock; }

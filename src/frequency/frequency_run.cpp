@@ -1,0 +1,70 @@
+#include "dialogue/number_text.h"
+#include "engine/hand_measures.h"
+#include "frequency/targeted_frequency.h"
+
+namespace ondiscale {
+
+FrequencyReport frequencyReport(const FrequencyTally& tally, std::string_view decimalSeparator) {
+    const std::int64_t deals = tally.batches * kFrequencyBatch;
+    const auto percent = static_cast<float>(static_cast<double>(tally.hits) /
+                                            (static_cast<double>(tally.batches) * 1000.0));
+    return {
+        "Sud précisé: " + wholeText(tally.hits) + " soit " + singleText(percent, decimalSeparator) +
+            "%",
+        "Statistiques sur " + wholeText(deals) + " tirages au hasard. Voulez-vous continuer?",
+    };
+}
+
+std::int32_t dealFrequencyBatch(Dealer& dealer, const BoundsArray& Bornes, FrequencyView& view) {
+    MainSud hand{};
+    std::int32_t hits = 0;
+    int shown = 0;  // the caller shows the bar at 0
+    for (std::int32_t i = 1; i <= kFrequencyBatch; ++i) {
+        const int progress = i < kFrequencyBatch ? i / 1000 : 0;
+        if (progress != shown) {
+            view.setProgressValue(progress);
+            shown = progress;
+        }
+        dealer.TirageS(hand);
+        std::uint8_t spades = 0;
+        std::uint8_t hearts = 0;
+        std::uint8_t diamonds = 0;
+        std::uint8_t clubs = 0;
+        Longueurs(hand, spades, hearts, diamonds, clubs);
+        const std::uint8_t points = PointsH(hand);
+        if (Bornes[1] <= spades && spades <= Bornes[2] && Bornes[3] <= hearts &&
+            hearts <= Bornes[4] && Bornes[5] <= diamonds && diamonds <= Bornes[6] &&
+            Bornes[7] <= clubs && clubs <= Bornes[8] && Bornes[9] <= points &&
+            points <= Bornes[10]) {
+            ++hits;
+        }
+    }
+    return hits;
+}
+
+void TargetedFrequency::ProbaSprecise() {
+    FrequencyTally tally;
+    BoundsArray Bornes{};
+    Transport(Bornes);
+    for (;;) {
+        view_.setProgressVisible(true);
+        view_.setProgressValue(0);
+        ++tally.batches;
+        tally.hits += dealFrequencyBatch(dealer_, Bornes, view_);
+        const auto report = frequencyReport(tally, dialogue_.decimalSeparator());
+        if (dialogue_.messageBox(report.prompt, Buttons::YesNo, report.title) != Answer::Yes) {
+            break;
+        }
+    }
+    view_.setProgressVisible(false);
+    DefautH();
+    DefautC();
+}
+
+void TargetedFrequency::Command2Click() {
+    if (Enregistre()) {
+        ProbaSprecise();
+    }
+}
+
+}  // namespace ondiscale
