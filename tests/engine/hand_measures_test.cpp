@@ -97,6 +97,53 @@ TEST(HandMeasures, FormeIsTheLengthsSortedLongestFirstForEverySplit) {
     EXPECT_EQ(splits, 560);
 }
 
+// The distribution string by picking positions: the last position holding
+// the longest length, the last other one holding the shortest, then the
+// two middle positions, the larger middle length first.
+std::string formeByPositions(std::array<std::uint8_t, 5> len) {
+    const auto most = Max4(len[1], len[2], len[3], len[4]);
+    const auto least = Min4(len[1], len[2], len[3], len[4]);
+    std::size_t longest = 0, shortest = 0, middle1 = 0, middle2 = 0;
+    for (std::size_t i = 1; i <= 4; ++i) {
+        if (len[i] == most) {
+            longest = i;
+        } else if (len[i] == least) {
+            shortest = i;
+        }
+    }
+    if (shortest == 0) {
+        shortest = longest == 1 ? 2 : 1;  // four equal lengths
+    }
+    for (std::size_t i = 1; i <= 4; ++i) {
+        if (i != longest && i != shortest) {
+            middle1 = i;
+        }
+    }
+    for (std::size_t i = 1; i <= 4; ++i) {
+        if (i != longest && i != shortest && i != middle1) {
+            middle2 = i;
+        }
+    }
+    return std::to_string(len[longest]) + std::to_string(Max2(len[middle1], len[middle2])) +
+           std::to_string(Min2(len[middle1], len[middle2])) + std::to_string(len[shortest]);
+}
+
+TEST(HandMeasures, FormeAgreesWithPickingPositionsForAnyFourLengths) {
+    for (int a = 0; a <= 14; ++a) {
+        for (int b = 0; b <= 14; ++b) {
+            for (int c = 0; c <= 14; ++c) {
+                for (int d : {0, 1, 3, 7, 10, 13, 14, 255}) {
+                    const std::array<std::uint8_t, 5> len{
+                        0, static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b),
+                        static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(d)};
+                    ASSERT_EQ(formeOf(a, b, c, d), formeByPositions(len))
+                        << a << ' ' << b << ' ' << c << ' ' << d;
+                }
+            }
+        }
+    }
+}
+
 TEST(HandMeasures, MinimaAndMaxima) {
     EXPECT_EQ(Max2(3, 7), 7);
     EXPECT_EQ(Max2(7, 3), 7);

@@ -1,0 +1,264 @@
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "survey/survey_run.h"
+#include "ui/about_box.h"
+#include "ui/twips.h"
+#include "ui/vertical_button.h"
+#include "ui/window_texts.h"
+
+namespace ondiscale {
+namespace {
+
+struct BoxPlace {
+    int left, top;
+    qreal pointSize;
+};
+
+// Text1 to Text10: the minima on the left, the maxima on the right; rows
+// spades, hearts, diamonds, clubs, then points.
+constexpr std::array<BoxPlace, 10> kBoxes{{
+    {360, 480, 8.25},
+    {3360, 480, 8.25},
+    {360, 1200, 8.25},
+    {3360, 1200, 8.25},
+    {360, 1920, 8.25},
+    {3360, 1920, 8.25},
+    {360, 2640, 8.25},
+    {3360, 2640, 8.25},
+    {360, 3600, 9.75},
+    {3360, 3600, 9.75},
+}};
+
+QLabel* addLabel(QWidget* parent, const char* name, const QRect& place, const QFont& font) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(place);
+    label->setFont(font);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QAction* named(QAction* action, const char* name) {
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+}  // namespace
+
+mainprecise::mainprecise(Dialogue* dialogue)
+    : dialogue_(dialogue != nullptr ? *dialogue : qtDialogue_) {
+    setObjectName(QStringLiteral("mainprecise"));
+    setWindowTitle(QString::fromUtf8(texts::kMainCaption));
+    buildControls();
+    buildMenus();
+    load();
+}
+
+mainprecise::~mainprecise() = default;
+
+void mainprecise::buildControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(px(5160), px(5145));
+    setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);  // the controls keep their places
+
+    auto* command2 = new QPushButton(QString::fromUtf8(texts::kCommand2), client);
+    command2->setObjectName(QStringLiteral("Command2"));
+    command2->setGeometry(twipsRect(600, 0, 3255, 375));
+    command2->setFont(sansFont(8.25, true));
+    connect(command2, &QPushButton::clicked, this, [this] { Command2Click(); });
+
+    for (std::size_t n = 1; n <= 10; ++n) {
+        const BoxPlace& place = kBoxes[n - 1];
+        auto* box = new QLineEdit(client);
+        box->setObjectName(QStringLiteral("Text%1").arg(n));
+        box->setGeometry(twipsRect(place.left, place.top, 735, 495));
+        box->setFont(sansFont(place.pointSize, true));
+        text_[n] = box;
+    }
+
+    // The suit labels: 18 pt bold, hearts and diamonds in red. The rows of
+    // "<=" signs are set condensed so that they fit their labels' widths.
+    QFont suitFont = sansFont(18, true);
+    suitFont.setStretch(QFont::Condensed);
+    QFont pointsFont = sansFont(9.75, true);
+    pointsFont.setStretch(QFont::Condensed);
+    QPalette red;
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    addLabel(client, "Label1", twipsRect(1440, 600, 1695, 375), suitFont);
+    addLabel(client, "Label2", twipsRect(1440, 1320, 1815, 495), suitFont)->setPalette(red);
+    addLabel(client, "Label4", twipsRect(1440, 2040, 1815, 495), suitFont)->setPalette(red);
+    addLabel(client, "Label5", twipsRect(1440, 2760, 2055, 375), suitFont);
+    addLabel(client, "Label6", twipsRect(1080, 3720, 2295, 375), pointsFont)
+        ->setText(QString::fromUtf8(texts::kLabel6));
+    addLabel(client, "Label7", twipsRect(120, 4320, 4215, 375), sansFont(8.25, true))
+        ->setText(QString::fromUtf8(texts::kLabel7));
+
+    progressBar1_ = new QProgressBar(client);
+    progressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
+    progressBar1_->setGeometry(twipsRect(120, 4680, 4695, 375));
+    progressBar1_->setRange(0, 100);
+    progressBar1_->setValue(0);
+    progressBar1_->setTextVisible(false);
+
+    auto* command1 = new VerticalButton(QString::fromUtf8(texts::kCommand1), client);
+    command1->setObjectName(QStringLiteral("Command1"));
+    command1->setGeometry(twipsRect(4560, 240, 255, 4095));
+    command1->setFont(sansFont(8.25, true));
+    connect(command1, &QPushButton::clicked, this, &QWidget::close);
+
+    // Keyboard order: the ten boxes, then the frequency button, then QUITTER.
+    QWidget* previous = text_[1];
+    for (std::size_t n = 2; n <= 10; ++n) {
+        setTabOrder(previous, text_[n]);
+        previous = text_[n];
+    }
+    setTabOrder(previous, command2);
+    setTabOrder(command2, command1);
+}
+
+void mainprecise::buildMenus() {
+    // The menu bar is narrower than its four entries: like a menu bar of
+    // the desktop that wraps, a second row holds the entries that do not
+    // fit on the first, so that none hides behind an overflow button.
+    auto* rows = new QWidget(this);
+    rows->setObjectName(QStringLiteral("menuRows"));
+    auto* layout = new QVBoxLayout(rows);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* first = new QMenuBar(rows);
+    layout->addWidget(first);
+    setMenuWidget(rows);
+
+    connect(named(first->addAction(QString::fromUtf8(texts::kMnuAbout)), "mnuAbout"),
+            &QAction::triggered, this, [this] { mnuAboutClick(); });
+    connect(named(first->addAction(QString::fromUtf8(texts::kMnuInfo)), "mnuInfo"),
+            &QAction::triggered, this, [this] { mnuInfoClick(); });
+    connect(named(first->addAction(QString::fromUtf8(texts::kMnuHelp)), "mnuHelpmaintype"),
+            &QAction::triggered, this, [this] { mnuHelpmaintypeClick(); });
+
+    auto* distributions = new QMenu(QString::fromUtf8(texts::kMnuFreqDistri), rows);
+    distributions->setObjectName(QStringLiteral("mnuFreqDistri"));
+    connect(named(distributions->addAction(QString::fromUtf8(texts::kMnuDistri1)), "mnuDistri1"),
+            &QAction::triggered, this, [this] { Probadistri1(); });
+    connect(named(distributions->addAction(QString::fromUtf8(texts::kMnuDistri2)), "mnuDistri2"),
+            &QAction::triggered, this, [this] { Probadistri2(); });
+    connect(named(distributions->addAction(QString::fromUtf8(texts::kMnuDistri3)), "mnuDistri3"),
+            &QAction::triggered, this, [this] { Probadistri3(); });
+
+    first->addMenu(distributions);
+    if (first->sizeHint().width() > px(5160)) {
+        first->removeAction(distributions->menuAction());
+        auto* second = new QMenuBar(rows);
+        second->addMenu(distributions);
+        layout->addWidget(second);
+    }
+}
+
+// Load: top-right corner, the default bounds, the bar hidden, the suits.
+void mainprecise::load() {
+    adjustSize();
+    placeTopRight();
+    frequency_.DefautC();
+    frequency_.DefautH();
+    progressBar1_->hide();
+    const auto caption = [this](const char* name, std::uint8_t suit) {
+        centralWidget()->findChild<QLabel*>(QString::fromLatin1(name))->setText(Ecrit(suit));
+    };
+    caption("Label1", 4);
+    caption("Label2", 3);
+    caption("Label4", 2);
+    caption("Label5", 1);
+    text_[1]->setFocus();
+}
+
+void mainprecise::placeTopRight() {
+    const QScreen* screen =
+        this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->geometry();
+    move(area.right() + 1 - frameGeometry().width(), area.top());
+}
+
+void mainprecise::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The frame that a window manager adds is known only once shown.
+    if (!placedAfterShow_) {
+        placedAfterShow_ = true;
+        placeTopRight();
+    }
+}
+
+QString mainprecise::Ecrit(const std::uint8_t& suit) {
+    QString caption = QStringLiteral("<=  ");
+    switch (suit) {
+        case 4:
+            caption += QChar(0x2660);
+            break;  // spade
+        case 3:
+            caption += QChar(0x2665);
+            break;  // heart
+        case 2:
+            caption += QChar(0x2666);
+            break;  // diamond
+        case 1:
+            caption += QChar(0x2663);
+            break;  // club
+        default:
+            break;
+    }
+    return caption + QStringLiteral(" <=");
+}
+
+std::string mainprecise::boxText(int box) const {
+    return text_.at(static_cast<std::size_t>(box))->text().toStdString();
+}
+
+void mainprecise::setBoxText(int box, const std::string& text) {
+    text_.at(static_cast<std::size_t>(box))->setText(QString::fromStdString(text));
+}
+
+void mainprecise::setProgressVisible(bool visible) { progressBar1_->setVisible(visible); }
+
+void mainprecise::setProgressValue(int value) { progressBar1_->setValue(value); }
+
+void mainprecise::Probadistri1() { ondiscale::Probadistri1(dealer_, dialogue_); }
+void mainprecise::Probadistri2() { ondiscale::Probadistri2(dealer_, dialogue_); }
+void mainprecise::Probadistri3() { ondiscale::Probadistri3(dealer_, dialogue_); }
+
+void mainprecise::mnuHelpmaintypeClick() {
+    dialogue_.messageBox(std::string(texts::kHelp1) + kCrLf + texts::kHelp2, Buttons::Ok,
+                         std::string(texts::kHelpTitle));
+}
+
+void mainprecise::mnuInfoClick() {
+    dialogue_.messageBox(std::string(texts::kInfo1) + kCrLf + texts::kInfo2 + kCrLf + texts::kInfo3,
+                         Buttons::Ok, std::string(texts::kInfoTitle));
+}
+
+void mainprecise::mnuAboutClick() {
+    if (about_ == nullptr) {
+        about_ = new About(this);
+    }
+    about_->Application(QString::fromUtf8(texts::kAboutApplication));
+    about_->Heading(QString::fromUtf8(texts::kAboutHeading));
+    about_->Copyright(QString::fromUtf8(texts::kAboutCopyright));
+    about_->Display();
+}
+
+}  // namespace ondiscale

@@ -1,0 +1,75 @@
+#include "ui/qt_dialogue.h"
+
+#include <QInputDialog>
+#include <QLabel>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "ui/window_texts.h"
+
+namespace ondiscale {
+namespace {
+
+// Messages break their lines with CR LF; Qt's labels break on LF alone.
+QString shown(const std::string& text) {
+    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QPushButton* addButton(QMessageBox& box, QMessageBox::StandardButton which, const char* text) {
+    QPushButton* button = box.addButton(which);
+    button->setText(QString::fromUtf8(text));
+    button->setIcon(QIcon());  // some styles put small icons on standard buttons
+    return button;
+}
+
+}  // namespace
+
+Answer QtDialogue::messageBox(const std::string& prompt, Buttons buttons,
+                              const std::optional<std::string>& title) {
+    QMessageBox box(parent_);
+    box.setIcon(QMessageBox::NoIcon);
+    box.setWindowTitle(QString::fromStdString(title.value_or(texts::kApplicationTitle)));
+    box.setTextFormat(Qt::PlainText);  // a typed distribution is shown as typed
+    box.setText(shown(prompt));
+    if (buttons == Buttons::Ok) {
+        QPushButton* ok = addButton(box, QMessageBox::Ok, texts::kOk);
+        box.setDefaultButton(ok);
+        box.setEscapeButton(ok);
+        box.exec();
+        return Answer::Ok;
+    }
+    QPushButton* yes = addButton(box, QMessageBox::Yes, texts::kYes);
+    QPushButton* no = addButton(box, QMessageBox::No, texts::kNo);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes ? Answer::Yes : Answer::No;
+}
+
+std::string QtDialogue::inputBox(const std::string& prompt, const std::string& title,
+                                 const std::string& defaultText) {
+    QInputDialog dialog(parent_);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(QString::fromStdString(title));
+    dialog.setLabelText(shown(prompt));
+    dialog.setTextValue(QString::fromStdString(defaultText));
+    dialog.setOkButtonText(QString::fromUtf8(texts::kOk));
+    dialog.setCancelButtonText(QString::fromUtf8(texts::kCancel));
+    // The prompt is a long paragraph: wrap it rather than widen the box.
+    if (auto* label = dialog.findChild<QLabel*>()) {
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setMinimumWidth(440);
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    return dialog.textValue().toStdString();
+}
+
+std::string QtDialogue::decimalSeparator() const {
+    return QLocale::system().decimalPoint().toStdString();
+}
+
+}  // namespace ondiscale

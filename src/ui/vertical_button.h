@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QPushButton>
+
+namespace ondiscale {
+
+// A push button for a tall narrow bar: its caption reads from top to
+// bottom, one character under the other.
+class VerticalButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace ondiscale

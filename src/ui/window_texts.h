@@ -1,0 +1,68 @@
+#pragma once
+
+// Every text of the windows, side by side.
+
+namespace ondiscale::texts {
+
+inline constexpr const char* kApplicationTitle = "ondiscale";
+
+// Main window.
+inline constexpr const char* kMainCaption = "QUADRIVELLE: fréquence d'une main précisée";
+inline constexpr const char* kCommand2 = "Fréquence pour 100.000 tirages";
+inline constexpr const char* kCommand1 = "QUITTER";
+inline constexpr const char* kLabel6 = " <= points Honneur <=";
+inline constexpr const char* kLabel7 = "Patience, je tire beaucoup de donnes ....";
+inline constexpr const char* kMnuAbout = "A &propos";
+inline constexpr const char* kMnuInfo = "&Information";
+inline constexpr const char* kMnuHelp = "&Aide";
+inline constexpr const char* kMnuFreqDistri = "&Fréquences des distributions ";
+inline constexpr const char* kMnuDistri1 = "4432, 5332, 5431, 5422, 4333, 6322";
+inline constexpr const char* kMnuDistri2 = "6331, 5521, 4441, 7321, 6430, 5440";
+inline constexpr const char* kMnuDistri3 = "6511, 6520, 7222, 7411, 7420, 7330 ";
+
+// Help.
+inline constexpr const char* kHelp1 =
+    "Choisissez les fourchettes du nombre de cartes par couleur et du nombre de points "
+    "Honneur; pour exactement 6 cartes à P par exemple, mettez 6<= P <=6...même chose pour les "
+    "points Honneur.";
+inline constexpr const char* kHelp2 =
+    "Le bouton 'Fréquence pour 100.000 tirages' vous donnera la fréquence de votre choix pour "
+    "100.000 tirages de donnes au hasard, ou plus si vous le désirez (par tranche de 100.000 "
+    "tirages supplémentaires).";
+inline constexpr const char* kHelpTitle = "QUADRIVELLE. Aide pour les choix de mains précisées";
+
+// Information.
+inline constexpr const char* kInfo1 =
+    "Ce produit effectue des tirages au hasard de donnes de bridge; pour une main précisée par "
+    "un choix de contraintes sur le nombre de cartes par couleur et le nombre total de points "
+    "d'honneur (dans des fourchettes larges ou strictes: par exemple de 4 à 6 piques (4<= P <=6) "
+    "ou avec exactement 5 trèfles (5<= T <=5)..), on obtient la fréquence de ce type de main au "
+    "bout de 100.000 tirages (ou plus si l'on veut raffiner le résultat).";
+inline constexpr const char* kInfo2 =
+    "Le menu 'Fréquences des distributions' fournit (par tranches de 10000 donnes que l'on peut "
+    "multiplier tant que l'on veut),les fréquences des distributions classiques 4432, 5332, "
+    "...( en 3 groupes par ordre décroissant quant à leurs fréquences), et vous laisse le choix "
+    "d'en choisir une quelconque qui vous intéresse particulièrement.";
+inline constexpr const char* kInfo3 =
+    "Si vous voulez, non pas la fréquence d'une main 4432, mais celle d'exactement 4C-4P-32, il "
+    "faudra utiliser les paramètres de choix spécifique: 4<= P <=4, 4<= C <=4, 0<= K <=3, 0<= T "
+    "<=3.";
+inline constexpr const char* kInfoTitle = "QUADRIVELLE. Fréquence d'une main précisée";
+
+// About box.
+inline constexpr const char* kAboutCaption = "À propos";
+inline constexpr const char* kAboutApplication = "LOGICIEL QUADRIVELLE";
+inline constexpr const char* kAboutHeading = "Fréquence de mains de bridge de type précisé.";
+inline constexpr const char* kAboutCopyright = "2026 Les auteurs d'ondiscale";
+inline constexpr const char* kCopyrightPrefix = "Copyright © ";
+inline constexpr const char* kPlaceholderApplication = "- Application -";
+inline constexpr const char* kPlaceholderHeading = "- Heading -";
+inline constexpr const char* kPlaceholderCopyright = "- Copyright -";
+
+// Buttons of the message and input boxes, whatever the system language.
+inline constexpr const char* kOk = "OK";
+inline constexpr const char* kYes = "Oui";
+inline constexpr const char* kNo = "Non";
+inline constexpr const char* kCancel = "Annuler";
+
+}  // namespace ondiscale::texts

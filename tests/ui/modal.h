@@ -1,0 +1,26 @@
+#pragma once
+
+// Acts on the next modal window as soon as it is open: reads it, then
+// closes it, so that an unanswered box never blocks a test.
+
+#include <QApplication>
+#include <QTimer>
+#include <functional>
+
+inline void whenModal(std::function<void(QWidget*)> act) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, act = std::move(act)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || !modal->isVisible()) {
+            return;
+        }
+        timer->stop();
+        timer->deleteLater();
+        act(modal);
+        if (QApplication::activeModalWidget() == modal) {
+            modal->close();  // the check failed before answering: do not block
+        }
+    });
+    timer->start();
+}

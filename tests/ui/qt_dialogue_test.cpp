@@ -1,0 +1,110 @@
+#include "ui/qt_dialogue.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "modal.h"
+
+using namespace ondiscale;
+
+namespace {
+
+QStringList buttonTexts(QMessageBox* box) {
+    QStringList texts;
+    for (QAbstractButton* b : box->buttons()) {
+        texts << b->text();
+    }
+    texts.sort();
+    return texts;
+}
+
+TEST(QtDialogue, YesNoBoxWithItsTitleTextButtonsAndNoIcon) {
+    QWidget parent;
+    QtDialogue dialogue(&parent);
+    bool seen = false;
+    whenModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        seen = true;
+        EXPECT_EQ(
+            box->windowTitle(),
+            QStringLiteral("Statistiques sur 100000 tirages au hasard. Voulez-vous continuer?"));
+        EXPECT_EQ(box->text(), QStringLiteral("ligne 1\nligne <b>2</b>"));
+        EXPECT_EQ(box->textFormat(), Qt::PlainText);
+        EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+        EXPECT_TRUE(box->iconPixmap().isNull());
+        EXPECT_EQ(buttonTexts(box), (QStringList{"Non", "Oui"}));
+        ASSERT_NE(box->defaultButton(), nullptr);
+        EXPECT_EQ(box->defaultButton()->text(), QStringLiteral("Oui"));
+        for (QAbstractButton* b : box->buttons()) {
+            EXPECT_TRUE(b->icon().isNull()) << b->text().toStdString();
+        }
+        EXPECT_TRUE(box->isModal());
+        for (QAbstractButton* b : box->buttons()) {
+            if (b->text() == QStringLiteral("Non")) {
+                b->click();
+            }
+        }
+    });
+    const auto answer = dialogue.messageBox(
+        "ligne 1\r\nligne <b>2</b>", Buttons::YesNo,
+        std::string("Statistiques sur 100000 tirages au hasard. Voulez-vous continuer?"));
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(answer, Answer::No);
+
+    whenModal([](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        box->defaultButton()->click();
+    });
+    EXPECT_EQ(dialogue.messageBox("question", Buttons::YesNo, std::string("titre")), Answer::Yes);
+}
+
+TEST(QtDialogue, OkBoxWithoutTitleBearsTheApplicationTitle) {
+    QWidget parent;
+    QtDialogue dialogue(&parent);
+    bool seen = false;
+    whenModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        seen = true;
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("ondiscale"));
+        EXPECT_EQ(box->text(), QStringLiteral("Choix impossible!! Recommencez!"));
+        EXPECT_EQ(buttonTexts(box), QStringList{"OK"});
+        EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+        box->buttons().front()->click();
+    });
+    EXPECT_EQ(dialogue.messageBox("Choix impossible!! Recommencez!", Buttons::Ok, std::nullopt),
+              Answer::Ok);
+    EXPECT_TRUE(seen);
+}
+
+TEST(QtDialogue, InputBoxGivesTheTextUnchangedOnOkAndNothingOnCancel) {
+    QWidget parent;
+    QtDialogue dialogue(&parent);
+    whenModal([](QWidget* modal) {
+        auto* input = qobject_cast<QInputDialog*>(modal);
+        ASSERT_NE(input, nullptr);
+        EXPECT_EQ(input->windowTitle(),
+                  QStringLiteral("Choix d'une autre main à distribution précisée."));
+        EXPECT_EQ(input->labelText(), QStringLiteral("ouverture\navertissement "));
+        EXPECT_EQ(input->textValue(), QStringLiteral("6421"));
+        EXPECT_EQ(input->okButtonText(), QStringLiteral("OK"));
+        EXPECT_EQ(input->cancelButtonText(), QStringLiteral("Annuler"));
+        input->setTextValue(QStringLiteral(" 7600 "));
+        input->accept();
+    });
+    EXPECT_EQ(dialogue.inputBox("ouverture\r\navertissement ",
+                                "Choix d'une autre main à distribution précisée.", "6421"),
+              " 7600 ");
+
+    whenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    EXPECT_EQ(dialogue.inputBox("p", "t", "5530"), "");
+}
+
+}  // namespace
