@@ -1,0 +1,127 @@
+#include "ui/about_box.h"
+
+#include <gtest/gtest.h>
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <cmath>
+
+#include "modal.h"
+
+using namespace ondiscale;
+
+namespace {
+
+QRect inTwips(const QRect& r) { return {r.x() * 15, r.y() * 15, r.width() * 15, r.height() * 15}; }
+
+QString label(const QWidget& box, const char* name) {
+    return box.findChild<QLabel*>(QString::fromLatin1(name))->text();
+}
+
+TEST(AboutBox, CentringRoundsHalfToEvenThenHalvesTowardsZero) {
+    struct Row {
+        double screen, outer;
+        int edge;
+    };
+    const Row rows[] = {
+        {15360, 4800, 5280},   // 1024 px screen
+        {15360, 4785, 5287},   // an odd difference loses its remainder
+        {3000, 4785, -892},    // a screen smaller than the box: negative, towards zero
+        {100.5, 0, 50},        // 100.5 rounds to the even 100
+        {101.5, 0, 51},        // 101.5 rounds to the even 102
+        {0, 2.5, -1},          // -2.5 rounds to -2, halved to -1
+        {0, 3.5, -2},          // -3.5 rounds to -4
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(About::centredEdge(row.screen, row.outer), row.edge) << row.screen << " - " << row.outer;
+    }
+}
+
+TEST(AboutBox, ControlsInPlace) {
+    About box;
+    EXPECT_EQ(box.windowTitle(), QString::fromUtf8("À propos"));
+    EXPECT_EQ(inTwips(QRect(QPoint(), box.size())), QRect(0, 0, 4680, 3195));
+    struct Row {
+        const char* name;
+        QRect twips;
+        qreal points;
+        bool bold;
+    };
+    const Row rows[] = {
+        {"lblHeading", {0, 240, 4695, 855}, 13.5, false},
+        {"lblApplication", {120, 960, 4695, 375}, 13.5, true},
+        {"lblCopyright", {0, 1800, 4695, 375}, 8.25, false},
+        {"cmdOK", {1920, 2280, 1095, 495}, 8.25, false},
+    };
+    for (const auto& row : rows) {
+        const auto* w = box.findChild<QWidget*>(QString::fromLatin1(row.name));
+        ASSERT_NE(w, nullptr) << row.name;
+        EXPECT_EQ(inTwips(w->geometry()), row.twips) << row.name;
+        EXPECT_EQ(w->font().pointSizeF(), row.points) << row.name;
+        EXPECT_EQ(w->font().bold(), row.bold) << row.name;
+        if (const auto* l = qobject_cast<const QLabel*>(w)) {
+            EXPECT_TRUE(l->alignment() & Qt::AlignHCenter) << row.name;
+            EXPECT_EQ(l->focusPolicy(), Qt::NoFocus) << row.name;
+        }
+    }
+    EXPECT_TRUE(box.findChild<QLabel*>("lblHeading")->wordWrap()) << "a long heading takes two lines";
+    const auto* line = box.findChild<QFrame*>("Line1");
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->frameShape(), QFrame::HLine);
+    EXPECT_EQ(line->x() * 15, 480);
+    EXPECT_EQ((line->x() + line->width()) * 15, 3960);
+    EXPECT_EQ(line->y() * 15, 1680);
+    EXPECT_EQ(box.findChild<QPushButton*>("cmdOK")->text(), "OK");
+}
+
+TEST(AboutBox, DisplayWithoutPropertiesShowsThePlaceholders) {
+    About box;
+    QStringList seen;
+    whenModal([&](QWidget* modal) {
+        seen << label(*modal, "lblHeading") << label(*modal, "lblApplication")
+             << label(*modal, "lblCopyright");
+        EXPECT_EQ(modal->focusWidget(), modal->findChild<QPushButton*>("cmdOK"));
+        modal->findChild<QPushButton*>("cmdOK")->click();
+    });
+    box.Display();
+    EXPECT_EQ(seen, (QStringList{"- Heading -", "- Application -", "- Copyright -"}));
+    EXPECT_FALSE(box.loaded()) << "OK unloads the box";
+}
+
+TEST(AboutBox, PropertiesReplaceThePlaceholdersAndEachShowingLoadsAfresh) {
+    About box;
+    box.Copyright("");
+    box.Heading(QString::fromUtf8("Titre"));
+    QStringList seen;
+    QPoint firstPlace;
+    whenModal([&](QWidget* modal) {
+        seen << label(*modal, "lblHeading") << label(*modal, "lblApplication")
+             << label(*modal, "lblCopyright");
+        firstPlace = modal->pos();
+        modal->move(5, 5);  // the user moves it; the next showing centres it again
+        modal->close();     // the title bar's close button unloads it too
+    });
+    box.Display();
+    EXPECT_EQ(seen, (QStringList{"Titre", "- Application -", QString::fromUtf8("Copyright © ")}));
+    EXPECT_FALSE(box.loaded());
+
+    seen.clear();
+    QPoint secondPlace;
+    whenModal([&](QWidget* modal) {
+        seen << label(*modal, "lblHeading") << label(*modal, "lblCopyright");
+        secondPlace = modal->pos();
+        modal->findChild<QPushButton*>("cmdOK")->click();
+    });
+    box.Display();
+    EXPECT_EQ(seen, (QStringList{"- Heading -", "- Copyright -"})) << "reloaded: placeholders again";
+    EXPECT_EQ(secondPlace, firstPlace);
+    const QRect screen = box.screen()->geometry();
+    const int left = About::centredEdge(screen.width() * 15.0, box.frameGeometry().width() * 15.0);
+    const int top = About::centredEdge(screen.height() * 15.0, box.frameGeometry().height() * 15.0);
+    EXPECT_EQ(firstPlace, QPoint(static_cast<int>(std::lround(left / 15.0)),
+                                 static_cast<int>(std::lround(top / 15.0))));
+}
+
+}  // namespace
