@@ -132,7 +132,7 @@ TEST(MainWindow, EcritWritesTheSuitBetweenTheTwoSigns) {
     EXPECT_EQ(mainprecise::Ecrit(3), QString::fromUtf8("<=  \u2665 <="));
     EXPECT_EQ(mainprecise::Ecrit(2), QString::fromUtf8("<=  \u2666 <="));
     EXPECT_EQ(mainprecise::Ecrit(1), QString::fromUtf8("<=  \u2663 <="));
-    for (std::uint8_t other : {0, 5, 255}) {
+    for (const std::uint8_t other : {std::uint8_t{0}, std::uint8_t{5}, std::uint8_t{255}}) {
         EXPECT_EQ(mainprecise::Ecrit(other), QStringLiteral("<=   <=")) << int(other);
     }
 }
