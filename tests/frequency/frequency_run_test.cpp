@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <string>
 
 #include "exact_odds.h"
@@ -36,12 +35,16 @@ std::array<std::string, 10> strings(const Boxes& b) {
     return out;
 }
 
-// The hit count of a report prompt "Sud précisé: N soit P%".
+// The hit count of a report prompt "Sud précisé: N soit P%", and its shape.
 long long hitsIn(const std::string& prompt) {
-    std::smatch m;
-    EXPECT_TRUE(std::regex_match(prompt, m, std::regex("Sud précisé: ([0-9]+) soit [0-9.]+%")))
-        << prompt;
-    return m.empty() ? -1 : std::stoll(m[1]);
+    const std::string head = "Sud précisé: ";
+    const auto soit = prompt.find(" soit ");
+    const bool shaped = prompt.starts_with(head) && soit != std::string::npos &&
+                        prompt.ends_with("%") &&
+                        prompt.find_first_not_of("0123456789", head.size()) == soit &&
+                        prompt.find_first_not_of("0123456789.", soit + 6) == prompt.size() - 1;
+    EXPECT_TRUE(shaped) << prompt;
+    return shaped ? std::stoll(prompt.substr(head.size(), soit - head.size())) : -1;
 }
 
 TEST(FrequencyRun, DefaultBoundsOverThreeBatchesThenNo) {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -32,12 +31,20 @@ std::vector<std::string> split(const std::string& text, const std::string& sep) 
 // The lines of a report, each "i) Main de type D = N  soit P %".
 std::vector<Line> linesOf(const std::string& report) {
     std::vector<Line> out;
-    const std::regex line("([1-7]\\) Main de type .* = )([0-9]+)  soit ([0-9.]+) %");
     for (const auto& text : split(report, "\r\n\r\n")) {
-        std::smatch m;
-        EXPECT_TRUE(std::regex_match(text, m, line)) << '"' << text << '"';
-        if (!m.empty()) {
-            out.push_back({m[1], std::stoll(m[2]), std::stod(m[3])});
+        const auto equals = text.rfind(" = ");
+        const auto soit = text.find("  soit ");
+        const bool shaped =
+            text.size() > 16 && text[0] >= '1' && text[0] <= '7' &&
+            text.substr(1, 15) == ") Main de type " && equals != std::string::npos &&
+            soit != std::string::npos && soit > equals + 3 &&
+            text.find_first_not_of("0123456789", equals + 3) == soit && text.ends_with(" %") &&
+            text.find_first_not_of("0123456789.", soit + 7) == text.size() - 2;
+        EXPECT_TRUE(shaped) << '"' << text << '"';
+        if (shaped) {
+            out.push_back({text.substr(0, equals + 3),
+                           std::stoll(text.substr(equals + 3, soit - equals - 3)),
+                           std::stod(text.substr(soit + 7))});
         }
     }
     return out;

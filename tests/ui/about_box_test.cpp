@@ -26,16 +26,17 @@ TEST(AboutBox, CentringRoundsHalfToEvenThenHalvesTowardsZero) {
         int edge;
     };
     const Row rows[] = {
-        {15360, 4800, 5280},   // 1024 px screen
-        {15360, 4785, 5287},   // an odd difference loses its remainder
-        {3000, 4785, -892},    // a screen smaller than the box: negative, towards zero
-        {100.5, 0, 50},        // 100.5 rounds to the even 100
-        {101.5, 0, 51},        // 101.5 rounds to the even 102
-        {0, 2.5, -1},          // -2.5 rounds to -2, halved to -1
-        {0, 3.5, -2},          // -3.5 rounds to -4
+        {15360, 4800, 5280},  // 1024 px screen
+        {15360, 4785, 5287},  // an odd difference loses its remainder
+        {3000, 4785, -892},   // a screen smaller than the box: negative, towards zero
+        {100.5, 0, 50},       // 100.5 rounds to the even 100
+        {101.5, 0, 51},       // 101.5 rounds to the even 102
+        {0, 2.5, -1},         // -2.5 rounds to -2, halved to -1
+        {0, 3.5, -2},         // -3.5 rounds to -4
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(About::centredEdge(row.screen, row.outer), row.edge) << row.screen << " - " << row.outer;
+        EXPECT_EQ(About::centredEdge(row.screen, row.outer), row.edge)
+            << row.screen << " - " << row.outer;
     }
 }
 
@@ -66,7 +67,8 @@ TEST(AboutBox, ControlsInPlace) {
             EXPECT_EQ(l->focusPolicy(), Qt::NoFocus) << row.name;
         }
     }
-    EXPECT_TRUE(box.findChild<QLabel*>("lblHeading")->wordWrap()) << "a long heading takes two lines";
+    EXPECT_TRUE(box.findChild<QLabel*>("lblHeading")->wordWrap())
+        << "a long heading takes two lines";
     const auto* line = box.findChild<QFrame*>("Line1");
     ASSERT_NE(line, nullptr);
     EXPECT_EQ(line->frameShape(), QFrame::HLine);
@@ -115,7 +117,8 @@ TEST(AboutBox, PropertiesReplaceThePlaceholdersAndEachShowingLoadsAfresh) {
         modal->findChild<QPushButton*>("cmdOK")->click();
     });
     box.Display();
-    EXPECT_EQ(seen, (QStringList{"- Heading -", "- Copyright -"})) << "reloaded: placeholders again";
+    EXPECT_EQ(seen, (QStringList{"- Heading -", "- Copyright -"}))
+        << "reloaded: placeholders again";
     EXPECT_EQ(secondPlace, firstPlace);
     const QRect screen = box.screen()->geometry();
     const int left = About::centredEdge(screen.width() * 15.0, box.frameGeometry().width() * 15.0);

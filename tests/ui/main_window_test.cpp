@@ -115,7 +115,7 @@ TEST(MainWindow, StartsWithTheDefaultsTheFocusInText1AndAtTheTopRight) {
     EXPECT_EQ(window.frameGeometry().top(), screen.top());
 
     // Tab order: the ten boxes, the frequency button, QUITTER.
-    const char* order[] = {"Text1", "Text2", "Text3", "Text4",    "Text5",   "Text6",
+    const char* order[] = {"Text1", "Text2", "Text3", "Text4",  "Text5",    "Text6",
                            "Text7", "Text8", "Text9", "Text10", "Command2", "Command1"};
     QWidget* w = child(window, "Text1");
     for (std::size_t i = 1; i < std::size(order); ++i) {
@@ -191,8 +191,9 @@ TEST(MainWindow, MenuCaptionsInOrderEachCallingItsOperation) {
     EXPECT_EQ(info.buttons, Buttons::Ok);
     EXPECT_NE(info.prompt.find("raffiner le résultat).\r\nLe menu 'Fréquences des distributions'"),
               std::string::npos);
-    EXPECT_NE(info.prompt.find("veut),les fréquences des distributions classiques 4432, 5332, ...( en 3"),
-              std::string::npos);
+    EXPECT_NE(
+        info.prompt.find("veut),les fréquences des distributions classiques 4432, 5332, ...( en 3"),
+        std::string::npos);
     EXPECT_NE(info.prompt.find("particulièrement.\r\nSi vous voulez, non pas"), std::string::npos);
     EXPECT_TRUE(info.prompt.ends_with("0<= K <=3, 0<= T <=3."));
 }
@@ -224,7 +225,8 @@ TEST(MainWindow, FrequencyButtonRunsWithTheBarShownThenResetsEverything) {
 
     const auto reports = dialogue.reports();
     ASSERT_EQ(reports.size(), 2U);
-    EXPECT_EQ(reports[1].title, "Statistiques sur 200000 tirages au hasard. Voulez-vous continuer?");
+    EXPECT_EQ(reports[1].title,
+              "Statistiques sur 200000 tirages au hasard. Voulez-vous continuer?");
     EXPECT_EQ(barDuringReports, (std::vector<std::pair<bool, int>>{{true, 0}, {true, 0}}));
     EXPECT_FALSE(bar->isVisible());
     EXPECT_EQ(window.boxText(1), "0");
