@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <stdexcept>
 
 #include "engine/generator.h"
@@ -55,6 +56,19 @@ TEST(Hasard, WidthOutsideSixteenBitsThrowsInsteadOfWrapping) {
         h.Smallest = smallest;
         h.Largest = largest;
         EXPECT_THROW((void)h.Value(), std::overflow_error) << smallest << ".." << largest;
+    }
+}
+
+// Value's integer shortcut against the floating-point steps: the
+// single-precision r = m / 2^24 times n in double precision, floored.
+TEST(Hasard, FloorAgreesWithTheFloatingPointStepsForEveryGeneratorValue) {
+    for (const std::int16_t n : {std::int16_t{1}, std::int16_t{52}, std::int16_t{32767},
+                                 std::int16_t{0}, std::int16_t{-7}, std::int16_t{-32768}}) {
+        for (std::uint32_t m = 0; m < (1U << 24); ++m) {
+            const float r = static_cast<float>(m) * 0x1.0p-24F;
+            const auto expected = static_cast<std::int32_t>(std::floor(static_cast<double>(r) * n));
+            ASSERT_EQ(hasard::Floor(m, n), expected) << "m " << m << " n " << n;
+        }
     }
 }
 
