@@ -1,0 +1,373 @@
+#!/usr/bin/env bash
+# Drives the built program in a virtual X server with xdotool, as a user
+# would: keyboard and mouse in, window titles and geometry out.
+#   ondiscale_e2e.sh <program> <output folder>
+# Exits 77 (skipped) when the X tools are missing. On failure it saves a
+# screenshot into the output folder and names it.
+set -uo pipefail
+
+program=${1:?usage: ondiscale_e2e.sh <program> <output folder>}
+out=${2:?usage: ondiscale_e2e.sh <program> <output folder>}
+mkdir -p "$out"
+
+for tool in Xvfb xdotool xdpyinfo import convert; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "SKIP: $tool is missing (bash scripts/setup.sh installs it)"
+    exit 77
+  fi
+done
+
+readonly MAIN_TITLE="QUADRIVELLE: fréquence d'une main précisée"
+readonly SCREEN_W=1024 SCREEN_H=768
+readonly CLIENT_H=343  # the client area is 344 x 343; the menu rows lie above it
+
+xvfb_pid=
+app_pid=
+app_log="$out/ondiscale-e2e.log"
+step="start-up"
+started=$(date +%s%N)
+
+# ---------------------------------------------------------------- helpers
+
+alive() { # pid: running and not yet a zombie
+  local state
+  state=$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null) || return 1
+  [ -n "$state" ] && [ "$state" != Z ]
+}
+
+stop() { # pid: TERM, then KILL if it lingers; reaps our child
+  local pid=$1
+  [ -n "$pid" ] || return 0
+  if alive "$pid"; then
+    kill "$pid" 2>/dev/null
+    for _ in $(seq 40); do alive "$pid" || break; sleep 0.05; done
+    alive "$pid" && kill -9 "$pid" 2>/dev/null
+  fi
+  wait "$pid" 2>/dev/null
+  return 0
+}
+
+cleanup() {
+  stop "$app_pid"
+  stop "$xvfb_pid"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+fail() {
+  echo "FAIL [$step]: $*"
+  local shot="$out/e2e-failure.png"
+  if [ -n "$xvfb_pid" ] && alive "$xvfb_pid" && import -window root "$shot" 2>/dev/null; then
+    echo "screenshot: $shot"
+  fi
+  if [ -s "$app_log" ]; then
+    echo "--- program output ($app_log), last lines:"
+    tail -n 20 "$app_log"
+  fi
+  exit 1
+}
+
+ok() { echo "ok   [$step] $*"; }
+
+# Visible windows whose title is exactly $1. xdotool matches an
+# extended, case-insensitive regex, so the title is escaped and each match
+# compared again byte for byte.
+windows_titled() {
+  local regex id
+  regex="^$(printf '%s' "$1" | sed 's/[][\.*^$?+(){}|/]/\\&/g')\$"
+  for id in $(xdotool search --onlyvisible --name "$regex" 2>/dev/null); do
+    [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] && echo "$id"
+  done
+}
+
+# wait_for_window <title> [seconds]: sets $found to the window's id.
+wait_for_window() {
+  local title=$1 deadline=$((SECONDS + ${2:-10}))
+  found=
+  while [ $SECONDS -lt "$deadline" ]; do
+    found=$(windows_titled "$title" | head -n 1)
+    [ -n "$found" ] && return 0
+    alive "$app_pid" || return 1
+    sleep 0.05
+  done
+  return 1
+}
+
+# wait_gone <id> <title> [seconds]: until that window is no longer shown.
+wait_gone() {
+  local deadline=$((SECONDS + ${3:-10}))
+  while [ $SECONDS -lt "$deadline" ]; do
+    windows_titled "$2" | grep -qx "$1" || return 0
+    sleep 0.05
+  done
+  return 1
+}
+
+# expect_no_window <regex> <tenths of a second>: fails if a window whose
+# title matches shows up meanwhile.
+expect_no_window() {
+  local id
+  for _ in $(seq "$2"); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+    [ -z "$id" ] || fail "unexpected window \"$(xdotool getwindowname "$id")\""
+    sleep 0.1
+  done
+}
+
+# Without a window manager nobody hands out the keyboard: give it to the
+# window ourselves and check that the server agrees before typing.
+focus() {
+  local id=$1
+  for _ in $(seq 20); do
+    xdotool windowfocus --sync "$id" 2>/dev/null
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$id" ] && return 0
+    sleep 0.05
+  done
+  fail "could not give the keyboard to window $id"
+}
+
+keys() { # keys <window> <key>...: keystrokes to that window
+  local id=$1
+  shift
+  focus "$id"
+  xdotool key --delay 20 "$@" || fail "xdotool key $*"
+}
+
+type_text() { # type_text <window> <text>
+  focus "$1"
+  xdotool type --delay 20 "$2" || fail "xdotool type $2"
+}
+
+# click <window> <x> <y>: at a point of the client area.
+click() {
+  focus "$1"
+  xdotool mousemove --sync --window "$1" "$2" $(($3 + menu_h)) click 1 || fail "click at $2,$3"
+}
+
+expect_window() { # expect_window <title> [seconds]: sets $found
+  wait_for_window "$1" "${2:-10}" && return 0
+  alive "$app_pid" || fail "the program ended while waiting for \"$1\""
+  fail "no window \"$1\""
+}
+
+# close_box <id> <title> <key>: answers a box and checks that it goes.
+close_box() {
+  keys "$1" "$3"
+  wait_gone "$1" "$2" || fail "\"$2\" still shown after $3"
+}
+
+# Distinct colours in a rectangle of the main window's client area.
+colours_in() { # colours_in <x> <y> <w> <h>
+  import -window root -crop "$3x$4+$((win_x + $1))+$((win_y + menu_h + $2))" +repage \
+    png:- 2>/dev/null | convert png:- -format %k info: 2>/dev/null
+}
+
+# wait_progress_bar <shown|hidden>: the bar lies at (8,312) 313x25 under
+# the last label; a strip across the client area through its lower part is
+# one plain colour when it is hidden. The window repaints a moment after a
+# box comes or goes, hence the poll.
+wait_progress_bar() {
+  local n seen want=$1 deadline=$((SECONDS + 5))
+  while [ $SECONDS -lt "$deadline" ]; do
+    n=$(colours_in 4 314 330 23)
+    [ -n "$n" ] || fail "could not read the screen"
+    seen=hidden
+    [ "$n" -gt 1 ] && seen=shown
+    [ "$seen" = "$want" ] && return 0
+    sleep 0.1
+  done
+  fail "progress bar not $want"
+}
+
+# A window not yet painted is one plain colour too: wait for the frequency
+# button's caption.
+wait_painted() {
+  local deadline=$((SECONDS + 10))
+  until [ "$(colours_in 40 0 217 25)" -gt 1 ] 2>/dev/null; do
+    [ $SECONDS -lt "$deadline" ] || fail "the main window was not painted"
+    sleep 0.1
+  done
+}
+
+report_title() { echo "Statistiques sur $1 tirages au hasard. Voulez-vous continuer?"; }
+survey_title() { echo "Statistiques sur $1 donnes tirées au hasard. Voulez-vous recommencer?"; }
+readonly IMPOSSIBLE_TITLE="ondiscale"
+readonly SURVEY_INPUT_TITLE="Choix d'une autre main à distribution précisée."
+
+start_x() {
+  local display=90
+  for _ in $(seq 20); do
+    while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
+      display=$((display + 1))
+    done
+    Xvfb ":$display" -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp -noreset \
+      >"$out/xvfb-e2e.log" 2>&1 &
+    xvfb_pid=$!
+    export DISPLAY=":$display"
+    for _ in $(seq 100); do
+      xdpyinfo >/dev/null 2>&1 && return 0
+      alive "$xvfb_pid" || break
+      sleep 0.05
+    done
+    # Another server took the number first, or this one hangs: next one.
+    stop "$xvfb_pid"
+    xvfb_pid=
+    display=$((display + 1))
+  done
+  fail "no virtual X server would start"
+}
+
+launch() {
+  QT_QPA_PLATFORM=xcb "$program" >>"$app_log" 2>&1 &
+  app_pid=$!
+  expect_window "$MAIN_TITLE" 15
+  main=$found
+  eval "$(xdotool getwindowgeometry --shell "$main" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+  win_x=$X win_y=$Y win_w=$WIDTH win_h=$HEIGHT
+  menu_h=$((win_h - CLIENT_H))
+}
+
+# expect_exit_zero: the program ends by itself, with exit status 0.
+expect_exit_zero() {
+  local deadline=$((SECONDS + 10)) status
+  while alive "$app_pid"; do
+    [ $SECONDS -lt "$deadline" ] || fail "the program is still running"
+    sleep 0.05
+  done
+  wait "$app_pid"
+  status=$?
+  app_pid=
+  [ "$status" -eq 0 ] || fail "exit status $status"
+}
+
+# ---------------------------------------------------------------- the run
+
+: >"$app_log"
+unset WAYLAND_DISPLAY
+start_x
+launch
+
+step="main window"
+[ "$win_w" -eq 344 ] || fail "width $win_w, expected 344"
+if [ "$menu_h" -le 0 ] || [ "$menu_h" -ge 100 ]; then
+  fail "height $win_h leaves $menu_h px of menus"
+fi
+if [ $((win_x + win_w)) -ne $SCREEN_W ] || [ "$win_y" -ne 0 ]; then
+  fail "placed at $win_x,$win_y size ${win_w}x$win_h, not in the top-right corner"
+fi
+wait_painted
+wait_progress_bar hidden
+ok "caption, top-right corner, no progress bar"
+
+# The keys go wherever the focus starts: if it were not in Text1, or the
+# tab order were off, the space would not reach the frequency button with
+# 7 <= spades <= 6 in the boxes.
+step="impossible bounds"
+keys "$main" ctrl+a
+type_text "$main" 7
+keys "$main" Tab ctrl+a
+type_text "$main" 6
+keys "$main" Tab Tab Tab Tab Tab Tab Tab Tab Tab space
+expect_window "$IMPOSSIBLE_TITLE"
+close_box "$found" "$IMPOSSIBLE_TITLE" Return
+expect_no_window "^Statistiques sur|^ondiscale$" 10
+ok "7 <= spades <= 6 refused, no run"
+
+# The refusal put the card boxes back to 0..13: typed after Text1's "0",
+# a 5 makes 5 again, where after a leftover 7 it would make 75.
+step="frequency run"
+click "$main" 48 48  # Text1
+keys "$main" End
+type_text "$main" 5
+keys "$main" Tab ctrl+a
+type_text "$main" 5
+click "$main" 148 12  # Command2
+expect_window "$(report_title 100000)"
+wait_progress_bar shown
+close_box "$found" "$(report_title 100000)" Return
+expect_window "$(report_title 200000)"
+close_box "$found" "$(report_title 200000)" Escape
+expect_no_window "^Statistiques sur" 5
+wait_progress_bar hidden
+ok "5 <= spades <= 5: 100000, Oui, 200000, Non; bar hidden"
+
+# Non put every box back to its default: a 9 typed after Text1's "0" makes
+# 9 <= spades <= 13, valid; left at 5 and 5 it would make 59, refused.
+step="boxes reset after a run"
+click "$main" 48 48
+keys "$main" End
+type_text "$main" 9
+click "$main" 148 12
+expect_window "$(report_title 100000)"
+close_box "$found" "$(report_title 100000)" Escape
+ok "defaults back after Non"
+
+step="letters in a box"
+click "$main" 248 256  # Text10
+keys "$main" ctrl+a
+type_text "$main" abc
+keys "$main" Tab space  # Command2
+expect_window "$IMPOSSIBLE_TITLE"
+close_box "$found" "$IMPOSSIBLE_TITLE" Return
+expect_no_window "^Statistiques sur|^ondiscale$" 10
+ok "\"abc\" for the points refused, no run"
+
+# Each of the three survey entries, from the keyboard; the first answers
+# OK then Oui, the second cancels the input box (the survey still runs).
+step="distribution surveys"
+for entry in 1 2 3; do
+  downs=()
+  for ((i = 1; i < entry; i++)); do downs+=(Down); done
+  keys "$main" alt+f "${downs[@]}" Return
+  expect_window "$SURVEY_INPUT_TITLE"
+  if [ "$entry" -eq 2 ]; then
+    close_box "$found" "$SURVEY_INPUT_TITLE" Escape
+  else
+    close_box "$found" "$SURVEY_INPUT_TITLE" Return
+  fi
+  expect_window "$(survey_title 10000)"
+  if [ "$entry" -eq 1 ]; then
+    close_box "$found" "$(survey_title 10000)" Return
+    expect_window "$(survey_title 20000)"
+    close_box "$found" "$(survey_title 20000)" Escape
+  else
+    close_box "$found" "$(survey_title 10000)" Escape
+  fi
+  expect_no_window "^Statistiques sur" 3
+  ok "entry $entry: input box, then the 10000 report"
+done
+
+step="about box"
+keys "$main" alt+p
+expect_window "À propos"
+eval "$(xdotool getwindowgeometry --shell "$found" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+dx=$((2 * X + WIDTH - SCREEN_W)) dy=$((2 * Y + HEIGHT - SCREEN_H))
+if [ "${dx#-}" -gt 2 ] || [ "${dy#-}" -gt 2 ]; then
+  fail "About box at $X,$Y size ${WIDTH}x$HEIGHT, not centred on the screen"
+fi
+close_box "$found" "À propos" Return
+ok "shown centred, closed by Return"
+
+step="information and help"
+for pair in "alt+i|QUADRIVELLE. Fréquence d'une main précisée" \
+  "alt+a|QUADRIVELLE. Aide pour les choix de mains précisées"; do
+  keys "$main" "${pair%%|*}"
+  expect_window "${pair#*|}"
+  close_box "$found" "${pair#*|}" Return
+  ok "${pair%%|*}: \"${pair#*|}\""
+done
+
+step="QUITTER by mouse"
+click "$main" 312 152
+expect_exit_zero
+ok "exit status 0"
+
+# Again from the keyboard: QUITTER comes after the ten boxes and the
+# frequency button.
+step="QUITTER by keyboard"
+launch
+keys "$main" Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab space
+expect_exit_zero
+ok "exit status 0"
+
+echo "PASS in $((($(date +%s%N) - started) / 1000000)) ms"
