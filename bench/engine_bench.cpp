@@ -13,7 +13,10 @@ void BM_Deal(benchmark::State& state) {
     MainSud hand{};
     for (auto _ : state) {
         dealer.TirageS(hand);
-        std::uint8_t p = 0, c = 0, k = 0, t = 0;
+        std::uint8_t p = 0;
+        std::uint8_t c = 0;
+        std::uint8_t k = 0;
+        std::uint8_t t = 0;
         Longueurs(hand, p, c, k, t);
         benchmark::DoNotOptimize(p);
         benchmark::DoNotOptimize(PointsH(hand));
@@ -29,7 +32,10 @@ void BM_EngineBatch(benchmark::State& state) {
         int hits = 0;
         for (int i = 0; i < 100'000; ++i) {
             dealer.TirageS(hand);
-            std::uint8_t p = 0, c = 0, k = 0, t = 0;
+            std::uint8_t p = 0;
+            std::uint8_t c = 0;
+            std::uint8_t k = 0;
+            std::uint8_t t = 0;
             Longueurs(hand, p, c, k, t);
             const std::uint8_t h = PointsH(hand);
             hits += (p == 5 && h >= 12 && h <= 14) ? 1 : 0;

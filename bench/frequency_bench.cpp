@@ -8,9 +8,9 @@ using namespace ondiscale;
 
 class NoView : public FrequencyView {
 public:
-    [[nodiscard]] std::string boxText(int) const override { return {}; }
-    void setBoxText(int, const std::string&) override {}
-    void setProgressVisible(bool) override {}
+    [[nodiscard]] std::string boxText(int /*box*/) const override { return {}; }
+    void setBoxText(int /*box*/, const std::string& /*text*/) override {}
+    void setProgressVisible(bool /*visible*/) override {}
     void setProgressValue(int value) override { benchmark::DoNotOptimize(value); }
 };
 

@@ -48,9 +48,10 @@ std::string singleText(float value, std::string_view decimalSeparator) {
         out += digits;
         out.append(static_cast<std::size_t>(exponent + 1 - count), '0');
     } else {
-        out.append(digits, 0, static_cast<std::size_t>(exponent + 1));
+        const auto wholeDigits = static_cast<std::size_t>(exponent) + 1;
+        out.append(digits, 0, wholeDigits);
         out += decimalSeparator;
-        out.append(digits, static_cast<std::size_t>(exponent + 1));
+        out.append(digits, wholeDigits);
     }
     return out;
 }

@@ -9,7 +9,7 @@ void Dealer::TirageS(MainSud& hand) {
         Alea.emplace();
     }
     hasard& alea = *Alea;
-    alea.Shuffle();
+    hasard::Shuffle();
     alea.Smallest = 2;
     alea.Largest = 53;
 

@@ -10,11 +10,11 @@ namespace {
 // card numbers 13s + 11 (jack) to 13s + 14 (ace).
 constexpr std::array<std::uint8_t, 256> kPoints = [] {
     std::array<std::uint8_t, 256> points{};
-    for (int s = 0; s <= 3; ++s) {
-        points[static_cast<std::size_t>(13 * s + 14)] = 4;
-        points[static_cast<std::size_t>(13 * s + 13)] = 3;
-        points[static_cast<std::size_t>(13 * s + 12)] = 2;
-        points[static_cast<std::size_t>(13 * s + 11)] = 1;
+    for (std::size_t s = 0; s <= 3; ++s) {
+        points[13 * s + 14] = 4;
+        points[13 * s + 13] = 3;
+        points[13 * s + 12] = 2;
+        points[13 * s + 11] = 1;
     }
     return points;
 }();

@@ -58,7 +58,9 @@ public:
     [[nodiscard]] const StoredBounds& stored() const { return bounds_; }
 
 private:
-    std::optional<std::uint8_t> box(int n) const { return boxValue(view_.boxText(n)); }
+    [[nodiscard]] std::optional<std::uint8_t> box(int n) const {
+        return boxValue(view_.boxText(n));
+    }
     void impossible();
 
     StoredBounds bounds_;

@@ -56,6 +56,9 @@ std::string QtDialogue::inputBox(const std::string& prompt, const std::string& t
     dialog.setTextValue(QString::fromStdString(defaultText));
     dialog.setOkButtonText(QString::fromUtf8(texts::kOk));
     dialog.setCancelButtonText(QString::fromUtf8(texts::kCancel));
+    for (auto* button : dialog.findChildren<QPushButton*>()) {
+        button->setIcon(QIcon());  // as bare as the message boxes
+    }
     // The prompt is a long paragraph: wrap it rather than widen the box.
     if (auto* label = dialog.findChild<QLabel*>()) {
         label->setTextFormat(Qt::PlainText);

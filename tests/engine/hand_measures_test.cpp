@@ -21,7 +21,10 @@ MainSud handOf(std::initializer_list<int> cards) {
 }
 
 std::array<int, 4> lengthsOf(const MainSud& hand) {
-    std::uint8_t p = 99, c = 99, k = 99, t = 99;
+    std::uint8_t p = 99;
+    std::uint8_t c = 99;
+    std::uint8_t k = 99;
+    std::uint8_t t = 99;
     Longueurs(hand, p, c, k, t);
     return {p, c, k, t};
 }
@@ -103,7 +106,10 @@ TEST(HandMeasures, FormeIsTheLengthsSortedLongestFirstForEverySplit) {
 std::string formeByPositions(std::array<std::uint8_t, 5> len) {
     const auto most = Max4(len[1], len[2], len[3], len[4]);
     const auto least = Min4(len[1], len[2], len[3], len[4]);
-    std::size_t longest = 0, shortest = 0, middle1 = 0, middle2 = 0;
+    std::size_t longest = 0;
+    std::size_t shortest = 0;
+    std::size_t middle1 = 0;
+    std::size_t middle2 = 0;
     for (std::size_t i = 1; i <= 4; ++i) {
         if (len[i] == most) {
             longest = i;

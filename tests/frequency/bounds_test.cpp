@@ -24,14 +24,13 @@ struct Fixture {
         frequency.DefautC();
         frequency.DefautH();
     }
-    std::array<std::string, 10> expect(const Boxes& b) const {
-        std::array<std::string, 10> out;
-        for (std::size_t i = 0; i < 10; ++i) {
-            out[i] = b[i];
-        }
-        return out;
-    }
 };
+
+std::array<std::string, 10> strings(const Boxes& b) {
+    std::array<std::string, 10> out;
+    std::copy(b.begin(), b.end(), out.begin());
+    return out;
+}
 
 TEST(BoxValue, WholeNumbersFromZeroTo255AndNothingElse) {
     EXPECT_EQ(boxValue("0"), 0);
@@ -121,7 +120,7 @@ TEST(Verif, TheChecksTheirMessagesAndTheGroupsTheyReset) {
             EXPECT_EQ(call.buttons, Buttons::Ok);
             EXPECT_FALSE(call.title.has_value()) << "the box bears the application's title";
         }
-        EXPECT_EQ(f.view.shown(), f.expect(row.after)) << row.name;
+        EXPECT_EQ(f.view.shown(), strings(row.after)) << row.name;
         EXPECT_EQ(f.frequency.stored(), StoredBounds{}) << "Verif never stores: " << row.name;
     }
 }
@@ -167,22 +166,8 @@ TEST(Enregistre, AFailedGroupStoresNothingFromTheOtherGroup) {
 // Text that is no whole number 0 to 255 fails its group exactly as a
 // value out of range: one message, that group reset, nothing stored.
 TEST(Enregistre, TextThatIsNoNumberFailsItsGroupInEveryBox) {
-    const char* badTexts[] = {"",
-                              " ",
-                              "abc",
-                              "-3",
-                              "+3",
-                              "2.5",
-                              "2,5",
-                              "1e1",
-                              "256",
-                              "99999999999",
-                              "3 4",
-                              "III",
-                              "\xC2\xA0"
-                              "5",
-                              "5\t",
-                              "trois"};
+    const char* badTexts[] = {"",    " ",           "abc", "-3",  "+3",      "2.5", "2,5",  "1e1",
+                              "256", "99999999999", "3 4", "III", "\u00A05", "5\t", "trois"};
     for (const char* bad : badTexts) {
         for (int box = 1; box <= 10; ++box) {
             Fixture f;
@@ -199,7 +184,7 @@ TEST(Enregistre, TextThatIsNoNumberFailsItsGroupInEveryBox) {
                 after[8] = "0";
                 after[9] = "37";
             }
-            EXPECT_EQ(f.view.shown(), f.expect(after)) << box << " '" << bad << "'";
+            EXPECT_EQ(f.view.shown(), strings(after)) << box << " '" << bad << "'";
             EXPECT_EQ(f.frequency.stored(), StoredBounds{}) << box << " '" << bad << "'";
         }
     }

@@ -69,9 +69,10 @@ inline std::array<double, 38> pointProbabilities() {
                     if (honours > 13) {
                         continue;
                     }
-                    p[static_cast<std::size_t>(4 * x + 3 * y + 2 * z + w)] +=
-                        choose(4, x) * choose(4, y) * choose(4, z) * choose(4, w) *
-                        choose(36, 13 - honours) / hands();
+                    const int points = 4 * x + 3 * y + 2 * z + w;
+                    p[static_cast<std::size_t>(points)] += choose(4, x) * choose(4, y) *
+                                                           choose(4, z) * choose(4, w) *
+                                                           choose(36, 13 - honours) / hands();
                 }
             }
         }

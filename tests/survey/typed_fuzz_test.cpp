@@ -32,7 +32,7 @@ TEST(TypedFuzz, AnyTypedTextIsReportedAsTypedAndCountsOnlyWhenExact) {
         const bool inSix =
             std::find(kSurveyGroup1.distributions.begin(), kSurveyGroup1.distributions.end(),
                       typed) != kSurveyGroup1.distributions.end();
-        if (shapes.count(typed) == 0 || inSix) {
+        if (!shapes.contains(typed) || inSix) {
             ASSERT_EQ(tally.counts[6], 0) << '"' << typed << '"';
         }
         const auto report = surveyReport(kSurveyGroup1, typed, tally, ",");

@@ -96,6 +96,9 @@ TEST(QtDialogue, InputBoxGivesTheTextUnchangedOnOkAndNothingOnCancel) {
         EXPECT_EQ(input->textValue(), QStringLiteral("6421"));
         EXPECT_EQ(input->okButtonText(), QStringLiteral("OK"));
         EXPECT_EQ(input->cancelButtonText(), QStringLiteral("Annuler"));
+        for (const auto* button : input->findChildren<QPushButton*>()) {
+            EXPECT_TRUE(button->icon().isNull()) << button->text().toStdString();
+        }
         input->setTextValue(QStringLiteral(" 7600 "));
         input->accept();
     });
