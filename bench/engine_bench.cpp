@@ -13,12 +13,7 @@ void BM_Deal(benchmark::State& state) {
     MainSud hand{};
     for (auto _ : state) {
         dealer.TirageS(hand);
-        std::uint8_t p = 0;
-        std::uint8_t c = 0;
-        std::uint8_t k = 0;
-        std::uint8_t t = 0;
-        Longueurs(hand, p, c, k, t);
-        benchmark::DoNotOptimize(p);
+        benchmark::DoNotOptimize(Lengths(hand));
         benchmark::DoNotOptimize(PointsH(hand));
     }
 }
@@ -32,13 +27,9 @@ void BM_EngineBatch(benchmark::State& state) {
         int hits = 0;
         for (int i = 0; i < 100'000; ++i) {
             dealer.TirageS(hand);
-            std::uint8_t p = 0;
-            std::uint8_t c = 0;
-            std::uint8_t k = 0;
-            std::uint8_t t = 0;
-            Longueurs(hand, p, c, k, t);
+            const std::uint8_t spades = Lengths(hand).spades;
             const std::uint8_t h = PointsH(hand);
-            hits += (p == 5 && h >= 12 && h <= 14) ? 1 : 0;
+            hits += (spades == 5 && h >= 12 && h <= 14) ? 1 : 0;
         }
         benchmark::DoNotOptimize(hits);
     }

@@ -12,6 +12,20 @@ namespace ondiscale {
 void Longueurs(const MainSud& hand, std::uint8_t& spades, std::uint8_t& hearts,
                std::uint8_t& diamonds, std::uint8_t& clubs);
 
+// The four lengths of Longueurs as one value.
+struct SuitLengths {
+    std::uint8_t spades = 0;
+    std::uint8_t hearts = 0;
+    std::uint8_t diamonds = 0;
+    std::uint8_t clubs = 0;
+};
+
+inline SuitLengths Lengths(const MainSud& hand) {
+    SuitLengths l;
+    Longueurs(hand, l.spades, l.hearts, l.diamonds, l.clubs);
+    return l;
+}
+
 // High-card points: ace 4, king 3, queen 2, jack 1.
 std::uint8_t PointsH(const MainSud& hand);
 

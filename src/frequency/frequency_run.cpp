@@ -26,15 +26,11 @@ std::int32_t dealFrequencyBatch(Dealer& dealer, const BoundsArray& Bornes, Frequ
             shown = progress;
         }
         dealer.TirageS(hand);
-        std::uint8_t spades = 0;
-        std::uint8_t hearts = 0;
-        std::uint8_t diamonds = 0;
-        std::uint8_t clubs = 0;
-        Longueurs(hand, spades, hearts, diamonds, clubs);
+        const SuitLengths l = Lengths(hand);
         const std::uint8_t points = PointsH(hand);
-        if (Bornes[1] <= spades && spades <= Bornes[2] && Bornes[3] <= hearts &&
-            hearts <= Bornes[4] && Bornes[5] <= diamonds && diamonds <= Bornes[6] &&
-            Bornes[7] <= clubs && clubs <= Bornes[8] && Bornes[9] <= points &&
+        if (Bornes[1] <= l.spades && l.spades <= Bornes[2] && Bornes[3] <= l.hearts &&
+            l.hearts <= Bornes[4] && Bornes[5] <= l.diamonds && l.diamonds <= Bornes[6] &&
+            Bornes[7] <= l.clubs && l.clubs <= Bornes[8] && Bornes[9] <= points &&
             points <= Bornes[10]) {
             ++hits;
         }

@@ -42,12 +42,9 @@ void dealSurveyBatch(Dealer& dealer, const SurveyGroup& group, const std::string
     ++tally.batches;
     for (std::int16_t i = 1; i <= kSurveyBatch; ++i) {
         dealer.TirageS(hand);
-        std::uint8_t spades = 0;
-        std::uint8_t hearts = 0;
-        std::uint8_t diamonds = 0;
-        std::uint8_t clubs = 0;
-        Longueurs(hand, spades, hearts, diamonds, clubs);
-        const std::string shape = Forme(spades, hearts, diamonds, clubs);  // short: no allocation
+        const SuitLengths l = Lengths(hand);
+        const std::string shape =
+            Forme(l.spades, l.hearts, l.diamonds, l.clubs);  // short: no allocation
         const std::uint64_t key = keyOf(shape);
         bool matched = false;
         for (std::size_t line = 0; line < 6 && !matched; ++line) {

@@ -22,11 +22,7 @@ TEST(Statistics, DistributionsAndPointTotalsMatchTheExactOdds) {
     std::array<std::array<long long, 14>, 4> suitLengths{};
     for (long long n = 0; n < deals; ++n) {
         dealer.TirageS(hand);
-        std::uint8_t p = 0;
-        std::uint8_t c = 0;
-        std::uint8_t k = 0;
-        std::uint8_t t = 0;
-        Longueurs(hand, p, c, k, t);
+        const auto [p, c, k, t] = Lengths(hand);
         ASSERT_EQ(p + c + k + t, 13);
         ++patterns[Forme(p, c, k, t)];
         const auto hcp = PointsH(hand);

@@ -3,9 +3,7 @@
 // from the boxes or reset to its defaults.
 #include <gtest/gtest.h>
 
-#include "fake_view.h"
-#include "frequency/targeted_frequency.h"
-#include "scripted_dialogue.h"
+#include "fake_window.h"
 #include "text_fuzz.h"
 
 using namespace ondiscale;
@@ -35,15 +33,10 @@ std::array<std::uint8_t, 10> asStored(const StoredBounds& b) {
 }
 
 TEST(BoundsFuzz, ValidationKeepsEveryGroupStoredOrReset) {
-    FakeView view;
-    ScriptedDialogue dialogue;
-    Dealer dealer;
-    TargetedFrequency frequency(view, dialogue, dealer);
-    frequency.DefautC();
-    frequency.DefautH();
+    FakeWindow window;
+    auto& [view, dialogue, dealer, frequency] = window;
     TextFuzz fuzz(20261207);
-    const std::array<std::string, 10> defaults{"0",  "13", "0",  "13", "0",
-                                               "13", "0",  "13", "0",  "37"};
+    const auto defaults = strings(kDefaultBoxes);
 
     int stored = 0;
     for (int round = 0; round < 300'000; ++round) {
@@ -89,12 +82,8 @@ TEST(BoundsFuzz, ValidationKeepsEveryGroupStoredOrReset) {
 // A hundred whole clicks: a valid click runs one batch and ends, an
 // invalid one runs nothing; neither throws.
 TEST(BoundsFuzz, ClicksNeverThrow) {
-    FakeView view;
-    ScriptedDialogue dialogue;
-    Dealer dealer;
-    TargetedFrequency frequency(view, dialogue, dealer);
-    frequency.DefautC();
-    frequency.DefautH();
+    FakeWindow window;
+    auto& [view, dialogue, dealer, frequency] = window;
     TextFuzz fuzz(7);
     int runs = 0;
     for (int round = 0; round < 100; ++round) {

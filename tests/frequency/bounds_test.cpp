@@ -3,34 +3,11 @@
 #include <array>
 #include <string>
 
-#include "fake_view.h"
-#include "frequency/targeted_frequency.h"
-#include "scripted_dialogue.h"
+#include "fake_window.h"
 
 using namespace ondiscale;
 
 namespace {
-
-using Boxes = std::array<const char*, 10>;
-const Boxes kDefaults{"0", "13", "0", "13", "0", "13", "0", "13", "0", "37"};
-
-struct Fixture {
-    FakeView view;
-    ScriptedDialogue dialogue;
-    Dealer dealer;
-    TargetedFrequency frequency{view, dialogue, dealer};
-
-    Fixture() {
-        frequency.DefautC();
-        frequency.DefautH();
-    }
-};
-
-std::array<std::string, 10> strings(const Boxes& b) {
-    std::array<std::string, 10> out;
-    std::copy(b.begin(), b.end(), out.begin());
-    return out;
-}
 
 TEST(BoxValue, WholeNumbersFromZeroTo255AndNothingElse) {
     EXPECT_EQ(boxValue("0"), 0);
@@ -53,7 +30,7 @@ TEST(Verif, TheChecksTheirMessagesAndTheGroupsTheyReset) {
         Boxes after;
     };
     const Row rows[] = {
-        {"defaults", kDefaults, true, 0, kDefaults},
+        {"defaults", kDefaultBoxes, true, 0, kDefaultBoxes},
         {"minima 4 4 4 1 add up to 13",
          {"4", "13", "4", "13", "4", "13", "1", "13", "0", "37"},
          true,
@@ -73,12 +50,12 @@ TEST(Verif, TheChecksTheirMessagesAndTheGroupsTheyReset) {
          {"0", "13", "14", "13", "0", "13", "0", "13", "0", "37"},
          false,
          1,
-         kDefaults},
+         kDefaultBoxes},
         {"cards and points both out of range: two messages",
          {"0", "13", "14", "13", "0", "13", "0", "13", "0", "38"},
          false,
          2,
-         kDefaults},
+         kDefaultBoxes},
         {"points 37 to 37",
          {"0", "13", "0", "13", "0", "13", "0", "13", "37", "37"},
          true,
@@ -93,7 +70,7 @@ TEST(Verif, TheChecksTheirMessagesAndTheGroupsTheyReset) {
          {"0", "13", "0", "13", "0", "13", "0", "13", "20", "10"},
          false,
          1,
-         kDefaults},
+         kDefaultBoxes},
         {"maxima 2 2 2 2",
          {"0", "2", "0", "2", "0", "2", "0", "2", "0", "37"},
          true,
@@ -108,10 +85,10 @@ TEST(Verif, TheChecksTheirMessagesAndTheGroupsTheyReset) {
          {"0", "13", "0", "13", "0", "13", "0", "200", "0", "37"},
          false,
          1,
-         kDefaults},
+         kDefaultBoxes},
     };
     for (const auto& row : rows) {
-        Fixture f;
+        FakeWindow f;
         f.view.type(row.typed);
         EXPECT_EQ(f.frequency.Verif(), row.valid) << row.name;
         EXPECT_EQ(f.dialogue.calls.size(), static_cast<std::size_t>(row.messages)) << row.name;
@@ -126,7 +103,7 @@ TEST(Verif, TheChecksTheirMessagesAndTheGroupsTheyReset) {
 }
 
 TEST(Verif, EachGroupIsResetOnlyAfterTheUserClosedItsMessage) {
-    Fixture f;
+    FakeWindow f;
     f.view.type({"0", "13", "14", "13", "0", "13", "0", "13", "0", "38"});
     std::vector<std::array<std::string, 10>> boxesWhileOpen;
     f.dialogue.whileOpen = [&](const DialogueCall&) { boxesWhileOpen.push_back(f.view.shown()); };
@@ -138,7 +115,7 @@ TEST(Verif, EachGroupIsResetOnlyAfterTheUserClosedItsMessage) {
 }
 
 TEST(Enregistre, StoresValidBoxesAndTransportCopiesThemInOrder) {
-    Fixture f;
+    FakeWindow f;
     f.view.type({" 1", "2 ", "3", "4", "5", "6", "0", "7", "8", "09"});
     ASSERT_TRUE(f.frequency.Enregistre());
     const StoredBounds expected{8, 9, 1, 2, 3, 4, 5, 6, 0, 7};
@@ -150,7 +127,7 @@ TEST(Enregistre, StoresValidBoxesAndTransportCopiesThemInOrder) {
 }
 
 TEST(Enregistre, AFailedGroupStoresNothingFromTheOtherGroup) {
-    Fixture f;
+    FakeWindow f;
     f.view.type({"2", "5", "0", "13", "0", "13", "0", "13", "10", "20"});
     ASSERT_TRUE(f.frequency.Enregistre());
     f.view.type({"7", "6", "0", "13", "0", "13", "0", "13", "1", "2"});
@@ -170,7 +147,7 @@ TEST(Enregistre, TextThatIsNoNumberFailsItsGroupInEveryBox) {
                               "256", "99999999999", "3 4", "III", "\u00A05", "5\t", "trois"};
     for (const char* bad : badTexts) {
         for (int box = 1; box <= 10; ++box) {
-            Fixture f;
+            FakeWindow f;
             Boxes typed{"1", "6", "2", "6", "0", "13", "0", "13", "4", "30"};
             typed[static_cast<std::size_t>(box - 1)] = bad;
             f.view.type(typed);
@@ -179,7 +156,7 @@ TEST(Enregistre, TextThatIsNoNumberFailsItsGroupInEveryBox) {
             EXPECT_EQ(f.dialogue.calls[0].prompt, kImpossibleChoice);
             Boxes after = typed;
             if (box <= 8) {
-                std::copy(kDefaults.begin(), kDefaults.begin() + 8, after.begin());
+                std::copy(kDefaultBoxes.begin(), kDefaultBoxes.begin() + 8, after.begin());
             } else {
                 after[8] = "0";
                 after[9] = "37";

@@ -3,37 +3,11 @@
 #include <string>
 
 #include "exact_odds.h"
-#include "fake_view.h"
-#include "frequency/targeted_frequency.h"
-#include "scripted_dialogue.h"
+#include "fake_window.h"
 
 using namespace ondiscale;
 
 namespace {
-
-using Boxes = std::array<const char*, 10>;
-const Boxes kDefaults{"0", "13", "0", "13", "0", "13", "0", "13", "0", "37"};
-
-struct Window {
-    FakeView view;
-    ScriptedDialogue dialogue;
-    Dealer dealer;
-    TargetedFrequency frequency{view, dialogue, dealer};
-
-    Window() {
-        frequency.DefautC();
-        frequency.DefautH();
-        view.setProgressVisible(false);
-        view.progressLog.clear();
-    }
-    void answer(std::initializer_list<Answer> answers) { dialogue.answers = answers; }
-};
-
-std::array<std::string, 10> strings(const Boxes& b) {
-    std::array<std::string, 10> out;
-    std::copy(b.begin(), b.end(), out.begin());
-    return out;
-}
 
 // The hit count of a report prompt "Sud précisé: N soit P%", and its shape.
 long long hitsIn(const std::string& prompt) {
@@ -48,7 +22,7 @@ long long hitsIn(const std::string& prompt) {
 }
 
 TEST(FrequencyRun, DefaultBoundsOverThreeBatchesThenNo) {
-    Window w;
+    FakeWindow w;
     w.view.type({"0", "13", "0", "13", "0", "13", "0", "13", "0", "37"});
     w.answer({Answer::Yes, Answer::Yes, Answer::No});
     std::vector<std::pair<bool, int>> barWhileOpen;
@@ -87,7 +61,7 @@ TEST(FrequencyRun, DefaultBoundsOverThreeBatchesThenNo) {
 }
 
 TEST(FrequencyRun, EndsWithEveryBoxAndBoundBackAtItsDefault) {
-    Window w;
+    FakeWindow w;
     w.view.type({"1", "6", "2", "7", "0", "13", "0", "13", "8", "20"});
     w.answer({Answer::No});
     std::optional<StoredBounds> duringRun;
@@ -100,12 +74,12 @@ TEST(FrequencyRun, EndsWithEveryBoxAndBoundBackAtItsDefault) {
     ASSERT_TRUE(duringRun.has_value());
     EXPECT_EQ(*duringRun, (StoredBounds{8, 20, 1, 6, 2, 7, 0, 13, 0, 13}));
     EXPECT_EQ(boxesDuringRun[0], "1") << "the boxes keep the user's values during the run";
-    EXPECT_EQ(w.view.shown(), strings(kDefaults));
+    EXPECT_EQ(w.view.shown(), strings(kDefaultBoxes));
     EXPECT_EQ(w.frequency.stored(), StoredBounds{});
 }
 
 TEST(FrequencyRun, BoundsNoHandCanMeetGiveZeroAndZero) {
-    Window w;
+    FakeWindow w;
     w.view.type({"0", "2", "0", "2", "0", "2", "0", "2", "0", "37"});
     w.answer({Answer::Yes, Answer::No});
     w.frequency.Command2Click();
@@ -116,17 +90,17 @@ TEST(FrequencyRun, BoundsNoHandCanMeetGiveZeroAndZero) {
 }
 
 TEST(FrequencyRun, ImpossibleBoundsRunNothing) {
-    Window w;
+    FakeWindow w;
     w.view.type({"7", "6", "0", "13", "0", "13", "0", "13", "0", "37"});
     w.frequency.Command2Click();
     ASSERT_EQ(w.dialogue.calls.size(), 1U);
     EXPECT_EQ(w.dialogue.calls[0].prompt, "Choix impossible!! Recommencez!");
     EXPECT_TRUE(w.view.progressLog.empty()) << "the bar is never shown";
-    EXPECT_EQ(w.view.shown(), strings(kDefaults));
+    EXPECT_EQ(w.view.shown(), strings(kDefaultBoxes));
 }
 
 TEST(FrequencyRun, ASecondClickRunsWithTheResetCardsAndTheUsersPoints) {
-    Window w;
+    FakeWindow w;
     w.view.type({"7", "6", "0", "13", "0", "13", "0", "13", "0", "0"});
     w.frequency.Command2Click();
     ASSERT_EQ(w.dialogue.calls.size(), 1U);
@@ -158,7 +132,7 @@ TEST(FrequencyRun, HitsMatchTheExactOddsAndAccumulate) {
          odds::choose(36, 13) / odds::hands()},
     };
     for (const auto& row : rows) {
-        Window w;
+        FakeWindow w;
         w.view.type(row.bounds);
         constexpr int batches = 10;
         for (int i = 1; i < batches; ++i) {
