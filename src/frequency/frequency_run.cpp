@@ -3,6 +3,14 @@
 #include "frequency/targeted_frequency.h"
 
 namespace ondiscale {
+namespace {
+
+// 1 when low <= value <= high, else 0.
+int within(std::uint8_t low, std::uint8_t value, std::uint8_t high) {
+    return static_cast<int>(low <= value) & static_cast<int>(value <= high);
+}
+
+}  // namespace
 
 FrequencyReport frequencyReport(const FrequencyTally& tally, std::string_view decimalSeparator) {
     const std::int64_t deals = tally.batches * kFrequencyBatch;
@@ -28,14 +36,11 @@ std::int32_t dealFrequencyBatch(Dealer& dealer, const BoundsArray& Bornes, Frequ
         dealer.TirageS(hand);
         const SuitLengths l = Lengths(hand);
         const std::uint8_t points = PointsH(hand);
-        // All five ranges, inclusive; & rather than && leaves no branch to
-        // mispredict on random hands.
-        const bool hit = (Bornes[1] <= l.spades) & (l.spades <= Bornes[2]) &
-                         (Bornes[3] <= l.hearts) & (l.hearts <= Bornes[4]) &
-                         (Bornes[5] <= l.diamonds) & (l.diamonds <= Bornes[6]) &
-                         (Bornes[7] <= l.clubs) & (l.clubs <= Bornes[8]) & (Bornes[9] <= points) &
-                         (points <= Bornes[10]);
-        hits += hit ? 1 : 0;
+        // All five ranges, inclusive, combined with & rather than && so
+        // that no branch is mispredicted on random hands.
+        hits += within(Bornes[1], l.spades, Bornes[2]) & within(Bornes[3], l.hearts, Bornes[4]) &
+                within(Bornes[5], l.diamonds, Bornes[6]) & within(Bornes[7], l.clubs, Bornes[8]) &
+                within(Bornes[9], points, Bornes[10]);
     }
     return hits;
 }
