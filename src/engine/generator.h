@@ -5,17 +5,22 @@
 namespace ondiscale::generator {
 
 // wyrand: a 64-bit Weyl sequence passed through a 128-bit multiply and
-// fold. Passes BigCrush and PractRand; each value costs one addition on
-// the state and one independent multiply, so consecutive draws overlap in
-// the processor. Defined inline so that the dealer's loop keeps the state
-// in a register.
+// fold, which passes BigCrush and PractRand. Each value costs one addition
+// on the counter and one independent multiply, so consecutive draws
+// overlap in the processor. Reseeds change the key, never the counter,
+// and the counter moves on at every value and every reseed: the state
+// (counter, key) can never come back to one it had before. Defined inline
+// so that the dealer's loop keeps the state in registers.
 struct WyRand {
-    std::uint64_t state;
+    static constexpr std::uint64_t kStep = 0xa0761d6478bd642fULL;
+    std::uint64_t counter;
+    std::uint64_t key;
 
     std::uint64_t next() {
         __extension__ using Wide = unsigned __int128;
-        state += 0xa0761d6478bd642fULL;
-        const Wide product = static_cast<Wide>(state) * (state ^ 0xe7037ed1a0b428dbULL);
+        counter += kStep;
+        const std::uint64_t s = counter ^ key;
+        const Wide product = static_cast<Wide>(s) * (s ^ 0xe7037ed1a0b428dbULL);
         return static_cast<std::uint64_t>(product >> 64) ^ static_cast<std::uint64_t>(product);
     }
 };

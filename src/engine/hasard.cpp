@@ -18,7 +18,8 @@ constexpr std::uint64_t splitmix64(std::uint64_t& x) {
 WyRand makeInitial() {
     // Two runs started within one tick of the clock still deal differently.
     std::random_device device;
-    return {(std::uint64_t{device()} << 32) ^ device()};
+    const std::uint64_t high = device();
+    return {0, (high << 32) ^ device()};
 }
 
 Clock clockOverride = nullptr;
@@ -30,11 +31,12 @@ WyRand process = makeInitial();
 float next() { return static_cast<float>(next24()) * 0x1.0p-24F; }
 
 void reseed(std::uint64_t reading) {
-    // The reading is mixed and added to the running state, never put in
-    // its place: the same reading twice in a row still moves the state to
-    // somewhere new, and nothing restarts the sequence.
-    std::uint64_t mix = reading;
-    process.state += splitmix64(mix);
+    // The reading is mixed into the running key, never put in its place,
+    // and the counter moves on: the same reading twice in a row still
+    // leads somewhere new, and nothing restarts the sequence.
+    std::uint64_t mix = process.key ^ reading;
+    process.key = splitmix64(mix);
+    process.counter += WyRand::kStep;
 }
 
 void setClock(Clock clock) { clockOverride = clock; }
