@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev libgl-dev fonts-dejavu-core
   xvfb xdotool imagemagick x11-utils
   clang-format clang-tidy
+  dpkg-dev file lintian appstream desktop-file-utils
 )
 
 missing=()
