@@ -6,4 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh build
 rm -f build/ondiscale_*.deb  # so that the one left is this build's
+# Directories in the package take their mode from the umask, as with
+# dpkg-buildpackage: a private umask would make them unreadable once installed.
+umask 022
 (cd build && cpack -G DEB)
