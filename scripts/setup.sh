@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what the project needs to build, run and test on Debian or Ubuntu.
+# Installs what the project needs to build, run, test and package on Debian
+# or Ubuntu.
 # Does nothing when every package is already there.
 set -euo pipefail
 
