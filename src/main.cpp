@@ -1,11 +1,12 @@
 #include <QApplication>
 
+#include "ui/application.h"
 #include "ui/main_window.h"
-#include "ui/window_texts.h"
 
 int main(int argc, char* argv[]) {
+    ondiscale::choosePlatform();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(ondiscale::texts::kApplicationTitle));
+    ondiscale::setUpApplication(app);
     ondiscale::mainprecise window;
     window.show();
     return QApplication::exec();

@@ -1,13 +1,12 @@
 #include "ui/about_box.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <cmath>
 
 #include "ui/twips.h"
+#include "ui/window_frame.h"
 #include "ui/window_texts.h"
 
 namespace ondiscale {
@@ -28,29 +27,39 @@ QLabel* centredLabel(QWidget* parent, const char* name, const QRect& place, cons
 About::About(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("About"));
     setWindowTitle(QString::fromUtf8(texts::kAboutCaption));
-    setFixedSize(px(4680), px(3195));
+    const Twips twips(*this);
+    setFixedSize(twips.px(4680), twips.px(3195));
     setFont(sansFont(8.25, false));
     setModal(true);
 
     lblHeading_ =
-        centredLabel(this, "lblHeading", twipsRect(0, 240, 4695, 855), sansFont(13.5, false));
+        centredLabel(this, "lblHeading", twips.rect(0, 240, 4695, 855), sansFont(13.5, false));
     lblHeading_->setWordWrap(true);
     lblApplication_ =
-        centredLabel(this, "lblApplication", twipsRect(120, 960, 4695, 375), sansFont(13.5, true));
+        centredLabel(this, "lblApplication", twips.rect(120, 960, 4695, 375), sansFont(13.5, true));
 
     line1_ = new QFrame(this);
     line1_->setObjectName(QStringLiteral("Line1"));
     line1_->setFrameShape(QFrame::HLine);
     line1_->setFrameShadow(QFrame::Plain);
-    line1_->setGeometry(px(480), px(1680), px(3960) - px(480), 1);
+    line1_->setGeometry(twips.rect(480, 1680, 3960 - 480, 0).adjusted(0, 0, 0, 1));
 
-    lblCopyright_ = centredLabel(this, "lblCopyright", twipsRect(0, 1800, 4695, 375), font());
+    lblCopyright_ = centredLabel(this, "lblCopyright", twips.rect(0, 1800, 4695, 375), font());
 
+    // The one button, default and focused: Enter and Space both press it.
     cmdOK_ = new QPushButton(QString::fromUtf8(texts::kOk), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK_->setGeometry(twipsRect(1920, 2280, 1095, 495));
+    cmdOK_->setGeometry(twips.rect(1920, 2280, 1095, 495));
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
+
+    // Centred on the work area by its outer size, frame included.
+    placement_ = new FramePlacement(*this, [this](const QSize& outer, const QRect& area) {
+        const Twips at(*this);
+        const int left = centredEdge(at.fromPx(area.width()), at.fromPx(outer.width()));
+        const int top = centredEdge(at.fromPx(area.height()), at.fromPx(outer.height()));
+        return area.topLeft() + QPoint(at.px(left), at.px(top));
+    });
 }
 
 int About::centredEdge(double screenTwips, double outerTwips) {
@@ -59,31 +68,16 @@ int About::centredEdge(double screenTwips, double outerTwips) {
     return static_cast<int>(std::nearbyint(screenTwips - outerTwips)) / 2;
 }
 
-// Load: centred on the screen, placeholders in the three labels.
+// Load: centred on the work area, placeholders in the three labels.
 void About::ensureLoaded() {
     if (loaded_) {
         return;
     }
     loaded_ = true;
-    centre();
+    placement_->place();
     lblApplication_->setText(QString::fromUtf8(texts::kPlaceholderApplication));
     lblHeading_->setText(QString::fromUtf8(texts::kPlaceholderHeading));
     lblCopyright_->setText(QString::fromUtf8(texts::kPlaceholderCopyright));
-}
-
-void About::centre() {
-    const QScreen* screen = parentWidget() != nullptr && parentWidget()->screen() != nullptr
-                                ? parentWidget()->screen()
-                                : QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return;
-    }
-    const QSize outer = frameGeometry().size();
-    const QSize area = screen->geometry().size();
-    const int left = centredEdge(area.width() * kTwipsPerPixel, outer.width() * kTwipsPerPixel);
-    const int top = centredEdge(area.height() * kTwipsPerPixel, outer.height() * kTwipsPerPixel);
-    move(screen->geometry().left() + static_cast<int>(std::lround(left / double(kTwipsPerPixel))),
-         screen->geometry().top() + static_cast<int>(std::lround(top / double(kTwipsPerPixel))));
 }
 
 void About::Application(const QString& text) {
@@ -105,11 +99,6 @@ void About::Display() {
     ensureLoaded();
     cmdOK_->setFocus();
     exec();
-}
-
-void About::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    centre();  // again, now that the window manager's frame is known
 }
 
 // OK or the title bar's close button: the box is unloaded, and its next

@@ -8,6 +8,8 @@ class QPushButton;
 
 namespace ondiscale {
 
+class FramePlacement;
+
 // The About box: a modal window whose three texts are written through
 // write-only properties and which is loaded afresh for every showing.
 class About : public QDialog {
@@ -28,18 +30,17 @@ public:
     static int centredEdge(double screenTwips, double outerTwips);
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void done(int result) override;
 
 private:
     void ensureLoaded();
-    void centre();
 
     QLabel* lblHeading_;
     QLabel* lblApplication_;
     QFrame* line1_;
     QLabel* lblCopyright_;
     QPushButton* cmdOK_;
+    FramePlacement* placement_;
     bool loaded_ = false;
 };
 

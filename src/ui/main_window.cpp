@@ -1,21 +1,19 @@
 #include "ui/main_window.h"
 
 #include <QAction>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
-#include <QVBoxLayout>
 
 #include "survey/survey_run.h"
 #include "ui/about_box.h"
+#include "ui/menu_rows.h"
 #include "ui/twips.h"
 #include "ui/vertical_button.h"
+#include "ui/window_frame.h"
 #include "ui/window_texts.h"
 
 namespace ondiscale {
@@ -41,6 +39,19 @@ constexpr std::array<BoxPlace, 10> kBoxes{{
     {3360, 3600, 9.75},
 }};
 
+// The suit labels between the boxes of each row, spades first.
+struct SuitLabel {
+    const char* name;
+    int left, top, width, height;
+    bool red;
+};
+constexpr std::array<SuitLabel, 4> kSuitLabels{{
+    {"Label1", 1440, 600, 1695, 375, false},
+    {"Label2", 1440, 1320, 1815, 495, true},
+    {"Label4", 1440, 2040, 1815, 495, true},
+    {"Label5", 1440, 2760, 2055, 375, false},
+}};
+
 QLabel* addLabel(QWidget* parent, const char* name, const QRect& place, const QFont& font) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
@@ -63,61 +74,82 @@ mainprecise::mainprecise(Dialogue* dialogue)
     setWindowTitle(QString::fromUtf8(texts::kMainCaption));
     buildControls();
     buildMenus();
+    // The frame's top-right corner at the top-right corner of the work area.
+    placement_ = new FramePlacement(*this, [](const QSize& outer, const QRect& area) {
+        return QPoint(area.right() + 1 - outer.width(), area.top());
+    });
     load();
 }
 
 mainprecise::~mainprecise() = default;
 
 void mainprecise::buildControls() {
+    const Twips twips(*this);
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(px(5160), px(5145));
+    client->setFixedSize(twips.px(5160), twips.px(5145));
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);  // the controls keep their places
 
-    auto* command2 = new QPushButton(QString::fromUtf8(texts::kCommand2), client);
-    command2->setObjectName(QStringLiteral("Command2"));
-    command2->setGeometry(twipsRect(600, 0, 3255, 375));
-    command2->setFont(sansFont(8.25, true));
-    connect(command2, &QPushButton::clicked, this, [this] { Command2Click(); });
-
-    for (std::size_t n = 1; n <= 10; ++n) {
+    // The controls are made in reading order, which screen readers follow:
+    // each row from left to right, then the frequency button with its notice
+    // and bar, then QUITTER.
+    const auto addBox = [&](std::size_t n) {
         const BoxPlace& place = kBoxes[n - 1];
         auto* box = new QLineEdit(client);
         box->setObjectName(QStringLiteral("Text%1").arg(n));
-        box->setGeometry(twipsRect(place.left, place.top, 735, 495));
+        box->setAccessibleName(QString::fromUtf8(texts::kBoxNames[n - 1]));
+        box->setGeometry(twips.rect(place.left, place.top, 735, 495));
         box->setFont(sansFont(place.pointSize, true));
         text_[n] = box;
-    }
-
+    };
     // The suit labels: 18 pt bold, hearts and diamonds in red. The rows of
     // "<=" signs are set condensed so that they fit their labels' widths.
     QFont suitFont = sansFont(18, true);
     suitFont.setStretch(QFont::Condensed);
-    QFont pointsFont = sansFont(9.75, true);
-    pointsFont.setStretch(QFont::Condensed);
     QPalette red;
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    addLabel(client, "Label1", twipsRect(1440, 600, 1695, 375), suitFont);
-    addLabel(client, "Label2", twipsRect(1440, 1320, 1815, 495), suitFont)->setPalette(red);
-    addLabel(client, "Label4", twipsRect(1440, 2040, 1815, 495), suitFont)->setPalette(red);
-    addLabel(client, "Label5", twipsRect(1440, 2760, 2055, 375), suitFont);
-    addLabel(client, "Label6", twipsRect(1080, 3720, 2295, 375), pointsFont)
+    for (std::size_t row = 0; row < kSuitLabels.size(); ++row) {
+        const SuitLabel& suit = kSuitLabels[row];
+        addBox(2 * row + 1);
+        QLabel* label = addLabel(
+            client, suit.name, twips.rect(suit.left, suit.top, suit.width, suit.height), suitFont);
+        if (suit.red) {
+            label->setPalette(red);
+        }
+        addBox(2 * row + 2);
+    }
+    QFont pointsFont = sansFont(9.75, true);
+    pointsFont.setStretch(QFont::Condensed);
+    addBox(9);
+    addLabel(client, "Label6", twips.rect(1080, 3720, 2295, 375), pointsFont)
         ->setText(QString::fromUtf8(texts::kLabel6));
-    addLabel(client, "Label7", twipsRect(120, 4320, 4215, 375), sansFont(8.25, true))
+    addBox(10);
+
+    // Enter presses a focused button, as Space does.
+    auto* command2 = new QPushButton(QString::fromUtf8(texts::kCommand2), client);
+    command2->setObjectName(QStringLiteral("Command2"));
+    command2->setGeometry(twips.rect(600, 0, 3255, 375));
+    command2->setFont(sansFont(8.25, true));
+    command2->setAutoDefault(true);
+    connect(command2, &QPushButton::clicked, this, [this] { Command2Click(); });
+
+    addLabel(client, "Label7", twips.rect(120, 4320, 4215, 375), sansFont(8.25, true))
         ->setText(QString::fromUtf8(texts::kLabel7));
 
     progressBar1_ = new QProgressBar(client);
     progressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
-    progressBar1_->setGeometry(twipsRect(120, 4680, 4695, 375));
+    progressBar1_->setAccessibleName(QString::fromUtf8(texts::kProgressName));
+    progressBar1_->setGeometry(twips.rect(120, 4680, 4695, 375));
     progressBar1_->setRange(0, 100);
     progressBar1_->setValue(0);
     progressBar1_->setTextVisible(false);
 
     auto* command1 = new VerticalButton(QString::fromUtf8(texts::kCommand1), client);
     command1->setObjectName(QStringLiteral("Command1"));
-    command1->setGeometry(twipsRect(4560, 240, 255, 4095));
+    command1->setGeometry(twips.rect(4560, 240, 255, 4095));
     command1->setFont(sansFont(8.25, true));
+    command1->setAutoDefault(true);
     connect(command1, &QPushButton::clicked, this, &QWidget::close);
 
     // Keyboard order: the ten boxes, then the frequency button, then QUITTER.
@@ -131,26 +163,18 @@ void mainprecise::buildControls() {
 }
 
 void mainprecise::buildMenus() {
-    // The menu bar is narrower than its four entries: like a menu bar of
-    // the desktop that wraps, a second row holds the entries that do not
-    // fit on the first, so that none hides behind an overflow button.
-    auto* rows = new QWidget(this);
-    rows->setObjectName(QStringLiteral("menuRows"));
-    auto* layout = new QVBoxLayout(rows);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    auto* first = new QMenuBar(rows);
-    layout->addWidget(first);
-    setMenuWidget(rows);
+    // The window is narrower than the four entries: they flow onto two rows.
+    auto* menus = new MenuRows(centralWidget()->width(), this);
+    setMenuWidget(menus);
 
-    connect(named(first->addAction(QString::fromUtf8(texts::kMnuAbout)), "mnuAbout"),
+    connect(named(menus->addAction(QString::fromUtf8(texts::kMnuAbout)), "mnuAbout"),
             &QAction::triggered, this, [this] { mnuAboutClick(); });
-    connect(named(first->addAction(QString::fromUtf8(texts::kMnuInfo)), "mnuInfo"),
+    connect(named(menus->addAction(QString::fromUtf8(texts::kMnuInfo)), "mnuInfo"),
             &QAction::triggered, this, [this] { mnuInfoClick(); });
-    connect(named(first->addAction(QString::fromUtf8(texts::kMnuHelp)), "mnuHelpmaintype"),
+    connect(named(menus->addAction(QString::fromUtf8(texts::kMnuHelp)), "mnuHelpmaintype"),
             &QAction::triggered, this, [this] { mnuHelpmaintypeClick(); });
 
-    auto* distributions = new QMenu(QString::fromUtf8(texts::kMnuFreqDistri), rows);
+    auto* distributions = new QMenu(QString::fromUtf8(texts::kMnuFreqDistri), menus);
     distributions->setObjectName(QStringLiteral("mnuFreqDistri"));
     connect(named(distributions->addAction(QString::fromUtf8(texts::kMnuDistri1)), "mnuDistri1"),
             &QAction::triggered, this, [this] { Probadistri1(); });
@@ -158,20 +182,13 @@ void mainprecise::buildMenus() {
             &QAction::triggered, this, [this] { Probadistri2(); });
     connect(named(distributions->addAction(QString::fromUtf8(texts::kMnuDistri3)), "mnuDistri3"),
             &QAction::triggered, this, [this] { Probadistri3(); });
-
-    first->addMenu(distributions);
-    if (first->sizeHint().width() > px(5160)) {
-        first->removeAction(distributions->menuAction());
-        auto* second = new QMenuBar(rows);
-        second->addMenu(distributions);
-        layout->addWidget(second);
-    }
+    menus->addMenu(distributions);  // the first entry of the second row; later entries follow it
 }
 
 // Load: top-right corner, the default bounds, the bar hidden, the suits.
 void mainprecise::load() {
     adjustSize();
-    placeTopRight();
+    placement_->place();
     frequency_.DefautC();
     frequency_.DefautH();
     progressBar1_->hide();
@@ -183,25 +200,6 @@ void mainprecise::load() {
     caption("Label4", 2);
     caption("Label5", 1);
     text_[1]->setFocus();
-}
-
-void mainprecise::placeTopRight() {
-    const QScreen* screen =
-        this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return;
-    }
-    const QRect area = screen->geometry();
-    move(area.right() + 1 - frameGeometry().width(), area.top());
-}
-
-void mainprecise::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    // The frame that a window manager adds is known only once shown.
-    if (!placedAfterShow_) {
-        placedAfterShow_ = true;
-        placeTopRight();
-    }
 }
 
 QString mainprecise::Ecrit(const std::uint8_t& suit) {

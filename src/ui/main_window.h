@@ -19,6 +19,7 @@ class QPushButton;
 namespace ondiscale {
 
 class About;
+class FramePlacement;
 
 // The main window: the ten bound boxes, the frequency button and its
 // progress bar, the menus. It owns the application's state: the stored
@@ -49,14 +50,10 @@ public:
     [[nodiscard]] const TargetedFrequency& frequency() const { return frequency_; }
     [[nodiscard]] About* about() const { return about_; }
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void buildControls();
     void buildMenus();
     void load();
-    void placeTopRight();
 
     QtDialogue qtDialogue_{this};
     Dialogue& dialogue_;
@@ -66,7 +63,7 @@ private:
     std::array<QLineEdit*, 11> text_{};  // Text1 to Text10
     QProgressBar* progressBar1_ = nullptr;
     About* about_ = nullptr;
-    bool placedAfterShow_ = false;
+    FramePlacement* placement_ = nullptr;
 };
 
 }  // namespace ondiscale

@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "ui/titled_boxes.h"
+#include "ui/twips.h"
 #include "ui/window_texts.h"
 
 namespace ondiscale {
@@ -27,7 +29,7 @@ QPushButton* addButton(QMessageBox& box, QMessageBox::StandardButton which, cons
 
 Answer QtDialogue::messageBox(const std::string& prompt, Buttons buttons,
                               const std::optional<std::string>& title) {
-    QMessageBox box(parent_);
+    TitledMessageBox box(parent_);
     box.setIcon(QMessageBox::NoIcon);
     box.setWindowTitle(QString::fromStdString(title.value_or(texts::kApplicationTitle)));
     box.setTextFormat(Qt::PlainText);  // a typed distribution is shown as typed
@@ -49,7 +51,7 @@ Answer QtDialogue::messageBox(const std::string& prompt, Buttons buttons,
 
 std::string QtDialogue::inputBox(const std::string& prompt, const std::string& title,
                                  const std::string& defaultText) {
-    QInputDialog dialog(parent_);
+    TitledInputDialog dialog(parent_);
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setWindowTitle(QString::fromStdString(title));
     dialog.setLabelText(shown(prompt));
@@ -63,7 +65,7 @@ std::string QtDialogue::inputBox(const std::string& prompt, const std::string& t
     if (auto* label = dialog.findChild<QLabel*>()) {
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
-        label->setMinimumWidth(440);
+        label->setMinimumWidth(Twips(dialog).px(6600));
     }
     if (dialog.exec() != QDialog::Accepted) {
         return {};

@@ -20,6 +20,16 @@ inline constexpr const char* kMnuDistri1 = "4432, 5332, 5431, 5422, 4333, 6322";
 inline constexpr const char* kMnuDistri2 = "6331, 5521, 4441, 7321, 6430, 5440";
 inline constexpr const char* kMnuDistri3 = "6511, 6520, 7222, 7411, 7420, 7330 ";
 
+// What a screen reader says of the controls that show no text of their own:
+// Text1 to Text10, the progress bar and the rows of the menu bar.
+inline constexpr const char* kBoxNames[10] = {
+    "Pique minimum",          "Pique maximum",         "Cœur minimum",   "Cœur maximum",
+    "Carreau minimum",        "Carreau maximum",       "Trèfle minimum", "Trèfle maximum",
+    "Points Honneur minimum", "Points Honneur maximum"};
+inline constexpr const char* kProgressName = "Progression du tirage";
+inline constexpr const char* kMenuBarName = "Barre de menus";
+inline constexpr const char* kMenuBarMoreName = "Barre de menus (suite)";
+
 // Help.
 inline constexpr const char* kHelp1 =
     "Choisissez les fourchettes du nombre de cartes par couleur et du nombre de points "
@@ -59,10 +69,11 @@ inline constexpr const char* kPlaceholderApplication = "- Application -";
 inline constexpr const char* kPlaceholderHeading = "- Heading -";
 inline constexpr const char* kPlaceholderCopyright = "- Copyright -";
 
-// Buttons of the message and input boxes, whatever the system language.
+// Buttons of the message and input boxes, whatever the system language,
+// with their access keys.
 inline constexpr const char* kOk = "OK";
-inline constexpr const char* kYes = "Oui";
-inline constexpr const char* kNo = "Non";
-inline constexpr const char* kCancel = "Annuler";
+inline constexpr const char* kYes = "&Oui";
+inline constexpr const char* kNo = "&Non";
+inline constexpr const char* kCancel = "&Annuler";
 
 }  // namespace ondiscale::texts

@@ -38,15 +38,15 @@ TEST(QtDialogue, YesNoBoxWithItsTitleTextButtonsAndNoIcon) {
         EXPECT_EQ(box->textFormat(), Qt::PlainText);
         EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
         EXPECT_TRUE(box->iconPixmap().isNull());
-        EXPECT_EQ(buttonTexts(box), (QStringList{"Non", "Oui"}));
+        EXPECT_EQ(buttonTexts(box), (QStringList{"&Non", "&Oui"}));
         ASSERT_NE(box->defaultButton(), nullptr);
-        EXPECT_EQ(box->defaultButton()->text(), QStringLiteral("Oui"));
+        EXPECT_EQ(box->defaultButton()->text(), QStringLiteral("&Oui"));
         for (QAbstractButton* b : box->buttons()) {
             EXPECT_TRUE(b->icon().isNull()) << b->text().toStdString();
         }
         EXPECT_TRUE(box->isModal());
         for (QAbstractButton* b : box->buttons()) {
-            if (b->text() == QStringLiteral("Non")) {
+            if (b->text() == QStringLiteral("&Non")) {
                 b->click();
             }
         }
@@ -95,7 +95,7 @@ TEST(QtDialogue, InputBoxGivesTheTextUnchangedOnOkAndNothingOnCancel) {
         EXPECT_EQ(input->labelText(), QStringLiteral("ouverture\navertissement "));
         EXPECT_EQ(input->textValue(), QStringLiteral("6421"));
         EXPECT_EQ(input->okButtonText(), QStringLiteral("OK"));
-        EXPECT_EQ(input->cancelButtonText(), QStringLiteral("Annuler"));
+        EXPECT_EQ(input->cancelButtonText(), QStringLiteral("&Annuler"));
         for (const auto* button : input->findChildren<QPushButton*>()) {
             EXPECT_TRUE(button->icon().isNull()) << button->text().toStdString();
         }
