@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "ui/titled_boxes.h"
+#include "ui/title_width.h"
 #include "ui/twips.h"
 #include "ui/window_texts.h"
 
@@ -29,29 +29,32 @@ QPushButton* addButton(QMessageBox& box, QMessageBox::StandardButton which, cons
 
 Answer QtDialogue::messageBox(const std::string& prompt, Buttons buttons,
                               const std::optional<std::string>& title) {
-    TitledMessageBox box(parent_);
+    QMessageBox box(parent_);
     box.setIcon(QMessageBox::NoIcon);
     box.setWindowTitle(QString::fromStdString(title.value_or(texts::kApplicationTitle)));
     box.setTextFormat(Qt::PlainText);  // a typed distribution is shown as typed
     box.setText(shown(prompt));
+    QPushButton* yes = nullptr;
     if (buttons == Buttons::Ok) {
         QPushButton* ok = addButton(box, QMessageBox::Ok, texts::kOk);
         box.setDefaultButton(ok);
         box.setEscapeButton(ok);
-        box.exec();
+    } else {
+        yes = addButton(box, QMessageBox::Yes, texts::kYes);
+        box.setDefaultButton(yes);
+        box.setEscapeButton(addButton(box, QMessageBox::No, texts::kNo));
+    }
+    makeRoomForTitle(box);
+    box.exec();
+    if (buttons == Buttons::Ok) {
         return Answer::Ok;
     }
-    QPushButton* yes = addButton(box, QMessageBox::Yes, texts::kYes);
-    QPushButton* no = addButton(box, QMessageBox::No, texts::kNo);
-    box.setDefaultButton(yes);
-    box.setEscapeButton(no);
-    box.exec();
     return box.clickedButton() == yes ? Answer::Yes : Answer::No;
 }
 
 std::string QtDialogue::inputBox(const std::string& prompt, const std::string& title,
                                  const std::string& defaultText) {
-    TitledInputDialog dialog(parent_);
+    QInputDialog dialog(parent_);
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setWindowTitle(QString::fromStdString(title));
     dialog.setLabelText(shown(prompt));
@@ -67,6 +70,7 @@ std::string QtDialogue::inputBox(const std::string& prompt, const std::string& t
         label->setWordWrap(true);
         label->setMinimumWidth(Twips(dialog).px(6600));
     }
+    makeRoomForTitle(dialog);
     if (dialog.exec() != QDialog::Accepted) {
         return {};
     }

@@ -6,15 +6,19 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <cmath>
 
 #include "modal.h"
+#include "ui/twips.h"
 
 using namespace ondiscale;
 
 namespace {
 
-QRect inTwips(const QRect& r) { return {r.x() * 15, r.y() * 15, r.width() * 15, r.height() * 15}; }
+QRect px(const QWidget& w, const QRect& twips) {
+    return Twips(w).rect(twips.x(), twips.y(), twips.width(), twips.height());
+}
 
 QString label(const QWidget& box, const char* name) {
     return box.findChild<QLabel*>(QString::fromLatin1(name))->text();
@@ -43,7 +47,7 @@ TEST(AboutBox, CentringRoundsHalfToEvenThenHalvesTowardsZero) {
 TEST(AboutBox, ControlsInPlace) {
     About box;
     EXPECT_EQ(box.windowTitle(), QString::fromUtf8("À propos"));
-    EXPECT_EQ(inTwips(QRect(QPoint(), box.size())), QRect(0, 0, 4680, 3195));
+    EXPECT_EQ(box.size(), px(box, QRect(0, 0, 4680, 3195)).size());
     struct Row {
         const char* name;
         QRect twips;
@@ -59,7 +63,7 @@ TEST(AboutBox, ControlsInPlace) {
     for (const auto& row : rows) {
         const auto* w = box.findChild<QWidget*>(QString::fromLatin1(row.name));
         ASSERT_NE(w, nullptr) << row.name;
-        EXPECT_EQ(inTwips(w->geometry()), row.twips) << row.name;
+        EXPECT_EQ(w->geometry(), px(box, row.twips)) << row.name;
         EXPECT_EQ(w->font().pointSizeF(), row.points) << row.name;
         EXPECT_EQ(w->font().bold(), row.bold) << row.name;
         if (const auto* l = qobject_cast<const QLabel*>(w)) {
@@ -67,6 +71,10 @@ TEST(AboutBox, ControlsInPlace) {
             EXPECT_EQ(l->focusPolicy(), Qt::NoFocus) << row.name;
         }
     }
+    // The application's name is never cut, at any DPI.
+    const auto* application = box.findChild<QLabel*>("lblApplication");
+    EXPECT_LE(QFontMetrics(application->font()).horizontalAdvance("LOGICIEL QUADRIVELLE"),
+              application->width());
     EXPECT_TRUE(box.findChild<QLabel*>("lblHeading")->wordWrap())
         << "a long heading takes two lines";
     const auto* line = box.findChild<QFrame*>("Line1");
@@ -120,11 +128,23 @@ TEST(AboutBox, PropertiesReplaceThePlaceholdersAndEachShowingLoadsAfresh) {
     EXPECT_EQ(seen, (QStringList{"- Heading -", "- Copyright -"}))
         << "reloaded: placeholders again";
     EXPECT_EQ(secondPlace, firstPlace);
-    const QRect screen = box.screen()->geometry();
-    const int left = About::centredEdge(screen.width() * 15.0, box.frameGeometry().width() * 15.0);
-    const int top = About::centredEdge(screen.height() * 15.0, box.frameGeometry().height() * 15.0);
-    EXPECT_EQ(firstPlace, QPoint(static_cast<int>(std::lround(left / 15.0)),
-                                 static_cast<int>(std::lround(top / 15.0))));
+    // Centred on the work area by its outer size: the offscreen platform
+    // frames windows with 2 px.
+    const QRect area = box.screen()->availableGeometry();
+    const QSize outer = box.frameGeometry().size();
+    ASSERT_NE(outer, box.size());
+    const Twips twips(box);
+    const int left = About::centredEdge(twips.fromPx(area.width()), twips.fromPx(outer.width()));
+    const int top = About::centredEdge(twips.fromPx(area.height()), twips.fromPx(outer.height()));
+    EXPECT_EQ(firstPlace, area.topLeft() + QPoint(twips.px(left), twips.px(top)));
+}
+
+TEST(AboutBox, EnterOnOkClosesIt) {
+    About box;
+    whenModal([](QWidget* modal) { QTest::keyClick(modal->focusWidget(), Qt::Key_Return); });
+    box.Display();
+    EXPECT_FALSE(box.isVisible());
+    EXPECT_FALSE(box.loaded());
 }
 
 }  // namespace

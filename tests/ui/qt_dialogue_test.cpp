@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QFontDatabase>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 
 #include "modal.h"
 
@@ -108,6 +110,38 @@ TEST(QtDialogue, InputBoxGivesTheTextUnchangedOnOkAndNothingOnCancel) {
 
     whenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
     EXPECT_EQ(dialogue.inputBox("p", "t", "5530"), "");
+}
+
+// A report asks its question in its title: the box is wide enough for the
+// whole title in a bold title font and the title bar's buttons, and never
+// wider than the work area.
+TEST(QtDialogue, BoxesShowTheirWholeTitle) {
+    QWidget parent;
+    parent.show();
+    QtDialogue dialogue(&parent);
+    QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    titleFont.setBold(true);
+    const QFontMetrics metrics(titleFont);
+    QStringList seen;
+    const auto check = [&](QWidget* modal) {
+        seen << modal->windowTitle();
+        const int area = modal->screen()->availableGeometry().width();
+        const int title = metrics.horizontalAdvance(modal->windowTitle());
+        EXPECT_GE(modal->width(), std::min(title + 100, area - 4)) << title;
+        EXPECT_LE(modal->width(), area);
+        qobject_cast<QDialog*>(modal)->reject();
+    };
+    whenModal(check);
+    dialogue.messageBox("Sud précisé: 5 soit 0,005%", Buttons::YesNo,
+                        std::string("Statistiques sur 100000 tirages au hasard. "
+                                    "Voulez-vous continuer?"));
+    whenModal(check);
+    dialogue.messageBox("Choix impossible!! Recommencez!", Buttons::Ok, std::nullopt);
+    whenModal(check);
+    dialogue.inputBox("p", "Choix d'une autre main à distribution précisée.", "6421");
+    whenModal(check);
+    dialogue.messageBox("m", Buttons::Ok, std::string(300, 'W'));
+    EXPECT_EQ(seen.size(), 4);
 }
 
 }  // namespace
