@@ -7,8 +7,9 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev fonts-dejavu-core
+  qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core qt6-translations-l10n
   xvfb xdotool imagemagick x11-utils
+  openbox dbus at-spi2-core python3-pyatspi
   clang-format clang-tidy
   dpkg-dev file lintian appstream desktop-file-utils
 )

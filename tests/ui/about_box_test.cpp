@@ -80,9 +80,10 @@ TEST(AboutBox, ControlsInPlace) {
     const auto* line = box.findChild<QFrame*>("Line1");
     ASSERT_NE(line, nullptr);
     EXPECT_EQ(line->frameShape(), QFrame::HLine);
-    EXPECT_EQ(line->x() * 15, 480);
-    EXPECT_EQ((line->x() + line->width()) * 15, 3960);
-    EXPECT_EQ(line->y() * 15, 1680);
+    const Twips twips(box);
+    EXPECT_EQ(line->x(), twips.px(480));
+    EXPECT_EQ(line->x() + line->width(), twips.px(3960));
+    EXPECT_EQ(line->y(), twips.px(1680));
     EXPECT_EQ(box.findChild<QPushButton*>("cmdOK")->text(), "OK");
 }
 

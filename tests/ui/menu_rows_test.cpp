@@ -8,15 +8,18 @@
 #include <QMenu>
 #include <QTest>
 
+#include "ui/twips.h"
+
 using namespace ondiscale;
 
 namespace {
 
-// A window as narrow as the program's, its four entries on two rows, a
-// plain entry last as a reminder that rows take any kind of entry.
+// A window as narrow as the program's (5160 twips), its four entries on two
+// rows, a plain entry last as a reminder that rows take any kind of entry.
 struct Window {
     QMainWindow window;
-    MenuRows* rows = new MenuRows(344, &window);
+    int width = Twips(window).px(5160);
+    MenuRows* rows = new MenuRows(width, &window);
     QLineEdit* box = new QLineEdit;
     QMenu* distributions = new QMenu(QStringLiteral("&Fréquences des distributions "), rows);
     QStringList triggered;
@@ -68,7 +71,7 @@ TEST(MenuRows, EntriesFlowOntoRowsThatHoldThem) {
     Window w;
     ASSERT_EQ(w.rows->rows().size(), 2U);
     for (const QMenuBar* row : w.rows->rows()) {
-        EXPECT_LE(row->sizeHint().width(), 344);
+        EXPECT_LE(row->sizeHint().width(), w.width);
     }
     EXPECT_EQ(w.rows->rows()[1]->actions().size(), 2);
 }

@@ -1,0 +1,77 @@
+#!/usr/bin/python3
+"""What the desktop tells of the running program, for desktop_e2e.sh.
+
+  desktop_checks.py names <application>
+      over AT-SPI, as a screen reader hears it: the name of every text box
+      in reading order, one a line, then "focus: " and the focused control's
+      name.
+  desktop_checks.py icon <window id> <png>
+      exits 0 if the window's _NET_WM_ICON holds that picture, at its size.
+
+Runs with Debian's /usr/bin/python3, which has python3-pyatspi.
+"""
+import subprocess
+import sys
+
+
+def names(application):
+    import pyatspi
+
+    desktop = pyatspi.Registry.getDesktop(0)
+    apps = [a for a in desktop if a is not None and a.name == application]
+    if not apps:
+        return 1
+    boxes, focus = [], ""
+
+    def walk(node):
+        nonlocal focus
+        role = node.getRole()
+        if role in (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY):
+            boxes.append(node.name)
+        if node.getState().contains(pyatspi.STATE_FOCUSED):
+            focus = node.name
+        for i in range(node.childCount):
+            child = node.getChildAtIndex(i)
+            if child is not None:
+                walk(child)
+
+    walk(apps[0])
+    print("\n".join(boxes))
+    print("focus: " + focus)
+    return 0
+
+
+def icon(window, png):
+    said = subprocess.run(["xprop", "-id", window, "-notype", "32c", "_NET_WM_ICON"],
+                          capture_output=True, text=True, check=True).stdout
+    values = [int(v) for v in said.split("=", 1)[1].replace(",", " ").split()]
+    size = int(subprocess.run(["identify", "-format", "%w", png], capture_output=True,
+                              text=True, check=True).stdout)
+    rgba = subprocess.run(["convert", png, "-depth", "8", "RGBA:-"], capture_output=True,
+                          check=True).stdout
+    i = 0
+    while i + 2 <= len(values):
+        width, height = values[i], values[i + 1]
+        pixels = values[i + 2:i + 2 + width * height]
+        i += 2 + width * height
+        if (width, height) != (size, size):
+            continue
+        for n, argb in enumerate(pixels):
+            r, g, b, a = rgba[4 * n:4 * n + 4]
+            theirs = ((argb >> 16) & 255, (argb >> 8) & 255, argb & 255, (argb >> 24) & 255)
+            # Colour is moot where the picture is transparent.
+            if abs(theirs[3] - a) > 2 or (a > 16 and any(
+                    abs(x - y) > 4 for x, y in zip(theirs[:3], (r, g, b)))):
+                print(f"pixel {n}: {theirs} where the picture has {(r, g, b, a)}")
+                return 1
+        return 0
+    print(f"no {size}x{size} icon on the window")
+    return 1
+
+
+if __name__ == "__main__":
+    if len(sys.argv) == 3 and sys.argv[1] == "names":
+        sys.exit(names(sys.argv[2]))
+    if len(sys.argv) == 4 and sys.argv[1] == "icon":
+        sys.exit(icon(sys.argv[2], sys.argv[3]))
+    sys.exit(__doc__)

@@ -1,0 +1,160 @@
+#!/usr/bin/env bash
+# The program on a desktop as users meet it: openbox, with the 40-px top
+# margin a panel would leave (openbox-rc.xml), and the accessibility bus on.
+# Checks the frame against the work area, the focus at start, Enter on a
+# button, the report box against its title, what a screen reader hears, the
+# menu rows from the keyboard, the About box's centring and the window icon.
+#   desktop_e2e.sh <program> <output folder>
+# Called by ondiscale_e2e.sh; runs itself inside a session bus of its own.
+set -uo pipefail
+
+program=${1:?usage: desktop_e2e.sh <program> <output folder>}
+out=${2:?usage: desktop_e2e.sh <program> <output folder>}
+mkdir -p "$out"
+here=$(cd "$(dirname "$0")" && pwd)
+readonly AT_SPI=/usr/libexec/at-spi-bus-launcher
+
+missing=
+for tool in openbox dbus-run-session xprop xwininfo identify "$AT_SPI"; do
+  command -v "$tool" >/dev/null || missing="$missing $tool"
+done
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || missing="$missing python3-pyatspi"
+if [ -n "$missing" ]; then
+  echo "SKIP desktop part:$missing missing (bash scripts/setup.sh installs them)"
+  [ -n "${CI:-}" ] && exit 1  # continuous integration installs them: never skip there
+  exit 0
+fi
+if [ -z "${ONDISCALE_E2E_BUS:-}" ]; then
+  exec env ONDISCALE_E2E_BUS=1 dbus-run-session -- bash "$0" "$@" 2>>"$out/session.log"
+fi
+
+source "$here/e2e_lib.sh"
+app_log="$out/ondiscale-desktop.log"
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+# client <window>: sets cx cy cw ch, the window's client area on the screen.
+client() {
+  eval "$(xwininfo -id "$1" 2>/dev/null | awk '
+    /Absolute upper-left X/ {print "cx=" $4} /Absolute upper-left Y/ {print "cy=" $4}
+    /^ *Width:/ {print "cw=" $2} /^ *Height:/ {print "ch=" $2}')"
+}
+
+# frame <window>: sets fl fr ft fb, the frame openbox put around it; false
+# until it has one.
+frame() {
+  local said
+  said=$(xprop -id "$1" -notype _NET_FRAME_EXTENTS 2>/dev/null) || return 1
+  [[ $said == *=* ]] || return 1
+  IFS=', ' read -r fl fr ft fb <<<"${said#*= }"
+}
+
+# until_true <seconds> <command>...: polls, for a window manager busy under load.
+until_true() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ $SECONDS -lt "$deadline" ] || return 1
+    sleep 0.1
+  done
+}
+
+# The width openbox needs for a title: the text in the theme's font
+# (DejaVu Sans bold 8 pt), an icon and three buttons of the title bar's
+# height.
+title_needs() {
+  local text
+  text=$(convert -density 96 -font DejaVu-Sans-Bold -pointsize 8 label:"$1" -format %w info:)
+  echo $((text + 4 * ft))
+}
+
+step="openbox and the accessibility bus"
+start_x
+openbox --config-file "$here/openbox-rc.xml" >"$out/openbox.log" 2>&1 &
+also_stop+=($!)
+read_workarea() {
+  local said
+  said=$(xprop -root -notype _NET_WORKAREA 2>/dev/null) || return 1
+  [[ $said == *=* ]] || return 1
+  read -r ax ay aw ah _ <<<"$(echo "${said#*= }" | tr -d ,)"
+  [ "${ay:-0}" -eq 40 ]
+}
+until_true 20 read_workarea || fail "openbox did not start with its 40-px margin"
+"$AT_SPI" --launch-immediately >"$out/at-spi.log" 2>&1 &
+also_stop+=($!)
+ok "work area ${aw}x$ah at $ax,$ay"
+
+step="frame at the work area's top-right"
+QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >>"$app_log" 2>&1 &
+app_pid=$!
+expect_window "$MAIN_TITLE" 20
+main=$found
+at_top_right() {
+  frame "$main" && client "$main" &&
+    [ $((cx + cw + fr)) -eq $((ax + aw)) ] && [ $((cy - ft)) -eq "$ay" ]
+}
+until_true 10 at_top_right ||
+  fail "frame from $((cx - fl)),$((cy - ft)) to $((cx + cw + fr)),$((cy + ch + fb)); work area from $ax,$ay to $((ax + aw)),$((ay + ah))"
+ok "frame right edge $((cx + cw + fr)) = work area's $((ax + aw)), top $((cy - ft)) = $ay"
+
+step="window icon"
+/usr/bin/python3 "$here/desktop_checks.py" icon "$main" "$here/../../data/icons/32/ondiscale.png" ||
+  fail "the window does not carry the program's icon"
+ok "_NET_WM_ICON holds the program's 32-px icon"
+
+# The tree reaches the registry a moment after the window shows.
+step="what a screen reader hears"
+readonly NAMES="Pique minimum
+Pique maximum
+Cœur minimum
+Cœur maximum
+Carreau minimum
+Carreau maximum
+Trèfle minimum
+Trèfle maximum
+Points Honneur minimum
+Points Honneur maximum
+focus: Pique minimum"
+heard=
+hears_all() {
+  heard=$(timeout 10 /usr/bin/python3 "$here/desktop_checks.py" names ondiscale 2>/dev/null)
+  [ "$heard" = "$NAMES" ]
+}
+until_true 30 hears_all || fail "over AT-SPI: $(echo "$heard" | tr '\n' '|')"
+ok "ten boxes named in reading order, the focus in Pique minimum (Text1) with no click"
+
+step="Enter on the frequency button"
+keys "$main" Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Return
+expect_window "$(report_title 100000)" 30
+report=$found
+until_true 10 frame "$report" || fail "the report box has no frame"
+client "$report"
+needs=$(title_needs "$(report_title 100000)")
+[ "$cw" -ge "$needs" ] || fail "report box ${cw} px wide; its title needs $needs"
+[ $((cw + fl + fr)) -le "$aw" ] || fail "report box wider than the work area"
+ok "report box $cw px wide, its title needs $needs px"
+close_box "$report" "$(report_title 100000)" Escape
+
+step="menu rows from the keyboard"
+keys "$main" alt Right Right Right Down Return  # the fourth entry, on the second row
+expect_window "$SURVEY_INPUT_TITLE"
+close_box "$found" "$SURVEY_INPUT_TITLE" Escape
+expect_window "$(survey_title 10000)" 30
+close_box "$found" "$(survey_title 10000)" Escape
+ok "Alt, Right three times, Down, Return: the first survey"
+
+step="About box centred on the work area"
+keys "$main" alt+p
+expect_window "À propos"
+about=$found
+centred() {
+  frame "$about" && client "$about" || return 1
+  local dx=$((2 * (cx - fl - ax) + cw + fl + fr - aw)) dy=$((2 * (cy - ft - ay) + ch + ft + fb - ah))
+  [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ]
+}
+until_true 10 centred ||
+  fail "About frame at $((cx - fl)),$((cy - ft)) size $((cw + fl + fr))x$((ch + ft + fb)), not centred on the work area"
+ok "frame at $((cx - fl)),$((cy - ft)) size $((cw + fl + fr))x$((ch + ft + fb)), centred on the first showing"
+close_box "$about" "À propos" Return
+
+echo "PASS desktop part"
