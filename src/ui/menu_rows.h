@@ -65,9 +65,9 @@ private:
     [[nodiscard]] MenuRow* rowOf(const QAction* entry) const;
     // The row that answers Alt: the one in use, else the first.
     [[nodiscard]] bool answersAlt(const MenuRow* row) const;
-    // Left or right (`step` -1 or +1) from `entry`, wrapping; true when it
+    // Left or right (`direction` -1 or +1) from `entry`, wrapping; true when it
     // went to another row, which this does itself.
-    bool stepAcrossRows(const QAction* entry, int step, bool open);
+    bool stepAcrossRows(const QAction* entry, int direction, bool open);
     // A letter typed in keyboard mode that marks an entry of another row.
     bool openByMnemonic(MenuRow* from, const QKeyEvent& key);
     void restoreFocus();
