@@ -182,7 +182,9 @@ void mainprecise::buildMenus() {
             &QAction::triggered, this, [this] { Probadistri2(); });
     connect(named(distributions->addAction(QString::fromUtf8(texts::kMnuDistri3)), "mnuDistri3"),
             &QAction::triggered, this, [this] { Probadistri3(); });
-    menus->addMenu(distributions);  // the first entry of the second row; later entries follow it
+    // The first entry of the second row; entries added after it follow it
+    // there while the row has room.
+    menus->addMenu(distributions);
 }
 
 // Load: top-right corner, the default bounds, the bar hidden, the suits.

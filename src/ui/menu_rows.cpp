@@ -63,7 +63,7 @@ MenuRow::MenuRow(MenuRows& rows, QWidget* parent) : QMenuBar(parent), rows_(rows
 
 bool MenuRow::eventFilter(QObject* watched, QEvent* event) {
     // Every row watches the window for a lone Alt; one row only answers it.
-    if (isLoneAlt(event) && !handingOver_ && !rows_.answersAlt(this)) {
+    if (isLoneAlt(event) && !rows_.answersAlt(this)) {
         return false;
     }
     return QMenuBar::eventFilter(watched, event);
@@ -80,10 +80,8 @@ void MenuRow::enterKeyboardMode(QAction* entry, bool open) {
     // (A key event of Alt itself reports the Alt modifier toggled.)
     QKeyEvent altDown(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::NoModifier);
     QKeyEvent altUp(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
-    handingOver_ = true;
     QMenuBar::eventFilter(window(), &altDown);
     QMenuBar::eventFilter(window(), &altUp);
-    handingOver_ = false;
     for (qsizetype n = actions().size(); n > 0 && activeAction() != entry; --n) {
         press(Qt::Key_Right);
     }

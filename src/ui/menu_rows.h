@@ -35,7 +35,6 @@ private:
     [[nodiscard]] bool pressed() const;
 
     MenuRows& rows_;
-    bool handingOver_ = false;
 };
 
 // The menu bar of a window narrower than its entries: the entries flow onto

@@ -43,14 +43,20 @@ Reply<T> reply(T* raw) {
 
 xcb_atom_t atom(xcb_connection_t* x, const char* name) {
     const auto cookie = xcb_intern_atom(x, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
-    const auto answer = reply(xcb_intern_atom_reply(x, cookie, nullptr));
+    xcb_generic_error_t* error = nullptr;
+    const auto answer = reply(xcb_intern_atom_reply(x, cookie, &error));
+    std::free(error);
     return answer ? answer->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
 }
 
+// Empty when the window is gone (a window manager that has quit): the error
+// is ours, not for Qt to report.
 std::vector<std::uint32_t> property(xcb_connection_t* x, xcb_window_t window, xcb_atom_t name,
                                     xcb_atom_t type) {
     const auto cookie = xcb_get_property(x, 0, window, name, type, 0, 1024);
-    const auto answer = reply(xcb_get_property_reply(x, cookie, nullptr));
+    xcb_generic_error_t* error = nullptr;
+    const auto answer = reply(xcb_get_property_reply(x, cookie, &error));
+    std::free(error);
     if (!answer || answer->format != 32) {
         return {};
     }
