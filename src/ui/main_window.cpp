@@ -14,6 +14,7 @@
 
 #include "survey/survey_run.h"
 #include "ui/about_box.h"
+#include "ui/journal_window.h"
 #include "ui/twips.h"
 #include "ui/vertical_button.h"
 #include "ui/window_texts.h"
@@ -64,6 +65,12 @@ mainprecise::mainprecise(Dialogue* dialogue)
     buildControls();
     buildMenus();
     load();
+    frequency_.setObserver(&journal_);
+    journal_.setListener([this](std::size_t entry) {
+        if (journalWindow_ != nullptr) {
+            journalWindow_->entryChanged(entry);
+        }
+    });
 }
 
 mainprecise::~mainprecise() = default;
@@ -159,11 +166,17 @@ void mainprecise::buildMenus() {
     connect(named(distributions->addAction(QString::fromUtf8(texts::kMnuDistri3)), "mnuDistri3"),
             &QAction::triggered, this, [this] { Probadistri3(); });
 
+    auto* journal = named(new QAction(QString::fromUtf8(texts::kMnuJournal), rows), "mnuJournal");
+    connect(journal, &QAction::triggered, this, [this] { mnuJournalClick(); });
+
     first->addMenu(distributions);
+    first->addAction(journal);
     if (first->sizeHint().width() > px(5160)) {
         first->removeAction(distributions->menuAction());
+        first->removeAction(journal);
         auto* second = new QMenuBar(rows);
         second->addMenu(distributions);
+        second->addAction(journal);
         layout->addWidget(second);
     }
 }
@@ -237,9 +250,9 @@ void mainprecise::setProgressVisible(bool visible) { progressBar1_->setVisible(v
 
 void mainprecise::setProgressValue(int value) { progressBar1_->setValue(value); }
 
-void mainprecise::Probadistri1() { ondiscale::Probadistri1(dealer_, dialogue_); }
-void mainprecise::Probadistri2() { ondiscale::Probadistri2(dealer_, dialogue_); }
-void mainprecise::Probadistri3() { ondiscale::Probadistri3(dealer_, dialogue_); }
+void mainprecise::Probadistri1() { ondiscale::Probadistri1(dealer_, dialogue_, &journal_); }
+void mainprecise::Probadistri2() { ondiscale::Probadistri2(dealer_, dialogue_, &journal_); }
+void mainprecise::Probadistri3() { ondiscale::Probadistri3(dealer_, dialogue_, &journal_); }
 
 void mainprecise::mnuHelpmaintypeClick() {
     dialogue_.messageBox(std::string(texts::kHelp1) + kCrLf + texts::kHelp2, Buttons::Ok,
@@ -249,6 +262,16 @@ void mainprecise::mnuHelpmaintypeClick() {
 void mainprecise::mnuInfoClick() {
     dialogue_.messageBox(std::string(texts::kInfo1) + kCrLf + texts::kInfo2 + kCrLf + texts::kInfo3,
                          Buttons::Ok, std::string(texts::kInfoTitle));
+}
+
+void mainprecise::mnuJournalClick() {
+    if (journalWindow_ == nullptr) {
+        // A test's scripted dialogue serves the journal too; otherwise it
+        // shows its own boxes over itself.
+        journalWindow_ =
+            new JournalWindow(journal_, &dialogue_ != &qtDialogue_ ? &dialogue_ : nullptr, this);
+    }
+    journalWindow_->openBeside(*this);
 }
 
 void mainprecise::mnuAboutClick() {
