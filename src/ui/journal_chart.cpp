@@ -79,15 +79,22 @@ void JournalChart::showFigure(const Figure* figure, std::int64_t deals) {
             add(deals, figure->hits);
         }
     }
+    // The band of a lone first batch: a narrow bar around its point.
+    if (estimate.size() == 1) {
+        const qreal x = estimate.front().x();
+        const qreal half = x * 0.015;
+        low = {{x - half, low.front().y()}, {x + half, low.front().y()}};
+        high = {{x - half, high.front().y()}, {x + half, high.front().y()}};
+    }
     estimate_->replace(estimate);
     low_->replace(low);
     high_->replace(high);
     // A lone point would draw no line.
     estimate_->setPointsVisible(estimate.size() < 50);
+    estimate_->setMarkerSize(7);
 
     const double exact = figure != nullptr ? 100 * figure->exact : 0;
     const auto last = static_cast<qreal>(std::max<std::int64_t>(deals, 1));
-    exact_->replace(QList<QPointF>{{0, exact}, {last, exact}});
 
     double bottom = exact;
     double top = exact;
@@ -96,8 +103,13 @@ void JournalChart::showFigure(const Figure* figure, std::int64_t deals) {
         top = std::max(top, high[i].y());
     }
     const double pad = std::max((top - bottom) * 0.05, 1e-4);
-    deals_->setRange(0, last);
+    // A little room past the last batch, where a lone first point would
+    // otherwise sit on the edge.
+    deals_->setRange(0, last * 1.04);
+    deals_->applyNiceNumbers();
+    exact_->replace(QList<QPointF>{{0, exact}, {deals_->max(), exact}});
     percent_->setRange(std::max(0.0, bottom - pad), std::min(100.0, top + pad));
+    percent_->applyNiceNumbers();
     chart()->setTitle(figure != nullptr ? QString::fromStdString(figure->name) : QString());
 }
 

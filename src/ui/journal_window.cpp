@@ -2,13 +2,14 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -34,6 +35,9 @@ QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 constexpr int kWidth = 660;
 constexpr int kHeight = 600;
 constexpr int kLeastWidth = 360;
+constexpr int kLeastHeight = 360;
+constexpr int kListWidth = 150;
+constexpr int kLeastChartHeight = 180;
 
 // One row of the hands table: ♠ ♥ ♦ ♣, hearts and diamonds in red.
 QString handCells(const MainSud& hand) {
@@ -50,8 +54,12 @@ QString handCells(const MainSud& hand) {
         if (s.red) {
             sign = QStringLiteral("<span style=\"color:#ff0000\">%1</span>").arg(sign);
         }
-        cells += QStringLiteral("<td style=\"padding-right:14px\">%1&nbsp;%2</td>")
-                     .arg(sign, text(suitText(hand, s.number)).toHtmlEscaped());
+        // No line break within a suit.
+        const QString cards = text(suitText(hand, s.number))
+                                  .toHtmlEscaped()
+                                  .replace(QLatin1Char(' '), QStringLiteral("&nbsp;"));
+        cells +=
+            QStringLiteral("<td style=\"padding-right:10px\">%1&nbsp;%2</td>").arg(sign, cards);
     }
     return cells;
 }
@@ -73,8 +81,9 @@ JournalWindow::JournalWindow(const Journal& journal, Dialogue* dialogue, QWidget
       runs_(new QListWidget),
       figures_(new QTableWidget(0, 5)),
       chart_(new JournalChart),
-      handsBox_(new QGroupBox),
+      handsTitle_(new QLabel),
       hands_(new QLabel),
+      handsScroll_(new QScrollArea),
       save_(new QPushButton(text(texts::kJournalSave))) {
     setObjectName(QStringLiteral("Journal"));
     setWindowTitle(text(texts::kJournalTitle));
@@ -85,44 +94,53 @@ JournalWindow::JournalWindow(const Journal& journal, Dialogue* dialogue, QWidget
     resize(kWidth, kHeight);
 
     runs_->setObjectName(QStringLiteral("journalRuns"));
+    runs_->setMinimumWidth(kListWidth);
     runs_->setWordWrap(true);
     runs_->setTextElideMode(Qt::ElideNone);
 
     figures_->setObjectName(QStringLiteral("journalFigures"));
-    figures_->setHorizontalHeaderLabels({text(texts::kJournalHits), text(texts::kJournalEstimate),
-                                         text(texts::kJournalMargin), text(texts::kJournalExact),
-                                         text(texts::kJournalGap)});
+    figures_->setHorizontalHeaderLabels(
+        {text(texts::kJournalHits), text(texts::kJournalEstimate), text(texts::kJournalMargin),
+         text(texts::kJournalExactColumn), text(texts::kJournalGap)});
     figures_->setSelectionBehavior(QAbstractItemView::SelectRows);
     figures_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // As tall as its rows, and scrolled sideways only when the window is
+    // too narrow for its columns (see fitFigures).
     figures_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    figures_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    figures_->installEventFilter(this);
     figures_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 
-    handsBox_->setObjectName(QStringLiteral("journalHandsBox"));
+    handsTitle_->setObjectName(QStringLiteral("journalHandsTitle"));
+    handsTitle_->setWordWrap(true);
     hands_->setObjectName(QStringLiteral("journalHands"));
     hands_->setTextFormat(Qt::RichText);
     hands_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     hands_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    auto* handsLayout = new QVBoxLayout(handsBox_);
-    handsLayout->addWidget(hands_);
+    // A hand with a long suit may be wider than the window: it scrolls
+    // rather than widen the window over the main one.
+    handsScroll_->setWidgetResizable(true);
+    handsScroll_->setWidget(hands_);
 
     save_->setObjectName(QStringLiteral("journalSave"));
     save_->setToolTip(text(texts::kJournalSaveTip));
-    save_->setShortcut(QKeySequence::SaveAs);
+    save_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     save_->setAutoDefault(false);
+
+    chart_->setMinimumHeight(kLeastChartHeight);
 
     auto* right = new QWidget;
     auto* rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(0, 0, 0, 0);
     rightLayout->addWidget(figures_);
     rightLayout->addWidget(chart_, 1);
-    rightLayout->addWidget(handsBox_);
+    rightLayout->addWidget(handsTitle_);
+    rightLayout->addWidget(handsScroll_);
 
     auto* split = new QSplitter(Qt::Horizontal);
     split->addWidget(runs_);
     split->addWidget(right);
     split->setStretchFactor(1, 1);
-    split->setSizes({kWidth / 3, 2 * kWidth / 3});
+    split->setSizes({kListWidth, kWidth - kListWidth});
     split->setChildrenCollapsible(false);
 
     auto* buttons = new QHBoxLayout;
@@ -181,10 +199,11 @@ void JournalWindow::entryChanged(std::size_t index) {
 
 void JournalWindow::showRun() {
     const JournalEntry* entry = shownEntry();
+    figures_->setVisible(entry != nullptr);
+    chart_->setVisible(entry != nullptr);
     if (entry == nullptr) {
         figures_->setRowCount(0);
-        chart_->showFigure(nullptr, 0);
-        handsBox_->setTitle(QString());
+        handsTitle_->clear();
         hands_->setText(text(texts::kJournalEmpty).toHtmlEscaped());
         return;
     }
@@ -218,17 +237,29 @@ void JournalWindow::showFigures(const JournalEntry& entry) {
     figures_->setVerticalHeaderLabels(names);
     figures_->resizeColumnsToContents();
     figures_->resizeRowsToContents();
-    int height = figures_->horizontalHeader()->sizeHint().height() + 2 * figures_->frameWidth();
-    for (int r = 0; r < rows; ++r) {
-        height += figures_->rowHeight(r);
-    }
-    figures_->setFixedHeight(height);
+    fitFigures();
     figures_->selectRow(figureRow_);
 }
 
+void JournalWindow::fitFigures() {
+    const QHeaderView* across = figures_->horizontalHeader();
+    const QHeaderView* down = figures_->verticalHeader();
+    const int frame = 2 * figures_->frameWidth();
+    const bool scrolls = figures_->width() < down->sizeHint().width() + across->length() + frame;
+    const int scrollBar = scrolls ? figures_->horizontalScrollBar()->sizeHint().height() : 0;
+    figures_->setFixedHeight(across->sizeHint().height() + down->length() + frame + scrollBar);
+}
+
+bool JournalWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == figures_ && event->type() == QEvent::Resize) {
+        fitFigures();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void JournalWindow::showHands(const JournalEntry& entry) {
-    handsBox_->setTitle(text(entry.kind == RunKind::Frequency ? texts::kJournalLastHits
-                                                              : texts::kJournalLastOfEachLine));
+    handsTitle_->setText(text(entry.kind == RunKind::Frequency ? texts::kJournalLastHits
+                                                               : texts::kJournalLastOfEachLine));
     if (entry.examples.empty()) {
         hands_->setText(text(texts::kJournalNoHand).toHtmlEscaped());
         return;
@@ -237,12 +268,13 @@ void JournalWindow::showHands(const JournalEntry& entry) {
     for (const Example& example : entry.examples) {
         const QString label =
             entry.kind == RunKind::Survey
-                ? QStringLiteral("<td style=\"padding-right:14px\"><b>%1</b></td>")
+                ? QStringLiteral("<td style=\"padding-right:10px\"><b>%1</b></td>")
                       .arg(text(example.figure).toHtmlEscaped())
                 : QString();
         rows += QStringLiteral("<tr>%1%2</tr>").arg(label, handCells(example.hand));
     }
     hands_->setText(QStringLiteral("<table>%1</table>").arg(rows));
+    handsScroll_->setMinimumHeight(hands_->sizeHint().height() + 2 * handsScroll_->frameWidth());
 }
 
 void JournalWindow::showChart() {
@@ -275,32 +307,45 @@ void JournalWindow::showEvent(QShowEvent* event) {
 }
 
 // To the left of the main window, which sits at the top-right of the
-// screen; to its right, or else below it, when the left has too little room.
+// screen; to its right, or else below it, when the left has too little
+// room. Placed by its inner geometry: a window manager tells the frame of a
+// window that never had the focus late or not at all, so until it does,
+// the main window's frame stands for it.
 void JournalWindow::placeBeside() {
     if (beside_ == nullptr || beside_->screen() == nullptr) {
         return;
     }
     const QRect area = beside_->screen()->availableGeometry();
     const QRect main = beside_->frameGeometry();
-    const QSize frame = isVisible() ? frameGeometry().size() - size()
-                                    : beside_->frameGeometry().size() - beside_->size();
-    const int roomLeft = main.left() - area.left() - frame.width();
-    const int roomRight = area.right() - main.right() - frame.width();
+    const bool framed = frameGeometry() != geometry();
+    const QWidget& framing = framed ? static_cast<const QWidget&>(*this) : *beside_;
+    const QMargins frame(framing.geometry().left() - framing.frameGeometry().left(),
+                         framing.geometry().top() - framing.frameGeometry().top(),
+                         framing.frameGeometry().right() - framing.geometry().right(),
+                         framing.frameGeometry().bottom() - framing.geometry().bottom());
+    const int frameWidth = frame.left() + frame.right();
+    const int frameHeight = frame.top() + frame.bottom();
+    const int roomLeft = main.left() - area.left() - frameWidth;
+    const int roomRight = area.right() - main.right() - frameWidth;
     const int top = std::max(area.top(), main.top());
-    const int fullHeight = std::min(kHeight, area.bottom() + 1 - top - frame.height());
+    const int fullHeight = std::min(kHeight, area.bottom() + 1 - top - frameHeight);
+
+    QRect outer;  // frame included
     if (roomLeft >= kLeastWidth) {
         const int width = std::min(roomLeft, kWidth);
-        resize(width, fullHeight);
-        move(main.left() - width - frame.width(), top);
+        outer = QRect(main.left() - width - frameWidth, top, width + frameWidth,
+                      fullHeight + frameHeight);
     } else if (roomRight >= kLeastWidth) {
-        resize(std::min(roomRight, kWidth), fullHeight);
-        move(main.right() + 1, top);
+        outer = QRect(main.right() + 1, top, std::min(roomRight, kWidth) + frameWidth,
+                      fullHeight + frameHeight);
     } else {
-        const int width = std::min(kWidth, area.width() - frame.width());
-        resize(width, std::max(kLeastWidth,
-                               std::min(kHeight, area.bottom() - main.bottom() - frame.height())));
-        move(area.right() + 1 - width - frame.width(), main.bottom() + 1);
+        const int width = std::min(kWidth, area.width() - frameWidth);
+        const int height =
+            std::max(kLeastHeight, std::min(kHeight, area.bottom() - main.bottom() - frameHeight));
+        outer = QRect(area.right() + 1 - width - frameWidth, main.bottom() + 1, width + frameWidth,
+                      height + frameHeight);
     }
+    setGeometry(outer - frame);
 }
 
 void JournalWindow::saveAs() {

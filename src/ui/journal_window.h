@@ -6,10 +6,10 @@
 #include "dialogue/dialogue.h"
 #include "journal/journal.h"
 
-class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QScrollArea;
 class QTableWidget;
 
 namespace ondiscale {
@@ -42,10 +42,13 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void showRun();
     void showFigures(const JournalEntry& entry);
+    // The table as tall as its rows, and its sideways scroll bar if shown.
+    void fitFigures();
     void showHands(const JournalEntry& entry);
     void showChart();
     void placeBeside();
@@ -60,8 +63,9 @@ private:
     QListWidget* runs_;
     QTableWidget* figures_;
     JournalChart* chart_;
-    QGroupBox* handsBox_;
+    QLabel* handsTitle_;
     QLabel* hands_;
+    QScrollArea* handsScroll_;
     QPushButton* save_;
     int figureRow_ = 0;
 };

@@ -63,12 +63,14 @@ inline constexpr const char* kPlaceholderCopyright = "- Copyright -";
 // Journal window.
 inline constexpr const char* kJournalTitle = "Journal des tirages";
 inline constexpr const char* kJournalSave = "Enregistrer sous…";
-inline constexpr const char* kJournalSaveTip = "Enregistrer le journal en tableau CSV";
+inline constexpr const char* kJournalSaveTip = "Enregistrer le journal en tableau CSV (Ctrl+Maj+S)";
 inline constexpr const char* kJournalHits = "Réussites";
 inline constexpr const char* kJournalEstimate = "Estimation";
-inline constexpr const char* kJournalMargin = "Marge d'erreur à 95 %";
+// Column headings on two lines, so that the table fits beside the list.
+inline constexpr const char* kJournalMargin = "Marge d'erreur\nà 95 %";
+inline constexpr const char* kJournalExactColumn = "Probabilité\nexacte";
+inline constexpr const char* kJournalGap = "Écart\nen σ";
 inline constexpr const char* kJournalExact = "Probabilité exacte";
-inline constexpr const char* kJournalGap = "Écart en σ";
 inline constexpr const char* kJournalBand = "Bande à 95 %";
 inline constexpr const char* kJournalDeals = "Donnes";
 inline constexpr const char* kJournalPercent = "%";

@@ -99,9 +99,9 @@ TEST(JournalWindow, FollowsAFrequencyRunBesideTheMainWindow) {
         headers << table->horizontalHeaderItem(c)->text();
     }
     EXPECT_EQ(headers, (QStringList{QString::fromUtf8("Réussites"), "Estimation",
-                                    QString::fromUtf8("Marge d'erreur à 95 %"),
-                                    QString::fromUtf8("Probabilité exacte"),
-                                    QString::fromUtf8("Écart en σ")}));
+                                    QString::fromUtf8("Marge d'erreur\nà 95 %"),
+                                    QString::fromUtf8("Probabilité\nexacte"),
+                                    QString::fromUtf8("Écart\nen σ")}));
     // "Sud précisé: N soit P%": the same N and P in the table.
     const QString percent = QString::fromStdString(reports[1].prompt).section(' ', 4, 4).chopped(1);
     EXPECT_EQ(cellText(table, 0, 0), hits);
@@ -125,7 +125,7 @@ TEST(JournalWindow, FollowsAFrequencyRunBesideTheMainWindow) {
     EXPECT_EQ(hands.count(QStringLiteral("<tr>")), 5);
     EXPECT_EQ(hands.count(QString::fromUtf8("♠")), 5);
     EXPECT_EQ(hands.count(QString::fromUtf8("<span style=\"color:#ff0000\">♥</span>")), 5);
-    EXPECT_EQ(child<QWidget>(*journal, "journalHandsBox")->property("title").toString(),
+    EXPECT_EQ(child<QLabel>(*journal, "journalHandsTitle")->text(),
               QString::fromUtf8("Les cinq dernières mains qui conviennent"));
 }
 
