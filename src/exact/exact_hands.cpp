@@ -11,8 +11,8 @@ namespace {
 
 using Count = std::int64_t;
 
-constexpr int kSuitCards = 13;
-constexpr int kSuitPoints = 10;  // ace, king, queen and jack of one suit
+constexpr std::size_t kSuitCards = 13;
+constexpr std::size_t kSuitPoints = 10;  // ace, king, queen and jack of one suit
 constexpr int kHandPoints = 37;
 
 // Every sum below counts distinct sets of cards, so none can pass
@@ -54,35 +54,35 @@ using SuitTable = std::array<std::array<Count, kSuitPoints + 1>, kSuitCards + 1>
 constexpr SuitTable kSuitWays = [] {
     SuitTable ways{};
     for (unsigned honours = 0; honours < 16; ++honours) {
-        const int held = std::popcount(honours);
-        const int points =
-            4 * static_cast<int>(honours & 1U) + 3 * static_cast<int>((honours >> 1) & 1U) +
-            2 * static_cast<int>((honours >> 2) & 1U) + static_cast<int>((honours >> 3) & 1U);
-        for (int pips = 0; pips <= 9; ++pips) {
-            ways[static_cast<std::size_t>(held + pips)][static_cast<std::size_t>(points)] +=
-                kChoose[9][static_cast<std::size_t>(pips)];
+        const auto held = static_cast<std::size_t>(std::popcount(honours));
+        const std::size_t points = 4 * (honours & 1U) + 3 * ((honours >> 1) & 1U) +
+                                   2 * ((honours >> 2) & 1U) + ((honours >> 3) & 1U);
+        for (std::size_t pips = 0; pips <= 9; ++pips) {
+            ways[held + pips][points] += kChoose[9][pips];
         }
     }
     return ways;
 }();
 
 struct Range {
-    int low;
-    int high;
+    std::size_t low;
+    std::size_t high;
 };
 
-Range cards(std::uint8_t low, std::uint8_t high) { return {low, std::min<int>(high, kSuitCards)}; }
+Range cards(std::uint8_t low, std::uint8_t high) {
+    return {low, std::min<std::size_t>(high, kSuitCards)};
+}
 
 // Two suits together, by their total length and points.
 using PairTable = std::array<std::array<Count, 2 * kSuitPoints + 1>, kSuitCards + 1>;
 
 PairTable twoSuits(Range first, Range second) {
     PairTable pair{};
-    for (int a = first.low; a <= first.high; ++a) {
-        const auto& waysA = kSuitWays[static_cast<std::size_t>(a)];
-        for (int b = second.low; b <= std::min(second.high, kSuitCards - a); ++b) {
-            const auto& waysB = kSuitWays[static_cast<std::size_t>(b)];
-            auto& row = pair[static_cast<std::size_t>(a + b)];
+    for (std::size_t a = first.low; a <= first.high; ++a) {
+        const auto& waysA = kSuitWays[a];
+        for (std::size_t b = second.low; b <= std::min(second.high, kSuitCards - a); ++b) {
+            const auto& waysB = kSuitWays[b];
+            auto& row = pair[a + b];
             for (std::size_t p = 0; p <= kSuitPoints; ++p) {
                 if (waysA[p] == 0) {
                     continue;
@@ -119,10 +119,10 @@ std::int64_t exactHands(const std::array<std::uint8_t, 11>& Bornes) {
             upTo[q + 1] = add(upTo[q], rest[q]);
         }
         const int lastQ = static_cast<int>(rest.size()) - 1;
-        for (int p = 0; p <= 2 * kSuitPoints; ++p) {
-            const Count ways = major[c][static_cast<std::size_t>(p)];
-            const int low = std::max(0, pointsLow - p);
-            const int high = std::min(lastQ, pointsHigh - p);
+        for (std::size_t p = 0; p < major[c].size(); ++p) {
+            const Count ways = major[c][p];
+            const int low = std::max(0, pointsLow - static_cast<int>(p));
+            const int high = std::min(lastQ, pointsHigh - static_cast<int>(p));
             if (ways == 0 || low > high) {
                 continue;
             }
