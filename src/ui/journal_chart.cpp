@@ -110,7 +110,9 @@ void JournalChart::showFigure(const Figure* figure, std::int64_t deals) {
     exact_->replace(QList<QPointF>{{0, exact}, {deals_->max(), exact}});
     percent_->setRange(std::max(0.0, bottom - pad), std::min(100.0, top + pad));
     percent_->applyNiceNumbers();
-    chart()->setTitle(figure != nullptr ? QString::fromStdString(figure->name) : QString());
+    // The title is drawn as rich text; a typed distribution is shown as typed.
+    chart()->setTitle(figure != nullptr ? QString::fromStdString(figure->name).toHtmlEscaped()
+                                        : QString());
 }
 
 }  // namespace ondiscale
