@@ -18,15 +18,18 @@ QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 JournalChart::JournalChart(QWidget* parent)
     : QChartView(parent),
       estimate_(new QLineSeries),
-      low_(new QLineSeries),
-      high_(new QLineSeries),
+      // The band's edges are not the chart's series: this view owns them.
+      low_(new QLineSeries(this)),
+      high_(new QLineSeries(this)),
       band_(new QAreaSeries(high_, low_)),
       exact_(new QLineSeries),
       deals_(new QValueAxis),
       percent_(new QValueAxis) {
     setObjectName(QStringLiteral("journalChart"));
     setRenderHint(QPainter::Antialiasing);
-    auto* chart = new QChart;
+    // The view comes with its chart; another given to it would leave this
+    // one to leak.
+    QChart* chart = this->chart();
     chart->setLocalizeNumbers(true);  // the user's decimal separator on the axes
     chart->setLocale(QLocale::system());
     chart->legend()->setAlignment(Qt::AlignBottom);
@@ -56,7 +59,6 @@ JournalChart::JournalChart(QWidget* parent)
         s->attachAxis(deals_);
         s->attachAxis(percent_);
     }
-    setChart(chart);
 }
 
 void JournalChart::showFigure(const Figure* figure, std::int64_t deals) {

@@ -93,6 +93,12 @@ JournalWindow::JournalWindow(const Journal& journal, Dialogue* dialogue, QWidget
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(kWidth, kHeight);
 
+    // Names for screen readers.
+    runs_->setAccessibleName(text(texts::kJournalRunsName));
+    figures_->setAccessibleName(text(texts::kJournalFiguresName));
+    chart_->setAccessibleName(text(texts::kJournalChartName));
+    hands_->setAccessibleName(text(texts::kJournalHandsName));
+
     runs_->setObjectName(QStringLiteral("journalRuns"));
     runs_->setMinimumWidth(kListWidth);
     runs_->setWordWrap(true);

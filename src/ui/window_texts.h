@@ -79,6 +79,10 @@ inline constexpr const char* kJournalLastOfEachLine = "La dernière main de chaq
 inline constexpr const char* kJournalNoHand = "Aucune main pour l'instant.";
 inline constexpr const char* kJournalEmpty =
     "Aucun tirage pour l'instant : lancez une fréquence ou une distribution.";
+inline constexpr const char* kJournalRunsName = "Tirages de la séance";
+inline constexpr const char* kJournalFiguresName = "Chiffres du tirage choisi";
+inline constexpr const char* kJournalChartName = "Estimation après chaque tranche";
+inline constexpr const char* kJournalHandsName = "Exemples de mains";
 inline constexpr const char* kJournalSaveCaption = "Enregistrer le journal";
 inline constexpr const char* kJournalCsvFilter = "Tableaux CSV (*.csv)";
 inline constexpr const char* kJournalFileName = "journal-des-tirages.csv";

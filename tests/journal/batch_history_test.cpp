@@ -6,17 +6,6 @@ using namespace ondiscale;
 
 namespace {
 
-TEST(BatchHistory, KeepsEveryBatchOfAShortRun) {
-    BatchHistory h;
-    for (std::int64_t b = 1; b <= 3; ++b) {
-        h.add(b, b * 100000, b * 7);
-    }
-    ASSERT_EQ(h.points().size(), 3U);
-    EXPECT_EQ(h.points()[2].batch, 3);
-    EXPECT_EQ(h.points()[2].deals, 300000);
-    EXPECT_EQ(h.points()[2].hits, 21);
-}
-
 // A million batches: the points stay a few thousand, in order, evenly
 // spaced, and spread over the whole run.
 TEST(BatchHistory, StaysBoundedOverAMillionBatches) {

@@ -39,18 +39,6 @@ TEST(Wilson, AtItsEdges) {
     EXPECT_EQ(wilson95(100000, 100000).high, 1.0);
 }
 
-TEST(Wilson, NarrowsAsTheDealsGrow) {
-    double previous = 1;
-    for (std::int64_t batches = 1; batches <= 1000; batches *= 10) {
-        const Interval i = wilson95(2582 * batches, 100000 * batches);
-        const double width = i.high - i.low;
-        EXPECT_LT(width, previous);
-        EXPECT_LT(i.low, 0.02582);
-        EXPECT_GT(i.high, 0.02582);
-        previous = width;
-    }
-}
-
 TEST(Gap, InStandardDeviationsOfTheEstimate) {
     // p = 0.2 over 10000 deals: one standard deviation is 0.004, 40 hits.
     EXPECT_NEAR(gapInSigmas(2000, 10000, 0.2), 0.0, 1e-12);
