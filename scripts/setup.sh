@@ -8,6 +8,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev fonts-dejavu-core
+  # Qt Charts' CMake files ask for Qt OpenGL's, which its package lacks.
   qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n
   xvfb xdotool imagemagick x11-utils
   clang-format clang-tidy
