@@ -375,7 +375,7 @@ if [ $((X + WIDTH)) -gt "$win_x" ] || [ "$X" -lt 0 ] || [ "$Y" -lt 0 ]; then
   fail "journal at $X,$Y size ${WIDTH}x$HEIGHT: not beside the main window at $win_x,$win_y"
 fi
 [ "$(xdotool getwindowfocus 2>/dev/null)" = "$main" ] || fail "the journal took the keyboard"
-csv="$out/journal-e2e.csv"
+csv="$(cd "$out" && pwd)/journal-e2e.csv"  # the dialog reads a relative name from its own folder
 rm -f "$csv"
 keys "$journal" ctrl+shift+s
 expect_window "Enregistrer le journal"
