@@ -19,8 +19,9 @@ void BM_FrequencyBatch(benchmark::State& state) {
     Dealer dealer;
     NoView view;
     const BoundsArray bornes{0, 5, 5, 0, 13, 0, 13, 0, 13, 12, 14};
+    RecentHits recent;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(dealFrequencyBatch(dealer, bornes, view));
+        benchmark::DoNotOptimize(dealFrequencyBatch(dealer, bornes, view, recent));
     }
     state.SetItemsProcessed(state.iterations() * kFrequencyBatch);
 }

@@ -8,6 +8,8 @@ packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core qt6-translations-l10n
+  # Qt Charts' CMake files ask for Qt OpenGL's, which its package lacks.
+  qt6-charts-dev libqt6opengl6-dev
   xvfb xdotool imagemagick x11-utils
   openbox dbus at-spi2-core python3-pyatspi
   clang-format clang-tidy

@@ -23,8 +23,9 @@ FrequencyReport frequencyReport(const FrequencyTally& tally, std::string_view de
     };
 }
 
-std::int32_t dealFrequencyBatch(Dealer& dealer, const BoundsArray& Bornes, FrequencyView& view) {
-    MainSud hand{};
+std::int32_t dealFrequencyBatch(Dealer& dealer, const BoundsArray& Bornes, FrequencyView& view,
+                                RecentHits& recent) {
+    std::size_t next = recent.next;
     std::int32_t hits = 0;
     int shown = 0;  // the caller shows the bar at 0
     for (std::int32_t i = 1; i <= kFrequencyBatch; ++i) {
@@ -33,27 +34,40 @@ std::int32_t dealFrequencyBatch(Dealer& dealer, const BoundsArray& Bornes, Frequ
             view.setProgressValue(progress);
             shown = progress;
         }
+        MainSud& hand = recent.ring[next];
         dealer.TirageS(hand);
         const SuitLengths l = Lengths(hand);
         const std::uint8_t points = PointsH(hand);
         // All five ranges, inclusive, combined with & rather than && so
         // that no branch is mispredicted on random hands.
-        hits += within(Bornes[1], l.spades, Bornes[2]) & within(Bornes[3], l.hearts, Bornes[4]) &
-                within(Bornes[5], l.diamonds, Bornes[6]) & within(Bornes[7], l.clubs, Bornes[8]) &
-                within(Bornes[9], points, Bornes[10]);
+        const int hit =
+            within(Bornes[1], l.spades, Bornes[2]) & within(Bornes[3], l.hearts, Bornes[4]) &
+            within(Bornes[5], l.diamonds, Bornes[6]) & within(Bornes[7], l.clubs, Bornes[8]) &
+            within(Bornes[9], points, Bornes[10]);
+        hits += hit;
+        next += static_cast<std::size_t>(hit);
+        next = next == recent.ring.size() ? 0 : next;
     }
+    recent.next = next;
     return hits;
 }
 
 void TargetedFrequency::ProbaSprecise() {
     FrequencyTally tally;
+    RecentHits recent;
     BoundsArray Bornes{};
     Transport(Bornes);
+    if (observer_ != nullptr) {
+        observer_->frequencyRunStarted(Bornes);
+    }
     for (;;) {
         view_.setProgressVisible(true);
         view_.setProgressValue(0);
         ++tally.batches;
-        tally.hits += dealFrequencyBatch(dealer_, Bornes, view_);
+        tally.hits += dealFrequencyBatch(dealer_, Bornes, view_, recent);
+        if (observer_ != nullptr) {
+            observer_->frequencyBatchDealt(tally, recent);
+        }
         const auto report = frequencyReport(tally, dialogue_.decimalSeparator());
         if (dialogue_.messageBox(report.prompt, Buttons::YesNo, report.title) != Answer::Yes) {
             break;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -19,6 +20,34 @@ struct FrequencyTally {
 
 inline constexpr std::int32_t kFrequencyBatch = 100'000;
 
+// The last hands of a run that met the bounds. Each deal is dealt straight
+// into ring[next], which moves on only on a hit, so the hits stay and a
+// miss is dealt over: no copy and no branch per deal.
+struct RecentHits {
+    static constexpr std::size_t kKept = 5;
+    std::array<MainSud, kKept + 1> ring{};
+    std::size_t next = 0;
+
+    // The last min(hits, 5) hands that met the bounds, newest first.
+    template <typename F>
+    void forEachNewest(std::int64_t hits, F&& f) const {
+        std::size_t slot = next;
+        for (std::int64_t n = 0; n < hits && n < static_cast<std::int64_t>(kKept); ++n) {
+            slot = slot == 0 ? kKept : slot - 1;
+            f(ring[slot]);
+        }
+    }
+};
+
+// Whoever follows a frequency run: told when it starts and after each
+// batch, before the report is shown.
+class FrequencyObserver {
+public:
+    virtual ~FrequencyObserver() = default;
+    virtual void frequencyRunStarted(const BoundsArray& Bornes) = 0;
+    virtual void frequencyBatchDealt(const FrequencyTally& tally, const RecentHits& recent) = 0;
+};
+
 // The report after a batch: its prompt and its title.
 struct FrequencyReport {
     std::string prompt;
@@ -27,9 +56,10 @@ struct FrequencyReport {
 FrequencyReport frequencyReport(const FrequencyTally& tally, std::string_view decimalSeparator);
 
 // Deals one batch of 100,000 hands and returns how many met every bound.
-// Moves the progress bar every 1,000 deals and leaves it at 0. Shows no
-// dialogue and allocates nothing.
-std::int32_t dealFrequencyBatch(Dealer& dealer, const BoundsArray& Bornes, FrequencyView& view);
+// Moves the progress bar every 1,000 deals and leaves it at 0, and keeps
+// the last hits in `recent`. Shows no dialogue and allocates nothing.
+std::int32_t dealFrequencyBatch(Dealer& dealer, const BoundsArray& Bornes, FrequencyView& view,
+                                RecentHits& recent);
 
 // The targeted hand frequency: the stored bounds, their validation
 // against the bound boxes, and the run of batches.
@@ -57,6 +87,9 @@ public:
 
     [[nodiscard]] const StoredBounds& stored() const { return bounds_; }
 
+    // Follows every later run; nullptr for none.
+    void setObserver(FrequencyObserver* observer) { observer_ = observer; }
+
 private:
     [[nodiscard]] std::optional<std::uint8_t> box(int n) const {
         return boxValue(view_.boxText(n));
@@ -67,6 +100,7 @@ private:
     FrequencyView& view_;
     Dialogue& dialogue_;
     Dealer& dealer_;
+    FrequencyObserver* observer_ = nullptr;
 };
 
 }  // namespace ondiscale

@@ -50,11 +50,13 @@ void dealSurveyBatch(Dealer& dealer, const SurveyGroup& group, const std::string
         for (std::size_t line = 0; line < 6 && !matched; ++line) {
             if (same(key, shape, keys[line], group.distributions[line])) {
                 ++tally.counts[line];
+                tally.lastHands[line] = hand;
                 matched = true;
             }
         }
         if (!matched && same(key, shape, typedKey, typed)) {
             ++tally.counts[6];
+            tally.lastHands[6] = hand;
         }
     }
 }
@@ -87,28 +89,35 @@ SurveyReport surveyReport(const SurveyGroup& group, const std::string& typed,
     };
 }
 
-void runSurvey(const SurveyGroup& group, Dealer& dealer, Dialogue& dialogue) {
+void runSurvey(const SurveyGroup& group, Dealer& dealer, Dialogue& dialogue,
+               SurveyObserver* observer) {
     const std::string prompt = std::string(group.opening) + std::string(group.request) + kCrLf +
                                std::string(group.warning);
     const std::string typed =
         dialogue.inputBox(prompt, std::string(kSurveyInputTitle), std::string(group.defaultText));
+    if (observer != nullptr) {
+        observer->surveyStarted(group, typed);
+    }
     SurveyTally tally;
     Answer answer = Answer::Yes;
     while (answer == Answer::Yes) {
         dealSurveyBatch(dealer, group, typed, tally);
+        if (observer != nullptr) {
+            observer->surveyBatchDealt(tally);
+        }
         const auto report = surveyReport(group, typed, tally, dialogue.decimalSeparator());
         answer = dialogue.messageBox(report.prompt, Buttons::YesNo, report.title);
     }
 }
 
-void Probadistri1(Dealer& dealer, Dialogue& dialogue) {
-    runSurvey(kSurveyGroup1, dealer, dialogue);
+void Probadistri1(Dealer& dealer, Dialogue& dialogue, SurveyObserver* observer) {
+    runSurvey(kSurveyGroup1, dealer, dialogue, observer);
 }
-void Probadistri2(Dealer& dealer, Dialogue& dialogue) {
-    runSurvey(kSurveyGroup2, dealer, dialogue);
+void Probadistri2(Dealer& dealer, Dialogue& dialogue, SurveyObserver* observer) {
+    runSurvey(kSurveyGroup2, dealer, dialogue, observer);
 }
-void Probadistri3(Dealer& dealer, Dialogue& dialogue) {
-    runSurvey(kSurveyGroup3, dealer, dialogue);
+void Probadistri3(Dealer& dealer, Dialogue& dialogue, SurveyObserver* observer) {
+    runSurvey(kSurveyGroup3, dealer, dialogue, observer);
 }
 
 }  // namespace ondiscale

@@ -18,6 +18,17 @@ inline constexpr std::int32_t kSurveyBatch = 10'000;
 struct SurveyTally {
     std::array<std::int64_t, 7> counts{};
     std::int64_t batches = 0;
+    // The last hand counted on each line; meaningful once its count is not 0.
+    std::array<MainSud, 7> lastHands{};
+};
+
+// Whoever follows a survey: told when it starts, once the seventh
+// distribution is typed, and after each batch, before the report is shown.
+class SurveyObserver {
+public:
+    virtual ~SurveyObserver() = default;
+    virtual void surveyStarted(const SurveyGroup& group, const std::string& typed) = 0;
+    virtual void surveyBatchDealt(const SurveyTally& tally) = 0;
 };
 
 // Deals one batch of 10,000 hands and adds each to the count of the one
@@ -36,10 +47,11 @@ SurveyReport surveyReport(const SurveyGroup& group, const std::string& typed,
 
 // One whole survey of a group: asks for the seventh distribution, then
 // deals and reports batch after batch until the user answers No.
-void runSurvey(const SurveyGroup& group, Dealer& dealer, Dialogue& dialogue);
+void runSurvey(const SurveyGroup& group, Dealer& dealer, Dialogue& dialogue,
+               SurveyObserver* observer = nullptr);
 
-void Probadistri1(Dealer& dealer, Dialogue& dialogue);
-void Probadistri2(Dealer& dealer, Dialogue& dialogue);
-void Probadistri3(Dealer& dealer, Dialogue& dialogue);
+void Probadistri1(Dealer& dealer, Dialogue& dialogue, SurveyObserver* observer = nullptr);
+void Probadistri2(Dealer& dealer, Dialogue& dialogue, SurveyObserver* observer = nullptr);
+void Probadistri3(Dealer& dealer, Dialogue& dialogue, SurveyObserver* observer = nullptr);
 
 }  // namespace ondiscale

@@ -10,6 +10,7 @@
 
 #include "survey/survey_run.h"
 #include "ui/about_box.h"
+#include "ui/journal_window.h"
 #include "ui/menu_rows.h"
 #include "ui/twips.h"
 #include "ui/vertical_button.h"
@@ -79,6 +80,12 @@ mainprecise::mainprecise(Dialogue* dialogue)
         return QPoint(area.right() + 1 - outer.width(), area.top());
     });
     load();
+    frequency_.setObserver(&journal_);
+    journal_.setListener([this](std::size_t entry) {
+        if (journalWindow_ != nullptr) {
+            journalWindow_->entryChanged(entry);
+        }
+    });
 }
 
 mainprecise::~mainprecise() = default;
@@ -185,6 +192,8 @@ void mainprecise::buildMenus() {
     // The first entry of the second row; entries added after it follow it
     // there while the row has room.
     menus->addMenu(distributions);
+    connect(named(menus->addAction(QString::fromUtf8(texts::kMnuJournal)), "mnuJournal"),
+            &QAction::triggered, this, [this] { mnuJournalClick(); });
 }
 
 // Load: top-right corner, the default bounds, the bar hidden, the suits.
@@ -237,9 +246,9 @@ void mainprecise::setProgressVisible(bool visible) { progressBar1_->setVisible(v
 
 void mainprecise::setProgressValue(int value) { progressBar1_->setValue(value); }
 
-void mainprecise::Probadistri1() { ondiscale::Probadistri1(dealer_, dialogue_); }
-void mainprecise::Probadistri2() { ondiscale::Probadistri2(dealer_, dialogue_); }
-void mainprecise::Probadistri3() { ondiscale::Probadistri3(dealer_, dialogue_); }
+void mainprecise::Probadistri1() { ondiscale::Probadistri1(dealer_, dialogue_, &journal_); }
+void mainprecise::Probadistri2() { ondiscale::Probadistri2(dealer_, dialogue_, &journal_); }
+void mainprecise::Probadistri3() { ondiscale::Probadistri3(dealer_, dialogue_, &journal_); }
 
 void mainprecise::mnuHelpmaintypeClick() {
     dialogue_.messageBox(std::string(texts::kHelp1) + kCrLf + texts::kHelp2, Buttons::Ok,
@@ -249,6 +258,16 @@ void mainprecise::mnuHelpmaintypeClick() {
 void mainprecise::mnuInfoClick() {
     dialogue_.messageBox(std::string(texts::kInfo1) + kCrLf + texts::kInfo2 + kCrLf + texts::kInfo3,
                          Buttons::Ok, std::string(texts::kInfoTitle));
+}
+
+void mainprecise::mnuJournalClick() {
+    if (journalWindow_ == nullptr) {
+        // A test's scripted dialogue serves the journal too; otherwise it
+        // shows its own boxes over itself.
+        journalWindow_ =
+            new JournalWindow(journal_, &dialogue_ != &qtDialogue_ ? &dialogue_ : nullptr, this);
+    }
+    journalWindow_->openBeside(*this);
 }
 
 void mainprecise::mnuAboutClick() {

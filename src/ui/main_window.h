@@ -7,6 +7,7 @@
 #include "engine/dealer.h"
 #include "frequency/frequency_view.h"
 #include "frequency/targeted_frequency.h"
+#include "journal/journal.h"
 #include "ui/qt_dialogue.h"
 
 class QAction;
@@ -20,6 +21,7 @@ namespace ondiscale {
 
 class About;
 class FramePlacement;
+class JournalWindow;
 
 // The main window: the ten bound boxes, the frequency button and its
 // progress bar, the menus. It owns the application's state: the stored
@@ -46,9 +48,12 @@ public:
     void mnuAboutClick();
     void mnuInfoClick();
     void mnuHelpmaintypeClick();
+    void mnuJournalClick();
 
     [[nodiscard]] const TargetedFrequency& frequency() const { return frequency_; }
     [[nodiscard]] About* about() const { return about_; }
+    [[nodiscard]] const Journal& journal() const { return journal_; }
+    [[nodiscard]] JournalWindow* journalWindow() const { return journalWindow_; }
 
 private:
     void buildControls();
@@ -59,11 +64,13 @@ private:
     Dialogue& dialogue_;
     Dealer dealer_;
     TargetedFrequency frequency_{*this, dialogue_, dealer_};
+    Journal journal_;  // the session's runs, kept while the program runs
 
     std::array<QLineEdit*, 11> text_{};  // Text1 to Text10
     QProgressBar* progressBar1_ = nullptr;
     About* about_ = nullptr;
     FramePlacement* placement_ = nullptr;
+    JournalWindow* journalWindow_ = nullptr;
 };
 
 }  // namespace ondiscale

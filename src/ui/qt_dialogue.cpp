@@ -29,7 +29,7 @@ QPushButton* addButton(QMessageBox& box, QMessageBox::StandardButton which, cons
 
 Answer QtDialogue::messageBox(const std::string& prompt, Buttons buttons,
                               const std::optional<std::string>& title) {
-    QMessageBox box(parent_);
+    TitledMessageBox box(parent_);
     box.setIcon(QMessageBox::NoIcon);
     box.setWindowTitle(QString::fromStdString(title.value_or(texts::kApplicationTitle)));
     box.setTextFormat(Qt::PlainText);  // a typed distribution is shown as typed

@@ -1,6 +1,7 @@
 #include "ui/title_width.h"
 
 #include <QDialog>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -51,6 +52,21 @@ void makeRoomForTitle(QDialog& box) {
     } else {
         layout->addItem(strip);
     }
+}
+
+bool TitledMessageBox::event(QEvent* event) {
+    const bool handled = QMessageBox::event(event);  // sizes the box, within Qt's cap
+    if (event->type() != QEvent::Show && event->type() != QEvent::LayoutRequest) {
+        return handled;
+    }
+    const int wanted = widthForTitle(*this);
+    if (width() < wanted) {
+        const QLayout* grid = layout();
+        setFixedSize(wanted, grid != nullptr && grid->hasHeightForWidth()
+                                 ? grid->totalHeightForWidth(wanted)
+                                 : height());
+    }
+    return handled;
 }
 
 }  // namespace ondiscale

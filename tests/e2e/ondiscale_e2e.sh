@@ -202,6 +202,39 @@ for pair in "alt+i|QUADRIVELLE. Fréquence d'une main précisée" \
   ok "${pair%%|*}: \"${pair#*|}\""
 done
 
+# The journal from its menu entry: beside the main window and never over
+# it, without taking the keyboard; then its runs saved as a CSV table
+# through Qt's own file dialog, typed in as a user would.
+step="journal"
+keys "$main" alt+j
+expect_window "Journal des tirages"
+journal=$found
+eval "$(xdotool getwindowgeometry --shell "$journal" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+if [ $((X + WIDTH)) -gt "$win_x" ] || [ "$X" -lt 0 ] || [ "$Y" -lt 0 ]; then
+  fail "journal at $X,$Y size ${WIDTH}x$HEIGHT: not beside the main window at $win_x,$win_y"
+fi
+[ "$(xdotool getwindowfocus 2>/dev/null)" = "$main" ] || fail "the journal took the keyboard"
+csv="$(cd "$out" && pwd)/journal-e2e.csv"  # the dialog reads a relative name from its own folder
+rm -f "$csv"
+keys "$journal" ctrl+shift+s
+expect_window "Enregistrer le journal"
+keys "$found" ctrl+a
+type_text "$found" "$csv"
+close_box "$found" "Enregistrer le journal" Return
+for _ in $(seq 50); do [ -s "$csv" ] && break; sleep 0.1; done
+[ -s "$csv" ] || fail "no file $csv"
+# The surveys: 7 lines for the first and third, 6 for the cancelled second.
+[ "$(wc -l <"$csv")" -eq 23 ] || fail "$(wc -l <"$csv") lines in $csv, expected 23"
+[ "$(head -c 3 "$csv" | od -An -tx1 | tr -d ' ')" = efbbbf ] || fail "no UTF-8 byte order mark"
+for line in "1;Main précisée : 5 ≤ ♠ ≤ 5;Main précisée;200000;" \
+  "2;Main précisée : 9 ≤ ♠ ≤ 13;Main précisée;100000;" \
+  "3;Distributions 4432, 5332, …;4432;20000;"; do
+  grep -qF -- "$line" "$csv" || fail "no line \"$line\" in $csv"
+done
+grep -q ';12,46919;[-0-9,]*.$' "$csv" || fail "no exact 12,46919 % for five spades"
+grep -q ';21,55118;[-0-9,]*.$' "$csv" || fail "no exact 21,55118 % for 4432"
+ok "opened beside the main window, saved as a CSV table of 22 figures"
+
 step="QUITTER by mouse"
 click "$main" 312 152
 expect_exit_zero

@@ -52,7 +52,7 @@ std::vector<Line> linesOf(const std::string& report) {
 
 struct Case {
     const SurveyGroup& group;
-    void (*operation)(Dealer&, Dialogue&);
+    void (*operation)(Dealer&, Dialogue&, SurveyObserver*);
 };
 const Case kCases[] = {
     {kSurveyGroup1, Probadistri1}, {kSurveyGroup2, Probadistri2}, {kSurveyGroup3, Probadistri3}};
@@ -63,7 +63,7 @@ TEST(Survey, InputBoxAndFirstReportOfEachGroup) {
         Dealer dealer;
         dialogue.inputs = {std::string(c.group.defaultText)};
         dialogue.answers = {Answer::No};
-        c.operation(dealer, dialogue);
+        c.operation(dealer, dialogue, nullptr);
 
         ASSERT_EQ(dialogue.calls.size(), 2U);
         const auto& input = dialogue.calls[0];

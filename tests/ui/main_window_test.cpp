@@ -162,8 +162,9 @@ TEST(MainWindow, MenuCaptionsInOrderEachCallingItsOperation) {
             captions << a->text();
         }
     }
-    EXPECT_EQ(captions, (QStringList{"A &propos", "&Information", "&Aide",
-                                     QString::fromUtf8("&Fréquences des distributions ")}));
+    EXPECT_EQ(captions,
+              (QStringList{"A &propos", "&Information", "&Aide",
+                           QString::fromUtf8("&Fréquences des distributions "), "&Journal"}));
     auto* submenu = window.findChild<QMenu*>(QStringLiteral("mnuFreqDistri"));
     ASSERT_NE(submenu, nullptr);
     QStringList entries;

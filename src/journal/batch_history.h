@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace ondiscale {
+
+// The hits of one figure after each batch, for the chart. A run may go on
+// for a million batches: beyond kMaxPoints, every other point is dropped
+// and from then on only every other batch is kept, and so on, so that the
+// points stay few and spread evenly over the whole run.
+class BatchHistory {
+public:
+    static constexpr std::size_t kMaxPoints = 4096;
+
+    struct Point {
+        std::int64_t batch;
+        std::int64_t deals;
+        std::int64_t hits;
+    };
+
+    // Batch numbers start at 1 and come in order.
+    void add(std::int64_t batch, std::int64_t deals, std::int64_t hits);
+
+    [[nodiscard]] const std::vector<Point>& points() const { return points_; }
+
+private:
+    std::vector<Point> points_;
+    std::int64_t stride_ = 1;
+};
+
+}  // namespace ondiscale

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/dealer.h"
+#include "frequency/targeted_frequency.h"
+#include "journal/batch_history.h"
+#include "journal/margins.h"
+#include "survey/survey_run.h"
+
+namespace ondiscale {
+
+// One figure of a run: the targeted hand of a frequency run, or one line
+// of a survey's report.
+struct Figure {
+    std::string name;
+    double exact = 0;  // the exact probability, 0 to 1
+    std::int64_t hits = 0;
+    BatchHistory history;
+};
+
+// What the window and the file show of a figure after `deals` deals, in
+// percent but for the gap.
+struct FigureStats {
+    double estimate = 0;  // as the report computes it
+    double low = 0;       // the 95 % Wilson interval
+    double high = 100;
+    double margin = 50;  // half its width
+    double exact = 0;
+    double gap = 0;  // estimate - exact, in standard deviations
+};
+FigureStats statsOf(std::int64_t hits, std::int64_t deals, double exact);
+inline FigureStats statsOf(const Figure& figure, std::int64_t deals) {
+    return statsOf(figure.hits, deals, figure.exact);
+}
+
+// A hand shown as an example, with the figure it belongs to.
+struct Example {
+    std::string figure;
+    MainSud hand{};
+};
+
+enum class RunKind { Frequency, Survey };
+
+struct JournalEntry {
+    RunKind kind = RunKind::Frequency;
+    std::string condition;  // "5 ≤ ♠ ≤ 5, 12 ≤ H ≤ 14" or "4432, 5332, …"
+    std::int64_t batches = 0;
+    std::int64_t deals = 0;
+    std::vector<Figure> figures;
+    // A frequency run's last five hits, newest first; a survey's last hand
+    // of each line that has one, in report order.
+    std::vector<Example> examples;
+};
+
+// The session's runs, one entry per run, brought up to date after every
+// batch while the run goes on. Kept in memory only.
+class Journal final : public FrequencyObserver, public SurveyObserver {
+public:
+    // Told the index of the entry just added or changed.
+    using Listener = std::function<void(std::size_t entry)>;
+    void setListener(Listener listener) { listener_ = std::move(listener); }
+
+    [[nodiscard]] const std::vector<JournalEntry>& entries() const { return entries_; }
+
+    void frequencyRunStarted(const BoundsArray& Bornes) override;
+    void frequencyBatchDealt(const FrequencyTally& tally, const RecentHits& recent) override;
+    void surveyStarted(const SurveyGroup& group, const std::string& typed) override;
+    void surveyBatchDealt(const SurveyTally& tally) override;
+
+private:
+    // The run going on, if it is of that kind.
+    JournalEntry* current(RunKind kind);
+    void changed();
+
+    std::vector<JournalEntry> entries_;
+    Listener listener_;
+};
+
+}  // namespace ondiscale
