@@ -96,6 +96,8 @@ JournalWindow::JournalWindow(const Journal& journal, Dialogue* dialogue, QWidget
     setAttribute(Qt::WA_QuitOnClose, false);
     const Twips twips(*this);
     resize(twips.px(kWidth), twips.px(kHeight));
+    placement_ = new FramePlacement(
+        *this, [this](const QSize& outer, const QRect& area) { return cornerBeside(outer, area); });
 
     // Names for screen readers.
     runs_->setAccessibleName(text(texts::kJournalRunsName));
@@ -303,17 +305,9 @@ void JournalWindow::openBeside(QWidget& main) {
         raise();
         return;
     }
-    placeBeside();
+    fitBeside();
+    placement_->place();
     show();
-}
-
-void JournalWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    // The frame that a window manager adds is known only once shown.
-    if (!placedAfterShow_ && beside_ != nullptr) {
-        placedAfterShow_ = true;
-        placeBeside();
-    }
 }
 
 // To the left of the main window, which sits at the top-right of the
@@ -321,47 +315,56 @@ void JournalWindow::showEvent(QShowEvent* event) {
 // room; on a screen too small for any of these, on the wider side, as
 // narrow as it must be (what does not fit scrolls). Never over the main
 // window, never off the work area.
-void JournalWindow::placeBeside() {
-    if (beside_ == nullptr) {
-        return;
-    }
+void JournalWindow::fitBeside() {
     const Twips twips(*beside_);
     const int width = twips.px(kWidth);
     const int height = twips.px(kHeight);
     const int leastWidth = twips.px(kLeastWidth);
     const QRect area = workArea(*beside_);
     const QRect main = beside_->frameGeometry();
-    const QMargins frame = frameOf(*this);
+    // Where the frame is not known before showing, the main window's stands
+    // for it: a window manager frames the windows of one program alike.
+    QMargins frame = frameOf(*this);
+    if (frame.isNull()) {
+        frame = frameOf(*beside_);
+    }
     const int frameWidth = frame.left() + frame.right();
     const int frameHeight = frame.top() + frame.bottom();
     const int roomLeft = main.left() - area.left() - frameWidth;
     const int roomRight = area.right() - main.right() - frameWidth;
     const int roomBelow = area.bottom() - main.bottom() - frameHeight;
-    const int top = std::max(area.top(), main.top());
-    const int fullHeight = std::min(height, area.bottom() + 1 - top - frameHeight);
+    const int besideHeight =
+        std::min(height, area.bottom() + 1 - std::max(area.top(), main.top()) - frameHeight);
 
-    const auto leftOf = [&](int width) {
-        return QRect(main.left() - width - frameWidth, top, width + frameWidth,
-                     fullHeight + frameHeight);
-    };
-    const auto rightOf = [&](int width) {
-        return QRect(main.right() + 1, top, width + frameWidth, fullHeight + frameHeight);
-    };
-    QRect outer;  // frame included
+    QSize inner(0, besideHeight);
     if (roomLeft >= leastWidth) {
-        outer = leftOf(std::min(roomLeft, width));
+        side_ = Side::Left;
+        inner.setWidth(std::min(roomLeft, width));
     } else if (roomRight >= leastWidth) {
-        outer = rightOf(std::min(roomRight, width));
+        side_ = Side::Right;
+        inner.setWidth(std::min(roomRight, width));
     } else if (roomBelow >= twips.px(kLeastHeight)) {
-        const int narrower = std::min(width, area.width() - frameWidth);
-        outer = QRect(area.right() + 1 - narrower - frameWidth, main.bottom() + 1,
-                      narrower + frameWidth, std::min(height, roomBelow) + frameHeight);
-    } else if (roomLeft >= roomRight) {
-        outer = leftOf(std::max(roomLeft, 1));
+        side_ = Side::Below;
+        inner = QSize(std::min(width, area.width() - frameWidth), std::min(height, roomBelow));
     } else {
-        outer = rightOf(std::max(roomRight, 1));
+        side_ = roomLeft >= roomRight ? Side::Left : Side::Right;
+        inner.setWidth(std::max(std::max(roomLeft, roomRight), 1));
     }
-    setGeometry(outer - frame);
+    resize(inner);
+}
+
+QPoint JournalWindow::cornerBeside(const QSize& outer, const QRect& area) const {
+    const QRect main = beside_ != nullptr ? beside_->frameGeometry() : QRect();
+    const int top = std::max(area.top(), main.top());
+    switch (side_) {
+        case Side::Left:
+            return {main.left() - outer.width(), top};
+        case Side::Right:
+            return {main.right() + 1, top};
+        case Side::Below:
+            break;
+    }
+    return {area.right() + 1 - outer.width(), main.bottom() + 1};
 }
 
 void JournalWindow::saveAs() {

@@ -14,6 +14,8 @@ class QTableWidget;
 
 namespace ondiscale {
 
+class FramePlacement;
+
 class JournalChart;
 class QtDialogue;
 
@@ -41,7 +43,6 @@ public:
     bool saveTo(const QString& path);
 
 protected:
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -51,14 +52,19 @@ private:
     void fitFigures();
     void showHands(const JournalEntry& entry);
     void showChart();
-    void placeBeside();
+    // Sizes the window for the side of the main window that has room.
+    void fitBeside();
+    // Where its frame goes on that side, for a frame of that outer size.
+    [[nodiscard]] QPoint cornerBeside(const QSize& outer, const QRect& area) const;
     [[nodiscard]] const JournalEntry* shownEntry() const;
 
     const Journal& journal_;
     std::unique_ptr<QtDialogue> ownDialogue_;
     Dialogue& dialogue_;
     QWidget* beside_ = nullptr;
-    bool placedAfterShow_ = false;
+    enum class Side { Left, Right, Below };
+    Side side_ = Side::Left;
+    FramePlacement* placement_;
 
     QListWidget* runs_;
     QTableWidget* figures_;
