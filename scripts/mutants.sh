@@ -244,7 +244,8 @@ for line in "${selected[@]}"; do
     echo "SLIPPED"
     slipped+=("$name")
   else
-    echo "caught"
+    by=$(sed -n 's/.*Test *#[0-9]*: \([^ ]*\) .*\*\*\*.*/\1/p' "$scratch/test.log" | head -1)
+    echo "caught${by:+ by $by}"
     caught+=("$name")
   fi
   git -C "$tree" checkout --quiet -- "$file"
