@@ -185,16 +185,26 @@ while IFS= read -r line; do
 done <<<"$faults"
 [[ ${#selected[@]} -gt 0 ]] || die "no fault selected"
 
+# Keeps the faults that apply to the tree at $1, reporting the others.
 errors=()
-if $check_only; then
+keep_applicable() {
+  local kept=()
   for line in "${selected[@]}"; do
     parse "$line"
-    if ! why=$(applies .); then
+    if why=$(applies "$1"); then
+      kept+=("$line")
+    else
       echo "ERROR: $name: $why"
-      errors+=("$name")
+      errors+=("$name ($why)")
     fi
   done
-  echo "$((${#selected[@]} - ${#errors[@]})) of ${#selected[@]} faults apply to the working tree"
+  selected=("${kept[@]+"${kept[@]}"}")
+}
+
+if $check_only; then
+  total=${#selected[@]}
+  keep_applicable .
+  echo "${#selected[@]} of $total faults apply to the working tree"
   [[ ${#errors[@]} -eq 0 ]]
   exit
 fi
@@ -205,6 +215,8 @@ trap 'rm -rf "$scratch"' EXIT
 tree=$scratch/tree
 git clone --quiet . "$tree"
 echo "Faults planted in a clone of $(git -C "$tree" log -1 --format='%h %s')"
+keep_applicable "$tree"
+[[ ${#selected[@]} -gt 0 ]] || die "no fault applies"
 
 jobs=$(nproc)
 build() { cmake --build "$tree/build" --parallel "$jobs" >"$scratch/build.log" 2>&1; }
@@ -231,11 +243,6 @@ for line in "${selected[@]}"; do
   parse "$line"
   i=$((i + 1))
   printf '[%2d/%d] %-26s ' "$i" "${#selected[@]}" "$name"
-  if ! why=$(applies "$tree"); then
-    echo "ERROR: $why"
-    errors+=("$name ($why)")
-    continue
-  fi
   plant "$tree"
   if ! build; then
     echo "ERROR: does not build"
