@@ -33,6 +33,17 @@ inline std::uint64_t mulFold(std::uint64_t a, std::uint64_t b) {
 // every value and every reseed: the state (counter, key) can never come
 // back to one it had before. Defined inline so that the dealer's loop
 // keeps the state in registers.
+//
+// What has been checked: the values the dealer consumes (a reseed before
+// every deal, then the top 24 bits of each draw of that deal, repeats
+// included), as written by bench/dealer_stream.cpp, through every test of
+// Debian's dieharder 3.31.1, once with the real clock and once with the
+// clock frozen to one reading. No test failed; the three WEAK results
+// (sts_serial and rgb_lagged_sum with the real clock, diehard_opso with the
+// frozen one) passed when run again with more samples. To run it again:
+//   build/bench/ondiscale_dealer_stream | dieharder -g 200 -a
+//   build/bench/ondiscale_dealer_stream --frozen-clock | dieharder -g 200 -a
+// Nothing beyond dieharder (TestU01, PractRand) has been run on it.
 struct WyRand {
     static constexpr std::uint64_t kStep = 0xa0761d6478bd642fULL;
     std::uint64_t counter;
