@@ -112,4 +112,20 @@ TEST(Generator, ReseedingWithTheSameReadingNeverReturnsToAnEarlierSequence) {
     }
 }
 
+// The clock reading is mixed into the key: from one state, two readings
+// lead to two different sequences.
+TEST(Generator, TheClockReadingDecidesWhatFollows) {
+    namespace generator = ondiscale::generator;
+    const generator::WyRand start = generator::process;
+    std::array<std::array<std::uint32_t, 4>, 2> after{};
+    for (std::size_t reading = 0; reading < 2; ++reading) {
+        generator::process = start;
+        generator::reseed(1'700'000'000'000'000'000ULL + reading);
+        for (auto& v : after[reading]) {
+            v = generator::next24();
+        }
+    }
+    EXPECT_NE(after[0], after[1]);
+}
+
 }  // namespace

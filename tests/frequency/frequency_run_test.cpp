@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "counting_clock.h"
 #include "exact_odds.h"
 #include "fake_window.h"
 
@@ -76,6 +77,14 @@ TEST(FrequencyRun, EndsWithEveryBoxAndBoundBackAtItsDefault) {
     EXPECT_EQ(boxesDuringRun[0], "1") << "the boxes keep the user's values during the run";
     EXPECT_EQ(w.view.shown(), strings(kDefaultBoxes));
     EXPECT_EQ(w.frequency.stored(), StoredBounds{});
+}
+
+TEST(FrequencyRun, TheClockIsReadOnceForEveryDeal) {
+    const CountingClock clock;
+    FakeWindow w;
+    w.answer({Answer::No});
+    w.frequency.Command2Click();
+    EXPECT_EQ(CountingClock::readings, 100'000U);
 }
 
 TEST(FrequencyRun, BoundsNoHandCanMeetGiveZeroAndZero) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "counting_clock.h"
 #include "exact_odds.h"
 #include "scripted_dialogue.h"
 #include "survey/survey_run.h"
@@ -50,28 +51,92 @@ std::vector<Line> linesOf(const std::string& report) {
     return out;
 }
 
+// What the user reads of each survey: the input box's default text and
+// prompt, and the labels of report lines 1 to 6, in order.
 struct Case {
     const SurveyGroup& group;
     void (*operation)(Dealer&, Dialogue&, SurveyObserver*);
+    const char* defaultText;
+    const char* prompt;
+    std::array<const char*, 6> labels;
 };
 const Case kCases[] = {
-    {kSurveyGroup1, Probadistri1}, {kSurveyGroup2, Probadistri2}, {kSurveyGroup3, Probadistri3}};
+    {kSurveyGroup1,
+     Probadistri1,
+     "6421",
+     "Les distributions des mains les plus probables sont dans l'ordre 4432, 5332, "
+     "5431, 5422,4333, 6322; leurs probabilités seront calculées pour un nombre de "
+     "donnes que vous choisirez. On propose en outre de choisir une 7° distribution. "
+     "Entrez donc une forme de main dont vous voulez connaître la probabilité "
+     "d'apparition (7411,12100,6610,7600,..commencez TOUJOURS par la couleur la plus "
+     "longue, puis allez en décroissant, en mettant 0 pour une chicane)"
+     "\r\n"
+     "Evitez les distributions 4432, 5332, 5431, 5422, 4333, 6322 qui sont déjà "
+     "considérées (et qui donneraient donc 0!). On suggère 6421, 4441 ... ",
+     {
+         "1) Main de type 4432 = ",
+         "2) Main de type 5332 = ",
+         "3) Main de type 5431 = ",
+         "4) Main de type 5422 = ",
+         "5) Main de type 4333 = ",
+         "6) Main de type 6322 = ",
+     }},
+    {kSurveyGroup2,
+     Probadistri2,
+     "5530",
+     "On envisage les distributions de mains 6331, 5521, 4441, 7321, 6430, 5440; leurs "
+     "probabilités d'apparition seront calculées pour un nombre de donnes que vous "
+     "choisirez. On propose en outre de choisir une 7° distribution. "
+     "Entrez donc une forme de main dont vous voulez connaître la probabilité "
+     "d'apparition (5530,7222,12100,..commencez TOUJOURS par la couleur la plus longue, "
+     "puis allez en décroissant, en mettant 0 pour une chicane)"
+     "\r\n"
+     "Evitez les distributions 6331, 5521, 4441, 7321, 6430, 5440 qui sont déjà "
+     "considérées (et qui donneraient donc 0!). On suggère 5530, 7222 ... ",
+     {
+         "1) Main de type 6331 = ",
+         "2) Main de type 5521 = ",
+         "3) Main de type 4441 = ",
+         "4) Main de type 7321 = ",
+         "5) Main de type 6430 = ",
+         "6) Main de type 5440 = ",
+     }},
+    {kSurveyGroup3,
+     Probadistri3,
+     "7510",
+     "On envisage les distributions de mains 6511, 6520, 7222, 7411, 7420, 7330; leurs "
+     "probabilités d'apparition seront calculées pour un nombre de donnes que vous "
+     "choisirez. On propose en outre de choisir une 7° distribution. "
+     "Entrez donc une forme de main dont vous voulez connaître la probabilité "
+     "d'apparition (7510,8410,12100,..commencez TOUJOURS par la couleur la plus longue, "
+     "puis allez en décroissant, en mettant 0 pour une chicane)"
+     "\r\n"
+     "Evitez les distributions 6511, 6520, 7222, 7411, 7420, 7330 qui sont déjà "
+     "considérées (et qui donneraient donc 0!). On suggère 7510, 7600 ... ",
+     {
+         "1) Main de type 6511 = ",
+         "2) Main de type 6520 = ",
+         "3) Main de type 7222 = ",
+         "4) Main de type 7411 = ",
+         "5) Main de type 7420 = ",
+         "6) Main de type 7330 = ",
+     }},
+};
 
 TEST(Survey, InputBoxAndFirstReportOfEachGroup) {
     for (const auto& c : kCases) {
         ScriptedDialogue dialogue;
         Dealer dealer;
-        dialogue.inputs = {std::string(c.group.defaultText)};
+        dialogue.inputs = {c.defaultText};
         dialogue.answers = {Answer::No};
         c.operation(dealer, dialogue, nullptr);
 
         ASSERT_EQ(dialogue.calls.size(), 2U);
         const auto& input = dialogue.calls[0];
         EXPECT_EQ(input.kind, DialogueCall::Kind::Input);
-        EXPECT_EQ(input.prompt, std::string(c.group.opening) + std::string(c.group.request) +
-                                    "\r\n" + std::string(c.group.warning));
+        EXPECT_EQ(input.prompt, c.prompt);
         EXPECT_EQ(input.title, "Choix d'une autre main à distribution précisée.");
-        EXPECT_EQ(input.defaultText, c.group.defaultText);
+        EXPECT_EQ(input.defaultText, c.defaultText);
 
         const auto& report = dialogue.calls[1];
         EXPECT_EQ(report.buttons, Buttons::YesNo);
@@ -83,21 +148,13 @@ TEST(Survey, InputBoxAndFirstReportOfEachGroup) {
         ASSERT_EQ(lines.size(), 7U);
         long long total = 0;
         for (std::size_t i = 0; i < 7; ++i) {
-            const std::string shape =
-                i < 6 ? std::string(c.group.distributions[i]) : std::string(c.group.defaultText);
-            EXPECT_EQ(lines[i].label, std::to_string(i + 1) + ") Main de type " + shape + " = ");
+            EXPECT_EQ(lines[i].label,
+                      i < 6 ? std::string(c.labels[i])
+                            : "7) Main de type " + std::string(c.defaultText) + " = ");
             EXPECT_NEAR(lines[i].percent, static_cast<double>(lines[i].count) / 100.0, 1e-4);
             total += lines[i].count;
         }
         EXPECT_LE(total, 10000);
-    }
-}
-
-TEST(Survey, PromptTextsAsTheUserReadsThem) {
-    for (const auto& c : kCases) {
-        EXPECT_TRUE(c.group.opening.ends_with("choisir une 7\u00B0 distribution. "));
-        EXPECT_TRUE(c.group.request.ends_with("en mettant 0 pour une chicane)"));
-        EXPECT_TRUE(c.group.warning.ends_with(" ... "));
     }
 }
 
@@ -137,18 +194,28 @@ TEST(Survey, CancelGivesSixLinesAndTheRunGoesOn) {
     }
 }
 
+// Texts one keystroke away from a dealt distribution must not count it.
 TEST(Survey, TheTypedDistributionIsComparedExactly) {
     struct Row {
         const char* typed;
         bool canCount;
     };
     const Row rows[] = {
-        {"4333", false},   // one of the group's six: counted on line 5
-        {" 6421", false},  // a leading space
-        {"4432 ", false},  // a trailing space
-        {"2344", false},   // not longest first
-        {"4441", true},    // another group's distribution counts
-        {"6421", true},
+        {"6421", true},      {"4441", true},  // another group's distribution counts
+        {"4333", false},                      // one of the group's six: counted on line 5
+        {"2421", false},                      // first digit changed (6421)
+        {"3321", false},                      // first digit changed (7321)
+        {"6420", false},                      // last digit changed
+        {"6422", false},                      //
+        {"642", false},                       // one digit less
+        {"64210", false},                     // one digit more
+        {"0006421", false},                   // 7 characters, leading zeros
+        {"00006421", false},                  // 8 characters
+        {"06421", false},                     // a leading zero
+        {" 6421", false},                     // a leading space
+        {"4432 ", false},                     // a trailing space
+        {"64 21", false},                     // a space inside
+        {"2344", false},                      // not longest first
     };
     for (const auto& row : rows) {
         ScriptedDialogue dialogue;
@@ -166,6 +233,16 @@ TEST(Survey, TheTypedDistributionIsComparedExactly) {
             EXPECT_EQ(lines[6].percent, 0.0);
         }
     }
+}
+
+TEST(Survey, TheClockIsReadOnceForEveryDeal) {
+    const CountingClock clock;
+    ScriptedDialogue dialogue;
+    Dealer dealer;
+    dialogue.inputs = {"6421"};
+    dialogue.answers = {Answer::No};
+    Probadistri1(dealer, dialogue);
+    EXPECT_EQ(CountingClock::readings, 10'000U);
 }
 
 TEST(Survey, ANewRunStartsFromZeroWithTheDefaultText) {

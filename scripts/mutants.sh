@@ -1,0 +1,270 @@
+#!/usr/bin/env bash
+# A small mutation check to run before a release: plants each fault listed
+# below, one at a time, in a scratch clone of the committed HEAD, rebuilds,
+# runs the test suite, restores the file, and counts the faults the suite
+# catches. Takes a few minutes a dozen faults; run it niced.
+#
+#   bash scripts/mutants.sh             every fault
+#   bash scripts/mutants.sh NAME...     only the faults named
+#   bash scripts/mutants.sh --check     only checks that every fault applies
+#
+# The suite runs without the end-to-end test first, stopping at the first
+# failure; the end-to-end test runs only for a fault that got through.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+# One fault a line: a short name, the file, the text to find, " ==> ", and
+# the text to put in its place (nothing: the text is deleted). The text to
+# find must occur exactly once in the file; a fault that does not apply, or
+# does not build, is reported as an error and not counted.
+faults=$(
+  cat <<'EOF'
+# Dealing engine
+dealer-no-reseed          src/engine/dealer.cpp          hasard::Shuffle(); ==>
+dealer-low-card           src/engine/dealer.cpp          alea.Smallest = 2; ==> alea.Smallest = 1;
+dealer-high-card          src/engine/dealer.cpp          alea.Largest = 53; ==> alea.Largest = 52;
+dealer-keeps-repeats      src/engine/dealer.cpp          ((dealt >> x) & 1U) ^ 1U; ==> 1U;
+dealer-first-unmarked     src/engine/dealer.cpp          std::uint64_t dealt = std::uint64_t{1} << cards[1]; ==> std::uint64_t dealt = 0;
+dealer-short-copy         src/engine/dealer.cpp          std::copy(cards.begin() + 1, cards.end(), ==> std::copy(cards.begin() + 1, cards.end() - 1,
+hasard-width              src/engine/hasard.h            checked16(checked16(Largest - Smallest) + 1); ==> checked16(Largest - Smallest);
+hasard-no-overflow        src/engine/hasard.h            if (v < INT16_MIN || v > INT16_MAX) { ==> if (v < INT16_MIN) {
+hasard-floor-shift        src/engine/hasard.h            * n) >> 24); ==> * n) >> 23);
+generator-counter-stuck   src/engine/generator.h         counter += kStep; ==>
+generator-25-bits         src/engine/generator.h         process.next() >> 40); ==> process.next() >> 39);
+generator-reading-ignored src/engine/hasard.cpp          process.key ^ reading; ==> process.key;
+generator-clock-seconds   src/engine/hasard.cpp          now.tv_sec) * 1'000'000'000U ==> now.tv_sec) * 1'000'000U
+measures-clubs-range      src/engine/hand_measures.cpp   if (1 < c && c < 15) { ==> if (1 < c && c < 14) {
+measures-spades-range     src/engine/hand_measures.cpp   (40 < c && c < 54) ==> (40 < c && c < 53)
+measures-hearts-byte      src/engine/hand_measures.cpp   hearts = static_cast<std::uint8_t>(counts >> 8); ==> hearts = static_cast<std::uint8_t>(counts >> 16);
+measures-ace-3            src/engine/hand_measures.cpp   points[13 * s + 14] = 4; ==> points[13 * s + 14] = 3;
+measures-jack-ten         src/engine/hand_measures.cpp   points[13 * s + 11] = 1; ==> points[13 * s + 10] = 1;
+measures-no-spade-points  src/engine/hand_measures.cpp   for (std::size_t s = 0; s <= 3; ++s) { ==> for (std::size_t s = 0; s < 3; ++s) {
+measures-last-card-points src/engine/hand_measures.cpp   sum += kPoints[hand[i]]; ==> sum += i < 13 ? kPoints[hand[i]] : 0;
+forme-middle-order        src/engine/hand_measures.cpp   end = writeDecimal(end, Max2(middle1, middle2)); ==> end = writeDecimal(end, Min2(middle1, middle2));
+forme-shortest            src/engine/hand_measures.cpp   const std::uint8_t shortest = Min2(lo1, lo2); ==> const std::uint8_t shortest = Max2(lo1, lo2);
+forme-ten-as-digit        src/engine/hand_measures.cpp   if (n < 10) { ==> if (n <= 10) {
+forme-min2                src/engine/hand_measures.cpp   { return a > b ? b : a; } ==> { return a < b ? b : a; }
+
+# Number texts
+number-six-digits         src/dialogue/number_text.cpp   std::chars_format::scientific, 6); ==> std::chars_format::scientific, 5);
+number-trailing-zero      src/dialogue/number_text.cpp   while (digits.size() > 1 && digits.back() == '0') { ==> while (digits.size() > 2 && digits.back() == '0') {
+number-small-zeros        src/dialogue/number_text.cpp   (-exponent - 1), '0'); ==> (-exponent), '0');
+number-whole-boundary     src/dialogue/number_text.cpp   } else if (exponent + 1 >= count) { ==> } else if (exponent + 1 > count) {
+number-zero               src/dialogue/number_text.cpp   return "0";  // also for -0 ==> return "0.0";
+
+# Bounds and the frequency run
+bounds-256                src/frequency/bounds.cpp       if (value > 255) { ==> if (value > 256) {
+bounds-club-max-off       src/frequency/bounds.cpp       c[8] >= c[7] ==> c[8] + 1 >= c[7]
+bounds-minima-14          src/frequency/bounds.cpp       c[1] + c[3] + c[5] + c[7] <= 13 ==> c[1] + c[3] + c[5] + c[7] <= 14
+bounds-spade-max-strict   src/frequency/bounds.cpp       c[2] >= c[1] ==> c[2] > c[1]
+bounds-points-38          src/frequency/bounds.cpp       *high > 37 ==> *high > 38
+bounds-points-reset-cards src/frequency/bounds.cpp       DefautH(); ==> DefautC();
+bounds-default-36         src/frequency/bounds.cpp       view_.setBoxText(10, "37"); ==> view_.setBoxText(10, "36");
+bounds-transport-h        src/frequency/bounds.cpp       Bornes[9] = bounds_.HMin; ==> Bornes[9] = bounds_.HMax;
+bounds-store-hearts       src/frequency/bounds.cpp       bounds_.CMin = v[3]; ==> bounds_.CMin = v[4];
+frequency-strict-max      src/frequency/frequency_run.cpp static_cast<int>(value <= high); ==> static_cast<int>(value < high);
+frequency-percent-100     src/frequency/frequency_run.cpp (static_cast<double>(tally.batches) * 1000.0) ==> (static_cast<double>(tally.batches) * 100.0)
+frequency-progress-end    src/frequency/frequency_run.cpp i < kFrequencyBatch ? i / 1000 : 0; ==> i < kFrequencyBatch ? i / 1000 : 100;
+frequency-bar-stays       src/frequency/frequency_run.cpp view_.setProgressVisible(false); ==>
+frequency-soit            src/frequency/frequency_run.cpp " soit " + singleText ==> " soit  " + singleText
+frequency-no-accumulate   src/frequency/frequency_run.cpp tally.hits += dealFrequencyBatch ==> tally.hits = dealFrequencyBatch
+
+# Distribution survey
+survey-key-shift          src/survey/survey_run.cpp      << (8 * (i + 1)); ==> << (8 * i);
+survey-typed-also-six     src/survey/survey_run.cpp      if (!matched && same(key, shape, typedKey, typed)) { ==> if (same(key, shape, typedKey, typed)) {
+survey-one-line-break     src/survey/survey_run.cpp      prompt += "\r\n\r\n"; ==> prompt += "\r\n";
+survey-empty-line-7       src/survey/survey_run.cpp      if (!typed.empty()) { ==> if (true) {
+survey-percent-1000       src/survey/survey_run.cpp      static_cast<double>(tally.batches) * 100.0; ==> static_cast<double>(tally.batches) * 1000.0;
+survey-soit               src/survey/survey_run.cpp      "  soit " ==> " soit "
+survey-title              src/survey/survey_run.cpp      Voulez-vous recommencer? ==> Voulez-vous continuer?
+survey-prompt-join        src/survey/survey_run.cpp      std::string(group.request) + kCrLf + ==> std::string(group.request) + " " +
+survey-order-group3       src/survey/survey_groups.h     "7222", "7411", "7420", "7330"}, ==> "7222", "7420", "7411", "7330"},
+survey-opening-group2     src/survey/survey_groups.h     "On envisage les distributions de mains 6331, ==> "On envisage des distributions de mains 6331,
+survey-default-group2     src/survey/survey_groups.h     "5530", ==> "5503",
+survey-warning-group1     src/survey/survey_groups.h     On suggère 6421, 4441 ... " ==> On suggère 6421, 4441 ..."
+survey-input-title        src/survey/survey_groups.h     à distribution précisée."; ==> à distribution précisée";
+
+# Windows and messages
+ui-separator-point        src/ui/qt_dialogue.cpp         return QLocale::system().decimalPoint().toStdString(); ==> return ".";
+ui-crlf-kept              src/ui/qt_dialogue.cpp         .replace(QStringLiteral("\r\n"), QStringLiteral("\n")); ==> ;
+ui-default-no             src/ui/qt_dialogue.cpp         box.setDefaultButton(yes); ==> box.setDefaultButton(no);
+ui-untitled-box           src/ui/qt_dialogue.cpp         title.value_or(texts::kApplicationTitle) ==> title.value_or("")
+ui-cancel-gives-default   src/ui/qt_dialogue.cpp         return {}; ==> return defaultText;
+ui-quitter-off-centre     src/ui/vertical_button.cpp     static_cast<int>(caption.size())) / 2; ==> static_cast<int>(caption.size())) / 3;
+ui-help-accent            src/ui/window_texts.h          vous donnera la fréquence de votre choix ==> vous donnera la frequence de votre choix
+ui-info-comma             src/ui/window_texts.h          l'on veut),les fréquences ==> l'on veut), les fréquences
+ui-caption                src/ui/window_texts.h          "QUADRIVELLE: fréquence d'une main précisée"; ==> "QUADRIVELLE : fréquence d'une main précisée";
+ui-quitter-text           src/ui/window_texts.h          kCommand1 = "QUITTER"; ==> kCommand1 = "Quitter";
+ui-menu3-space            src/ui/window_texts.h          "6511, 6520, 7222, 7411, 7420, 7330 "; ==> "6511, 6520, 7222, 7411, 7420, 7330";
+ui-yes-text               src/ui/window_texts.h          kYes = "Oui"; ==> kYes = "Yes";
+ui-heart-label            src/ui/main_window.cpp         caption("Label2", 3); ==> caption("Label2", 2);
+ui-red                    src/ui/main_window.cpp         QColor(255, 0, 0) ==> QColor(200, 0, 0)
+ui-points-box-font        src/ui/main_window.cpp         {3360, 3600, 9.75}, ==> {3360, 3600, 8.25},
+ui-bar-shown-at-load      src/ui/main_window.cpp         progressBar1_->hide(); ==>
+ui-focus-text2            src/ui/main_window.cpp         text_[1]->setFocus(); ==> text_[2]->setFocus();
+ui-tab-order              src/ui/main_window.cpp         setTabOrder(command2, command1); ==> setTabOrder(command1, command2);
+ui-menu-wiring            src/ui/main_window.cpp         [this] { Probadistri2(); } ==> [this] { Probadistri3(); }
+ui-top-right              src/ui/main_window.cpp         move(area.right() + 1 - frameGeometry().width(), area.top()); ==> move(area.right() - frameGeometry().width(), area.top());
+ui-help-joined            src/ui/main_window.cpp         std::string(texts::kHelp1) + kCrLf + ==> std::string(texts::kHelp1) + " " +
+ui-about-floor            src/ui/about_box.cpp           std::nearbyint(screenTwips - outerTwips)) / 2; ==> std::floor((screenTwips - outerTwips) / 2));
+ui-about-prefix           src/ui/about_box.cpp           QString::fromUtf8(texts::kCopyrightPrefix) + text ==> text
+ui-about-not-unloaded     src/ui/about_box.cpp           loaded_ = false; ==>
+main-not-shown            src/main.cpp                   window.show(); ==>
+EOF
+)
+
+die() {
+  echo "mutants: $*" >&2
+  exit 2
+}
+
+# Splits one fault line into name, file, from and to, all taken literally.
+parse() {
+  local line=$1 rest
+  read -r name file rest <<<"$line"
+  if [[ $rest == *" ==> "* ]]; then
+    from=${rest%%" ==> "*}
+    to=${rest#*" ==> "}
+  elif [[ $rest == *" ==>" ]]; then
+    from=${rest%" ==>"}
+    to=
+  else
+    return 1
+  fi
+  [[ -n $name && -n $file && -n $from ]]
+}
+
+occurrences() {
+  local text=$1 pattern=$2 n=0
+  while [[ $text == *"$pattern"* ]]; do
+    n=$((n + 1))
+    text=${text#*"$pattern"}
+  done
+  echo "$n"
+}
+
+# Checks that a fault applies in the tree at $1; prints why not.
+applies() {
+  local tree=$1 content n
+  if [[ ! -f $tree/$file ]]; then
+    echo "no file $file"
+    return 1
+  fi
+  content=$(<"$tree/$file")
+  n=$(occurrences "$content" "$from")
+  if [[ $n -ne 1 ]]; then
+    echo "its text occurs $n times in $file, not once"
+    return 1
+  fi
+}
+
+plant() {
+  local tree=$1 content
+  content=$(<"$tree/$file")
+  printf '%s\n' "${content/"$from"/"$to"}" >"$tree/$file"
+}
+
+check_only=false
+wanted=()
+for arg in "$@"; do
+  case $arg in
+    --check) check_only=true ;;
+    -*) die "unknown option $arg" ;;
+    *) wanted+=("$arg") ;;
+  esac
+done
+
+selected=()
+while IFS= read -r line; do
+  [[ -z ${line// /} || $line == \#* ]] && continue
+  parse "$line" || die "cannot read the fault line: $line"
+  if [[ ${#wanted[@]} -gt 0 && " ${wanted[*]} " != *" $name "* ]]; then
+    continue
+  fi
+  selected+=("$line")
+done <<<"$faults"
+[[ ${#selected[@]} -gt 0 ]] || die "no fault selected"
+
+# Keeps the faults that apply to the tree at $1, reporting the others.
+errors=()
+keep_applicable() {
+  local kept=()
+  for line in "${selected[@]}"; do
+    parse "$line"
+    if why=$(applies "$1"); then
+      kept+=("$line")
+    else
+      echo "ERROR: $name: $why"
+      errors+=("$name ($why)")
+    fi
+  done
+  selected=("${kept[@]+"${kept[@]}"}")
+}
+
+if $check_only; then
+  total=${#selected[@]}
+  keep_applicable .
+  echo "${#selected[@]} of $total faults apply to the working tree"
+  [[ ${#errors[@]} -eq 0 ]]
+  exit
+fi
+
+bash scripts/setup.sh
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+tree=$scratch/tree
+git clone --quiet . "$tree"
+echo "Faults planted in a clone of $(git -C "$tree" log -1 --format='%h %s')"
+keep_applicable "$tree"
+[[ ${#selected[@]} -gt 0 ]] || die "no fault applies"
+
+jobs=$(nproc)
+build() { cmake --build "$tree/build" --parallel "$jobs" >"$scratch/build.log" 2>&1; }
+run_suite() {
+  # A fault that hangs the suite counts as caught once the limit is up.
+  timeout -k 10 "$limit" ctest --test-dir "$tree/build" -LE e2e --stop-on-failure \
+    --parallel "$jobs" >"$scratch/test.log" 2>&1 &&
+    timeout -k 10 "$limit" ctest --test-dir "$tree/build" -L e2e >>"$scratch/test.log" 2>&1
+}
+
+env -u CI cmake -S "$tree" -B "$tree/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DONDISCALE_BENCH=OFF -DONDISCALE_WERROR=OFF >"$scratch/configure.log" 2>&1 ||
+  { cat "$scratch/configure.log"; die "the clone does not configure"; }
+build || { tail -40 "$scratch/build.log"; die "the clone does not build"; }
+limit=600
+start=$SECONDS
+run_suite || { tail -40 "$scratch/test.log"; die "the suite fails before any fault is planted"; }
+limit=$(((SECONDS - start) * 5 + 60))
+
+caught=()
+slipped=()
+i=0
+for line in "${selected[@]}"; do
+  parse "$line"
+  i=$((i + 1))
+  printf '[%2d/%d] %-26s ' "$i" "${#selected[@]}" "$name"
+  plant "$tree"
+  status=0
+  if ! build; then
+    echo "ERROR: does not build"
+    errors+=("$name (does not build)")
+  elif run_suite || status=$?; [[ $status -eq 0 ]]; then
+    echo "SLIPPED"
+    slipped+=("$name")
+  elif [[ $status -eq 124 || $status -eq 137 ]]; then
+    echo "caught: the suite hangs"
+    caught+=("$name")
+  else
+    by=$(sed -n 's/.*Test *#[0-9]*: \([^ ]*\) .*\*\*\*.*/\1/p' "$scratch/test.log" | head -1)
+    echo "caught${by:+ by $by}"
+    caught+=("$name")
+  fi
+  git -C "$tree" checkout --quiet -- "$file"
+done
+
+counted=$((${#caught[@]} + ${#slipped[@]}))
+echo
+echo "${#caught[@]} of $counted faults caught"
+[[ ${#slipped[@]} -eq 0 ]] || echo "Slipped: ${slipped[*]}"
+[[ ${#errors[@]} -eq 0 ]] || printf 'Error: %s\n' "${errors[@]}"
+[[ ${#slipped[@]} -eq 0 && ${#errors[@]} -eq 0 ]]
