@@ -114,21 +114,19 @@ main-not-shown            src/main.cpp                   window.show(); ==>
 
 # Exact numbers of hands
 exact-binomial            src/exact/exact_hands.cpp      for (std::size_t k = 1; k <= n; ++k) { ==> for (std::size_t k = 1; k < n; ++k) {
-exact-queen-3             src/exact/exact_hands.cpp      2 * ((honours >> 2) & 1U) ==> 3 * ((honours >> 2) & 1U)
+exact-king-2              src/exact/exact_hands.cpp      3 * ((honours >> 1) & 1U) ==> 2 * ((honours >> 1) & 1U)
 exact-pair-length         src/exact/exact_hands.cpp      b <= std::min(second.high, kSuitCards - a); ==> b < std::min(second.high, kSuitCards - a);
 exact-points-top-out      src/exact/exact_hands.cpp      upTo[static_cast<std::size_t>(high) + 1] - ==> upTo[static_cast<std::size_t>(high)] -
 exact-five-digit-text     src/exact/exact_hands.cpp      if (distribution.size() != 4 && distribution.size() != 5) { ==> if (distribution.size() != 4) {
 
 # The journal
 wilson-half-term          src/journal/margins.cpp        z2 / (4.0 * n * n) ==> z2 / (2.0 * n * n)
-journal-margin-whole      src/journal/journal.cpp        stats.margin = 100 * (band.high - band.low) / 2; ==> stats.margin = 100 * (band.high - band.low);
 gap-sign                  src/journal/margins.cpp        (static_cast<double>(hits) / n - p) ==> (p - static_cast<double>(hits) / n)
 journal-empty-example     src/journal/journal.cpp        if (figure.hits > 0) { ==> if (true) {
 journal-thin-late         src/journal/batch_history.cpp  points_.size() == kMaxPoints ==> points_.size() == kMaxPoints + 1
 journal-bounds-low-zero   src/journal/journal_text.cpp   if (low == 0 && high == r.defaultHigh) { ==> if (low == 0) {
 csv-comma-separator       src/journal/journal_csv.cpp    csv += ';'; ==> csv += ',';
 csv-semicolon-unquoted    src/journal/journal_csv.cpp    field.find_first_of(";\"\r\n") ==> field.find_first_of("\"\r\n")
-csv-low-high-swapped      src/journal/journal_csv.cpp    percentText(s.low, kComma), percentText(s.high, kComma), ==> percentText(s.high, kComma), percentText(s.low, kComma),
 
 # The journal window and its export
 journal-percent-sign      src/ui/journal_window.cpp      text(percentText(s.estimate, separator) + " %") ==> text(percentText(s.estimate, separator) + "%")
@@ -142,7 +140,7 @@ export-failure-silent     src/ui/journal_window.cpp      dialogue_.messageBox(me
 # Menu rows, frames, titles, the application, DPI, screen readers
 menu-no-wrap              src/ui/menu_rows.cpp           (at - all.begin() + direction + count) % count ==> std::clamp<std::ptrdiff_t>(at - all.begin() + direction, 0, count - 1)
 menu-submenu-closes       src/ui/menu_rows.cpp           to->enterKeyboardMode(next, open); ==> to->enterKeyboardMode(next, false);
-menu-focus-stays          src/ui/menu_rows.cpp           rows_.restoreFocus(); ==>
+menu-alt-first-row        src/ui/menu_rows.cpp           return row == (inUse != rows_.end() ? *inUse : rows_.front()); ==> return row == rows_.front();
 frame-left-out            src/ui/window_frame.cpp        QRect(corner + QPoint(frame.left(), frame.top()), window_.size()) ==> QRect(corner, window_.size())
 frame-not-replaced        src/ui/window_frame.cpp        if (!frame.isNull() && frame != placedWith_) { ==> if (false) {
 frame-whole-screen        src/ui/window_frame.cpp        screen->availableGeometry() : QRect(); ==> screen->geometry() : QRect();
@@ -151,7 +149,6 @@ title-input-narrow        src/ui/title_width.cpp         new QSpacerItem(widthFo
 app-wayland-first         src/ui/application.cpp         QByteArray("xcb;wayland") ==> QByteArray("wayland;xcb")
 app-french-not-installed  src/ui/application.cpp         QCoreApplication::installTranslator(translator.release()); ==> translator.release();
 twips-96-dpi              src/ui/twips.cpp               dpi_(widget.logicalDpiX()) ==> dpi_(96)
-twips-rect-width          src/ui/twips.cpp               px(left + width) - x, px(top + height) - y}; ==> px(width), px(height)};
 a11y-box-names-shifted    src/ui/main_window.cpp         texts::kBoxNames[n - 1] ==> texts::kBoxNames[n % 10]
 a11y-journal-unnamed      src/ui/journal_window.cpp      runs_->setAccessibleName(text(texts::kJournalRunsName)); ==>
 EOF
