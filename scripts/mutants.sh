@@ -87,7 +87,7 @@ survey-input-title        src/survey/survey_groups.h     à distribution précis
 # Windows and messages
 ui-separator-point        src/ui/qt_dialogue.cpp         return QLocale::system().decimalPoint().toStdString(); ==> return ".";
 ui-crlf-kept              src/ui/qt_dialogue.cpp         .replace(QStringLiteral("\r\n"), QStringLiteral("\n")); ==> ;
-ui-default-no             src/ui/qt_dialogue.cpp         box.setDefaultButton(yes); ==> box.setDefaultButton(no);
+ui-default-no             src/ui/qt_dialogue.cpp         box.setEscapeButton(addButton(box, QMessageBox::No, texts::kNo)); ==> box.setDefaultButton(addButton(box, QMessageBox::No, texts::kNo));
 ui-untitled-box           src/ui/qt_dialogue.cpp         title.value_or(texts::kApplicationTitle) ==> title.value_or("")
 ui-cancel-gives-default   src/ui/qt_dialogue.cpp         return {}; ==> return defaultText;
 ui-quitter-off-centre     src/ui/vertical_button.cpp     static_cast<int>(caption.size())) / 2; ==> static_cast<int>(caption.size())) / 3;
