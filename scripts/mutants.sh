@@ -87,7 +87,7 @@ survey-input-title        src/survey/survey_groups.h     à distribution précis
 # Windows and messages
 ui-separator-point        src/ui/qt_dialogue.cpp         return QLocale::system().decimalPoint().toStdString(); ==> return ".";
 ui-crlf-kept              src/ui/qt_dialogue.cpp         .replace(QStringLiteral("\r\n"), QStringLiteral("\n")); ==> ;
-ui-default-no             src/ui/qt_dialogue.cpp         box.setDefaultButton(yes); ==> box.setDefaultButton(no);
+ui-default-no             src/ui/qt_dialogue.cpp         box.setEscapeButton(addButton(box, QMessageBox::No, texts::kNo)); ==> box.setDefaultButton(addButton(box, QMessageBox::No, texts::kNo));
 ui-untitled-box           src/ui/qt_dialogue.cpp         title.value_or(texts::kApplicationTitle) ==> title.value_or("")
 ui-cancel-gives-default   src/ui/qt_dialogue.cpp         return {}; ==> return defaultText;
 ui-quitter-off-centre     src/ui/vertical_button.cpp     static_cast<int>(caption.size())) / 2; ==> static_cast<int>(caption.size())) / 3;
@@ -96,7 +96,8 @@ ui-info-comma             src/ui/window_texts.h          l'on veut),les fréquen
 ui-caption                src/ui/window_texts.h          "QUADRIVELLE: fréquence d'une main précisée"; ==> "QUADRIVELLE : fréquence d'une main précisée";
 ui-quitter-text           src/ui/window_texts.h          kCommand1 = "QUITTER"; ==> kCommand1 = "Quitter";
 ui-menu3-space            src/ui/window_texts.h          "6511, 6520, 7222, 7411, 7420, 7330 "; ==> "6511, 6520, 7222, 7411, 7420, 7330";
-ui-yes-text               src/ui/window_texts.h          kYes = "Oui"; ==> kYes = "Yes";
+ui-yes-text               src/ui/window_texts.h          kYes = "&Oui"; ==> kYes = "&Yes";
+ui-no-access-key          src/ui/window_texts.h          kNo = "&Non"; ==> kNo = "Non";
 ui-heart-label            src/ui/main_window.cpp         caption("Label2", 3); ==> caption("Label2", 2);
 ui-red                    src/ui/main_window.cpp         QColor(255, 0, 0) ==> QColor(200, 0, 0)
 ui-points-box-font        src/ui/main_window.cpp         {3360, 3600, 9.75}, ==> {3360, 3600, 8.25},
@@ -104,12 +105,52 @@ ui-bar-shown-at-load      src/ui/main_window.cpp         progressBar1_->hide(); 
 ui-focus-text2            src/ui/main_window.cpp         text_[1]->setFocus(); ==> text_[2]->setFocus();
 ui-tab-order              src/ui/main_window.cpp         setTabOrder(command2, command1); ==> setTabOrder(command1, command2);
 ui-menu-wiring            src/ui/main_window.cpp         [this] { Probadistri2(); } ==> [this] { Probadistri3(); }
-ui-top-right              src/ui/main_window.cpp         move(area.right() + 1 - frameGeometry().width(), area.top()); ==> move(area.right() - frameGeometry().width(), area.top());
+ui-top-right              src/ui/main_window.cpp         return QPoint(area.right() + 1 - outer.width(), area.top()); ==> return QPoint(area.right() - outer.width(), area.top());
 ui-help-joined            src/ui/main_window.cpp         std::string(texts::kHelp1) + kCrLf + ==> std::string(texts::kHelp1) + " " +
 ui-about-floor            src/ui/about_box.cpp           std::nearbyint(screenTwips - outerTwips)) / 2; ==> std::floor((screenTwips - outerTwips) / 2));
 ui-about-prefix           src/ui/about_box.cpp           QString::fromUtf8(texts::kCopyrightPrefix) + text ==> text
 ui-about-not-unloaded     src/ui/about_box.cpp           loaded_ = false; ==>
 main-not-shown            src/main.cpp                   window.show(); ==>
+
+# Exact numbers of hands
+exact-binomial            src/exact/exact_hands.cpp      for (std::size_t k = 1; k <= n; ++k) { ==> for (std::size_t k = 1; k < n; ++k) {
+exact-king-2              src/exact/exact_hands.cpp      3 * ((honours >> 1) & 1U) ==> 2 * ((honours >> 1) & 1U)
+exact-pair-length         src/exact/exact_hands.cpp      b <= std::min(second.high, kSuitCards - a); ==> b < std::min(second.high, kSuitCards - a);
+exact-points-top-out      src/exact/exact_hands.cpp      upTo[static_cast<std::size_t>(high) + 1] - ==> upTo[static_cast<std::size_t>(high)] -
+exact-five-digit-text     src/exact/exact_hands.cpp      if (distribution.size() != 4 && distribution.size() != 5) { ==> if (distribution.size() != 4) {
+
+# The journal
+wilson-half-term          src/journal/margins.cpp        z2 / (4.0 * n * n) ==> z2 / (2.0 * n * n)
+gap-sign                  src/journal/margins.cpp        (static_cast<double>(hits) / n - p) ==> (p - static_cast<double>(hits) / n)
+journal-empty-example     src/journal/journal.cpp        if (figure.hits > 0) { ==> if (true) {
+journal-thin-late         src/journal/batch_history.cpp  points_.size() == kMaxPoints ==> points_.size() == kMaxPoints + 1
+journal-bounds-low-zero   src/journal/journal_text.cpp   if (low == 0 && high == r.defaultHigh) { ==> if (low == 0) {
+csv-comma-separator       src/journal/journal_csv.cpp    csv += ';'; ==> csv += ',';
+csv-semicolon-unquoted    src/journal/journal_csv.cpp    field.find_first_of(";\"\r\n") ==> field.find_first_of("\"\r\n")
+
+# The journal window and its export
+journal-percent-sign      src/ui/journal_window.cpp      text(percentText(s.estimate, separator) + " %") ==> text(percentText(s.estimate, separator) + "%")
+journal-columns-swapped   src/ui/journal_window.cpp      text(texts::kJournalEstimate), text(texts::kJournalMargin), ==> text(texts::kJournalMargin), text(texts::kJournalEstimate),
+journal-diamonds-black    src/ui/journal_window.cpp      {1, "♦", true} ==> {1, "♦", false}
+journal-new-run-hidden    src/ui/journal_window.cpp      runs_->currentRow() < 0 || runs_->currentRow() == runs_->count() - 1; ==> runs_->currentRow() < 0;
+journal-over-main         src/ui/journal_window.cpp      return {main.left() - outer.width(), top}; ==> return {main.left() + 1 - outer.width(), top};
+export-no-commit          src/ui/journal_export.cpp      !file.commit()) { ==> false) {
+export-failure-silent     src/ui/journal_window.cpp      dialogue_.messageBox(message.toStdString(), Buttons::Ok, std::string(texts::kJournalTitle)); ==>
+
+# Menu rows, frames, titles, the application, DPI, screen readers
+menu-no-wrap              src/ui/menu_rows.cpp           (at - all.begin() + direction + count) % count ==> std::clamp<std::ptrdiff_t>(at - all.begin() + direction, 0, count - 1)
+menu-submenu-closes       src/ui/menu_rows.cpp           to->enterKeyboardMode(next, open); ==> to->enterKeyboardMode(next, false);
+menu-alt-first-row        src/ui/menu_rows.cpp           return row == (inUse != rows_.end() ? *inUse : rows_.front()); ==> return row == rows_.front();
+frame-left-out            src/ui/window_frame.cpp        QRect(corner + QPoint(frame.left(), frame.top()), window_.size()) ==> QRect(corner, window_.size())
+frame-not-replaced        src/ui/window_frame.cpp        if (!frame.isNull() && frame != placedWith_) { ==> if (false) {
+frame-whole-screen        src/ui/window_frame.cpp        screen->availableGeometry() : QRect(); ==> screen->geometry() : QRect();
+title-no-buttons          src/ui/title_width.cpp         const int buttons = 5 * (metrics.height() + 6); ==> const int buttons = 2 * (metrics.height() + 6);
+title-input-narrow        src/ui/title_width.cpp         new QSpacerItem(widthForTitle(box) - margins.left() - margins.right(), 0, ==> new QSpacerItem(0, 0,
+app-wayland-first         src/ui/application.cpp         QByteArray("xcb;wayland") ==> QByteArray("wayland;xcb")
+app-french-not-installed  src/ui/application.cpp         QCoreApplication::installTranslator(translator.release()); ==> translator.release();
+twips-96-dpi              src/ui/twips.cpp               dpi_(widget.logicalDpiX()) ==> dpi_(96)
+a11y-box-names-shifted    src/ui/main_window.cpp         texts::kBoxNames[n - 1] ==> texts::kBoxNames[n % 10]
+a11y-journal-unnamed      src/ui/journal_window.cpp      runs_->setAccessibleName(text(texts::kJournalRunsName)); ==>
 EOF
 )
 

@@ -121,6 +121,18 @@ TEST(JournalCsv, RoundTrip) {
     }
 }
 
+// Whatever the user typed as a distribution reads back as one field.
+TEST(JournalCsv, TypedTextsStayOneField) {
+    for (const std::string typed : {"44;32", "44\"32", "44\r\n32"}) {
+        Journal journal;
+        journal.surveyStarted(kSurveyGroup1, typed);
+        const auto rows = readCsv(journalCsv(journal.entries()));
+        ASSERT_EQ(rows.size(), 8U) << typed;
+        ASSERT_EQ(rows[7].size(), 11U) << typed;
+        EXPECT_EQ(rows[7][2], typed);
+    }
+}
+
 TEST(JournalCsv, AnEmptyJournalIsItsHeader) {
     const auto rows = readCsv(journalCsv({}));
     ASSERT_EQ(rows.size(), 1U);

@@ -166,6 +166,9 @@ TEST(Journal, SurveysSeventhLine) {
         Probadistri1(dealer, dialogue, &journal);
         const JournalEntry& e = journal.entries().at(0);
         ASSERT_EQ(e.figures.size(), r.figures) << r.typed;
+        for (const Example& ex : e.examples) {
+            EXPECT_TRUE(dealt(ex.hand)) << r.typed << ": no hand shown for " << ex.figure;
+        }
         if (r.figures == 7) {
             const Figure& seventh = e.figures[6];
             EXPECT_EQ(seventh.name, r.typed);
@@ -175,6 +178,25 @@ TEST(Journal, SurveysSeventhLine) {
                 EXPECT_EQ(statsOf(seventh, e.deals).gap, 0.0) << r.typed;
             }
         }
+    }
+}
+
+// The run's title names every bound the user narrowed, and only those.
+TEST(Journal, RunTitlesNameTheBoundsThatDifferFromTheDefaults) {
+    struct Row {
+        BoundsArray bounds;
+        const char* text;
+    };
+    const Row rows[] = {
+        {{0, 0, 13, 0, 13, 0, 13, 0, 13, 0, 37}, "toutes les mains"},
+        {{0, 0, 5, 0, 13, 0, 13, 0, 13, 0, 37}, "0 ≤ ♠ ≤ 5"},
+        {{0, 0, 13, 4, 13, 0, 13, 0, 13, 0, 37}, "4 ≤ ♥ ≤ 13"},
+        {{0, 0, 13, 0, 13, 2, 2, 0, 1, 0, 37}, "2 ≤ ♦ ≤ 2, 0 ≤ ♣ ≤ 1"},
+        {{0, 0, 13, 0, 13, 0, 13, 0, 13, 0, 10}, "0 ≤ H ≤ 10"},
+        {{0, 6, 13, 0, 13, 0, 13, 0, 13, 20, 37}, "6 ≤ ♠ ≤ 13, 20 ≤ H ≤ 37"},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(boundsText(r.bounds), r.text);
     }
 }
 

@@ -84,16 +84,18 @@ inline std::array<double, 38> pointProbabilities() {
 inline double suitLength(int n) { return choose(13, n) * choose(39, 13 - n) / hands(); }
 
 // Checks that `count` hits out of `trials` agree with probability p
-// within about five standard deviations (plus one, for rare events).
+// within about five standard deviations, plus three hits for rare events:
+// with only one more, a count expected at 0.1 that comes out at 3 failed
+// the statistics test about once in 600 runs.
 inline ::testing::AssertionResult agrees(long long count, long long trials, double p) {
     const double expected = static_cast<double>(trials) * p;
     const double sd = std::sqrt(static_cast<double>(trials) * p * (1.0 - p));
-    const double diff = std::abs(static_cast<double>(count) - expected);
-    if (diff <= 5.0 * sd + 1.0) {
+    const double allowed = 5.0 * sd + 3.0;
+    if (std::abs(static_cast<double>(count) - expected) <= allowed) {
         return ::testing::AssertionSuccess();
     }
     return ::testing::AssertionFailure() << count << " hits in " << trials << " trials, expected "
-                                         << expected << " +/- " << 5.0 * sd + 1.0;
+                                         << expected << " +/- " << allowed;
 }
 
 }  // namespace odds

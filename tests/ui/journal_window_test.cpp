@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QAreaSeries>
@@ -125,8 +126,36 @@ TEST(JournalWindow, FollowsAFrequencyRunBesideTheMainWindow) {
     EXPECT_EQ(hands.count(QStringLiteral("<tr>")), 5);
     EXPECT_EQ(hands.count(QString::fromUtf8("♠")), 5);
     EXPECT_EQ(hands.count(QString::fromUtf8("<span style=\"color:#ff0000\">♥</span>")), 5);
+    EXPECT_EQ(hands.count(QString::fromUtf8("<span style=\"color:#ff0000\">♦</span>")), 5);
     EXPECT_EQ(child<QLabel>(*journal, "journalHandsTitle")->text(),
               QString::fromUtf8("Les cinq dernières mains qui conviennent"));
+
+    // The next run shows at once, as the user was following the last one.
+    dialogue.whileOpen = nullptr;
+    dialogue.inputs = {"6421"};
+    dialogue.answers = {Answer::No};
+    window.findChild<QAction*>(QStringLiteral("mnuDistri1"))->trigger();
+    ASSERT_EQ(runs->count(), 2);
+    EXPECT_EQ(runs->currentRow(), 1);
+    EXPECT_EQ(table->rowCount(), 7);
+}
+
+TEST(JournalWindow, ScreenReadersHearEachPartByName) {
+    Journal journal;
+    JournalWindow window(journal, nullptr, nullptr);
+    window.show();
+    const std::pair<const char*, const char*> parts[] = {
+        {"journalRuns", "Tirages de la séance"},
+        {"journalFigures", "Chiffres du tirage choisi"},
+        {"journalChart", "Estimation après chaque tranche"},
+        {"journalHands", "Exemples de mains"},
+    };
+    for (const auto& [name, heard] : parts) {
+        QAccessibleInterface* part =
+            QAccessible::queryAccessibleInterface(child<QWidget>(window, name));
+        ASSERT_NE(part, nullptr) << name;
+        EXPECT_EQ(part->text(QAccessible::Name), QString::fromUtf8(heard)) << name;
+    }
 }
 
 TEST(JournalWindow, ShowsASurveyOpenedAfterTheRun) {
