@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "dialogue/number_text.h"
+#include "journal/hand_text.h"
 
 namespace ondiscale {
 
@@ -14,10 +15,10 @@ std::string boundsText(const BoundsArray& Bornes) {
         int defaultHigh;
     };
     static constexpr std::array<Range, 5> kRanges{{
-        {1, "♠", 13},
-        {3, "♥", 13},
-        {5, "♦", 13},
-        {7, "♣", 13},
+        {1, kSuitSigns[0].sign, 13},
+        {3, kSuitSigns[1].sign, 13},
+        {5, kSuitSigns[2].sign, 13},
+        {7, kSuitSigns[3].sign, 13},
         {9, journal_texts::kPoints, 37},
     }};
     std::string text;

@@ -6,14 +6,10 @@
 #include <QValueAxis>
 #include <algorithm>
 
+#include "ui/qt_text.h"
 #include "ui/window_texts.h"
 
 namespace ondiscale {
-namespace {
-
-QString text(const char* utf8) { return QString::fromUtf8(utf8); }
-
-}  // namespace
 
 JournalChart::JournalChart(QWidget* parent)
     : QChartView(parent),
@@ -35,12 +31,12 @@ JournalChart::JournalChart(QWidget* parent)
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
 
-    band_->setName(text(texts::kJournalBand));
+    band_->setName(qtText(texts::kJournalBand));
     band_->setColor(QColor(70, 130, 180, 70));
     band_->setBorderColor(QColor(70, 130, 180, 0));
-    estimate_->setName(text(texts::kJournalEstimate));
+    estimate_->setName(qtText(texts::kJournalEstimate));
     estimate_->setColor(QColor(20, 70, 150));
-    exact_->setName(text(texts::kJournalExact));
+    exact_->setName(qtText(texts::kJournalExact));
     QPen exactPen(QColor(200, 0, 0));
     exactPen.setWidth(2);
     exactPen.setStyle(Qt::DashLine);
@@ -49,9 +45,9 @@ JournalChart::JournalChart(QWidget* parent)
     chart->addSeries(estimate_);
     chart->addSeries(exact_);
 
-    deals_->setTitleText(text(texts::kJournalDeals));
+    deals_->setTitleText(qtText(texts::kJournalDeals));
     deals_->setLabelFormat(QStringLiteral("%.0f"));
-    percent_->setTitleText(text(texts::kJournalPercent));
+    percent_->setTitleText(qtText(texts::kJournalPercent));
     percent_->setLabelFormat(QStringLiteral("%.4g"));
     chart->addAxis(deals_, Qt::AlignBottom);
     chart->addAxis(percent_, Qt::AlignLeft);

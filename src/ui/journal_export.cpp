@@ -5,12 +5,11 @@
 #include <QSaveFile>
 
 #include "journal/journal_csv.h"
+#include "ui/qt_text.h"
 #include "ui/window_texts.h"
 
 namespace ondiscale {
 namespace {
-
-QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // What went wrong, from what stands at the path: the system's own words
 // come last, as a detail.
@@ -19,23 +18,23 @@ QString failureReason(const QString& path, const QSaveFile& file) {
     const QFileInfo folder(target.absolutePath());
     const QString folderName = QDir::toNativeSeparators(folder.filePath());
     if (target.isDir()) {
-        return text(texts::kJournalIsAFolder);
+        return qtText(texts::kJournalIsAFolder);
     }
     if (!folder.exists()) {
-        return text(texts::kJournalNoFolder).arg(folderName);
+        return qtText(texts::kJournalNoFolder).arg(folderName);
     }
     if (!folder.isDir()) {
-        return text(texts::kJournalNotAFolder).arg(folderName);
+        return qtText(texts::kJournalNotAFolder).arg(folderName);
     }
     if (!folder.isWritable()) {
-        return text(texts::kJournalFolderLocked).arg(folderName);
+        return qtText(texts::kJournalFolderLocked).arg(folderName);
     }
     if (target.exists() && !target.isWritable()) {
-        return text(texts::kJournalFileLocked);
+        return qtText(texts::kJournalFileLocked);
     }
     const char* reason = file.error() == QFileDevice::WriteError ? texts::kJournalWriteFailed
                                                                  : texts::kJournalCannotCreate;
-    return text(reason) + text(texts::kJournalSystemSays).arg(file.errorString());
+    return qtText(reason) + qtText(texts::kJournalSystemSays).arg(file.errorString());
 }
 
 }  // namespace

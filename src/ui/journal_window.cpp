@@ -14,7 +14,6 @@
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <array>
 
 #include "dialogue/number_text.h"
 #include "journal/hand_text.h"
@@ -22,15 +21,13 @@
 #include "ui/journal_chart.h"
 #include "ui/journal_export.h"
 #include "ui/qt_dialogue.h"
+#include "ui/qt_text.h"
 #include "ui/twips.h"
 #include "ui/window_frame.h"
 #include "ui/window_texts.h"
 
 namespace ondiscale {
 namespace {
-
-QString text(const char* utf8) { return QString::fromUtf8(utf8); }
-QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 // The window's size when the screen has room for it, and the least
 // width it takes beside the main window rather than below it; in twips,
@@ -44,21 +41,14 @@ constexpr int kLeastChartHeight = 2700;
 
 // One row of the hands table: ♠ ♥ ♦ ♣, hearts and diamonds in red.
 QString handCells(const MainSud& hand) {
-    struct Suit {
-        int number;
-        const char* sign;
-        bool red;
-    };
-    static constexpr std::array<Suit, 4> kSuits{
-        {{3, "♠", false}, {2, "♥", true}, {1, "♦", true}, {0, "♣", false}}};
     QString cells;
-    for (const Suit& s : kSuits) {
-        QString sign = text(s.sign);
+    for (const SuitSign& s : kSuitSigns) {
+        QString sign = qtText(s.sign);
         if (s.red) {
             sign = QStringLiteral("<span style=\"color:#ff0000\">%1</span>").arg(sign);
         }
         // No line break within a suit.
-        const QString cards = text(suitText(hand, s.number))
+        const QString cards = qtText(suitText(hand, s.number))
                                   .toHtmlEscaped()
                                   .replace(QLatin1Char(' '), QStringLiteral("&nbsp;"));
         cells +=
@@ -87,9 +77,9 @@ JournalWindow::JournalWindow(const Journal& journal, Dialogue* dialogue, QWidget
       handsTitle_(new QLabel),
       hands_(new QLabel),
       handsScroll_(new QScrollArea),
-      save_(new QPushButton(text(texts::kJournalSave))) {
+      save_(new QPushButton(qtText(texts::kJournalSave))) {
     setObjectName(QStringLiteral("Journal"));
-    setWindowTitle(text(texts::kJournalTitle));
+    setWindowTitle(qtText(texts::kJournalTitle));
     // It follows the runs behind their report boxes: showing it or
     // filling it must never take the keyboard from them.
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -100,10 +90,10 @@ JournalWindow::JournalWindow(const Journal& journal, Dialogue* dialogue, QWidget
         *this, [this](const QSize& outer, const QRect& area) { return cornerBeside(outer, area); });
 
     // Names for screen readers.
-    runs_->setAccessibleName(text(texts::kJournalRunsName));
-    figures_->setAccessibleName(text(texts::kJournalFiguresName));
-    chart_->setAccessibleName(text(texts::kJournalChartName));
-    hands_->setAccessibleName(text(texts::kJournalHandsName));
+    runs_->setAccessibleName(qtText(texts::kJournalRunsName));
+    figures_->setAccessibleName(qtText(texts::kJournalFiguresName));
+    chart_->setAccessibleName(qtText(texts::kJournalChartName));
+    hands_->setAccessibleName(qtText(texts::kJournalHandsName));
 
     runs_->setObjectName(QStringLiteral("journalRuns"));
     runs_->setMinimumWidth(twips.px(kListWidth));
@@ -112,8 +102,9 @@ JournalWindow::JournalWindow(const Journal& journal, Dialogue* dialogue, QWidget
 
     figures_->setObjectName(QStringLiteral("journalFigures"));
     figures_->setHorizontalHeaderLabels(
-        {text(texts::kJournalHits), text(texts::kJournalEstimate), text(texts::kJournalMargin),
-         text(texts::kJournalExactColumn), text(texts::kJournalGap)});
+        {qtText(texts::kJournalHits), qtText(texts::kJournalEstimate),
+         qtText(texts::kJournalMargin), qtText(texts::kJournalExactColumn),
+         qtText(texts::kJournalGap)});
     figures_->setSelectionBehavior(QAbstractItemView::SelectRows);
     figures_->setSelectionMode(QAbstractItemView::SingleSelection);
     // As tall as its rows, and scrolled sideways only when the window is
@@ -134,7 +125,7 @@ JournalWindow::JournalWindow(const Journal& journal, Dialogue* dialogue, QWidget
     handsScroll_->setWidget(hands_);
 
     save_->setObjectName(QStringLiteral("journalSave"));
-    save_->setToolTip(text(texts::kJournalSaveTip));
+    save_->setToolTip(qtText(texts::kJournalSaveTip));
     save_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     save_->setAutoDefault(false);
 
@@ -192,7 +183,7 @@ void JournalWindow::entryChanged(std::size_t index) {
     if (index >= entries.size()) {
         return;
     }
-    const QString label = text(runLabel(entries[index]));
+    const QString label = qtText(runLabel(entries[index]));
     const auto row = static_cast<int>(index);
     if (row < runs_->count()) {
         runs_->item(row)->setText(label);
@@ -216,7 +207,7 @@ void JournalWindow::showRun() {
     if (entry == nullptr) {
         figures_->setRowCount(0);
         handsTitle_->clear();
-        hands_->setText(text(texts::kJournalEmpty).toHtmlEscaped());
+        hands_->setText(qtText(texts::kJournalEmpty).toHtmlEscaped());
         return;
     }
     showFigures(*entry);
@@ -235,16 +226,16 @@ void JournalWindow::showFigures(const JournalEntry& entry) {
     for (int r = 0; r < rows; ++r) {
         const Figure& f = entry.figures[static_cast<std::size_t>(r)];
         const FigureStats s = statsOf(f, entry.deals);
-        names << text(f.name);
+        names << qtText(f.name);
         const bool dealt = entry.deals > 0;
         const QString none = QStringLiteral("—");
-        figures_->setItem(r, 0, cell(text(wholeText(f.hits))));
+        figures_->setItem(r, 0, cell(qtText(wholeText(f.hits))));
         figures_->setItem(r, 1,
-                          cell(dealt ? text(percentText(s.estimate, separator) + " %") : none));
+                          cell(dealt ? qtText(percentText(s.estimate, separator) + " %") : none));
         figures_->setItem(
-            r, 2, cell(dealt ? text("± " + percentText(s.margin, separator) + " %") : none));
-        figures_->setItem(r, 3, cell(text(percentText(s.exact, separator) + " %")));
-        figures_->setItem(r, 4, cell(dealt ? text(gapText(s.gap, separator)) : none));
+            r, 2, cell(dealt ? qtText("± " + percentText(s.margin, separator) + " %") : none));
+        figures_->setItem(r, 3, cell(qtText(percentText(s.exact, separator) + " %")));
+        figures_->setItem(r, 4, cell(dealt ? qtText(gapText(s.gap, separator)) : none));
     }
     figures_->setVerticalHeaderLabels(names);
     figures_->resizeColumnsToContents();
@@ -270,10 +261,10 @@ bool JournalWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void JournalWindow::showHands(const JournalEntry& entry) {
-    handsTitle_->setText(text(entry.kind == RunKind::Frequency ? texts::kJournalLastHits
-                                                               : texts::kJournalLastOfEachLine));
+    handsTitle_->setText(qtText(entry.kind == RunKind::Frequency ? texts::kJournalLastHits
+                                                                 : texts::kJournalLastOfEachLine));
     if (entry.examples.empty()) {
-        hands_->setText(text(texts::kJournalNoHand).toHtmlEscaped());
+        hands_->setText(qtText(texts::kJournalNoHand).toHtmlEscaped());
         return;
     }
     QString rows;
@@ -281,7 +272,7 @@ void JournalWindow::showHands(const JournalEntry& entry) {
         const QString label =
             entry.kind == RunKind::Survey
                 ? QStringLiteral("<td style=\"padding-right:10px\"><b>%1</b></td>")
-                      .arg(text(example.figure).toHtmlEscaped())
+                      .arg(qtText(example.figure).toHtmlEscaped())
                 : QString();
         rows += QStringLiteral("<tr>%1%2</tr>").arg(label, handCells(example.hand));
     }
@@ -368,18 +359,18 @@ QPoint JournalWindow::cornerBeside(const QSize& outer, const QRect& area) const 
 }
 
 void JournalWindow::saveAs() {
-    QFileDialog dialog(this, text(texts::kJournalSaveCaption));
+    QFileDialog dialog(this, qtText(texts::kJournalSaveCaption));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(text(texts::kJournalCsvFilter));
+    dialog.setNameFilter(qtText(texts::kJournalCsvFilter));
     dialog.setDefaultSuffix(QStringLiteral("csv"));
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QDir(folder).exists()) {
         folder = QDir::homePath();
     }
     dialog.setDirectory(folder);
-    dialog.selectFile(text(texts::kJournalFileName));
+    dialog.selectFile(qtText(texts::kJournalFileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return;
     }
@@ -392,7 +383,7 @@ bool JournalWindow::saveTo(const QString& path) {
         return true;
     }
     const QString message =
-        text(texts::kJournalNotSaved).arg(QDir::toNativeSeparators(path), *failure);
+        qtText(texts::kJournalNotSaved).arg(QDir::toNativeSeparators(path), *failure);
     dialogue_.messageBox(message.toStdString(), Buttons::Ok, std::string(texts::kJournalTitle));
     return false;
 }
