@@ -9,11 +9,11 @@
 namespace ondiscale {
 namespace {
 
+constexpr std::size_t kSuitLength = kSuitCards;
+
 using Count = std::int64_t;
 
-constexpr std::size_t kSuitCards = 13;
 constexpr std::size_t kSuitPoints = 10;  // ace, king, queen and jack of one suit
-constexpr int kHandPoints = 37;
 
 // Every sum below counts distinct sets of cards, so none can pass
 // kSouthHands (under 2^40); checked all the same, as every count here is.
@@ -37,8 +37,8 @@ Count add(Count a, Count b) {
 
 // C(n, k) for n up to 13.
 constexpr auto kChoose = [] {
-    std::array<std::array<Count, kSuitCards + 1>, kSuitCards + 1> c{};
-    for (std::size_t n = 0; n <= kSuitCards; ++n) {
+    std::array<std::array<Count, kSuitLength + 1>, kSuitLength + 1> c{};
+    for (std::size_t n = 0; n <= kSuitLength; ++n) {
         c[n][0] = 1;
         for (std::size_t k = 1; k <= n; ++k) {
             c[n][k] = c[n - 1][k - 1] + c[n - 1][k];
@@ -50,7 +50,7 @@ constexpr auto kChoose = [] {
 // The holdings of one suit by length and points: the honours held are one
 // of the 16 subsets of ace (4), king (3), queen (2) and jack (1), the other
 // cards come from the nine below the jack.
-using SuitTable = std::array<std::array<Count, kSuitPoints + 1>, kSuitCards + 1>;
+using SuitTable = std::array<std::array<Count, kSuitPoints + 1>, kSuitLength + 1>;
 constexpr SuitTable kSuitWays = [] {
     SuitTable ways{};
     for (unsigned honours = 0; honours < 16; ++honours) {
@@ -64,23 +64,23 @@ constexpr SuitTable kSuitWays = [] {
     return ways;
 }();
 
-struct Range {
+struct Lengths {
     std::size_t low;
     std::size_t high;
 };
 
-Range cards(std::uint8_t low, std::uint8_t high) {
-    return {low, std::min<std::size_t>(high, kSuitCards)};
+Lengths cards(const ondiscale::Range& range) {
+    return {range.min, std::min<std::size_t>(range.max, kSuitLength)};
 }
 
 // Two suits together, by their total length and points.
-using PairTable = std::array<std::array<Count, 2 * kSuitPoints + 1>, kSuitCards + 1>;
+using PairTable = std::array<std::array<Count, 2 * kSuitPoints + 1>, kSuitLength + 1>;
 
-PairTable twoSuits(Range first, Range second) {
+PairTable twoSuits(Lengths first, Lengths second) {
     PairTable pair{};
     for (std::size_t a = first.low; a <= first.high; ++a) {
         const auto& waysA = kSuitWays[a];
-        for (std::size_t b = second.low; b <= std::min(second.high, kSuitCards - a); ++b) {
+        for (std::size_t b = second.low; b <= std::min(second.high, kSuitLength - a); ++b) {
             const auto& waysB = kSuitWays[b];
             auto& row = pair[a + b];
             for (std::size_t p = 0; p <= kSuitPoints; ++p) {
@@ -101,19 +101,21 @@ PairTable twoSuits(Range first, Range second) {
 // Spades with hearts and diamonds with clubs, each pair by total length
 // and points; the hand is one of each pair whose lengths make 13 and
 // whose points lie in range.
-std::int64_t exactHands(const std::array<std::uint8_t, 11>& Bornes) {
-    const int pointsLow = Bornes[9];
-    const int pointsHigh = std::min<int>(Bornes[10], kHandPoints);
+std::int64_t exactHands(const HandBounds& bounds) {
+    const int pointsLow = bounds.points.min;
+    const int pointsHigh = std::min<int>(bounds.points.max, kHandPoints);
     if (pointsLow > pointsHigh) {
         return 0;
     }
-    const PairTable major = twoSuits(cards(Bornes[1], Bornes[2]), cards(Bornes[3], Bornes[4]));
-    const PairTable minor = twoSuits(cards(Bornes[5], Bornes[6]), cards(Bornes[7], Bornes[8]));
+    const PairTable major =
+        twoSuits(cards(bounds.suit(Suit::Spades)), cards(bounds.suit(Suit::Hearts)));
+    const PairTable minor =
+        twoSuits(cards(bounds.suit(Suit::Diamonds)), cards(bounds.suit(Suit::Clubs)));
 
     Count total = 0;
-    for (std::size_t c = 0; c <= kSuitCards; ++c) {
+    for (std::size_t c = 0; c <= kSuitLength; ++c) {
         // The minor pairs with 13 - c cards, by points up to q.
-        const auto& rest = minor[kSuitCards - c];
+        const auto& rest = minor[kSuitLength - c];
         std::array<Count, 2 * kSuitPoints + 2> upTo{};
         for (std::size_t q = 0; q < rest.size(); ++q) {
             upTo[q + 1] = add(upTo[q], rest[q]);
@@ -142,10 +144,10 @@ std::int64_t exactHands(std::string_view distribution) {
         return 0;
     }
     Count total = 0;
-    for (std::size_t s = 0; s <= kSuitCards; ++s) {
-        for (std::size_t h = 0; s + h <= kSuitCards; ++h) {
-            for (std::size_t d = 0; s + h + d <= kSuitCards; ++d) {
-                const std::size_t c = kSuitCards - s - h - d;
+    for (std::size_t s = 0; s <= kSuitLength; ++s) {
+        for (std::size_t h = 0; s + h <= kSuitLength; ++h) {
+            for (std::size_t d = 0; s + h + d <= kSuitLength; ++d) {
+                const std::size_t c = kSuitLength - s - h - d;
                 if (Forme(static_cast<std::uint8_t>(s), static_cast<std::uint8_t>(h),
                           static_cast<std::uint8_t>(d),
                           static_cast<std::uint8_t>(c)) != distribution) {

@@ -1,20 +1,20 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string_view>
+
+#include "engine/hand_bounds.h"
 
 namespace ondiscale {
 
 // Every hand South can be dealt: C(52, 13).
 inline constexpr std::int64_t kSouthHands = 635'013'559'600;
 
-// How many of the kSouthHands hands meet ten bounds, given as a run's
-// Bornes: positions 1 to 10 hold PMin, PMax, CMin, CMax, KMin, KMax, TMin,
-// TMax, HMin, HMax. Counted from the suit lengths and the honours within
-// each suit, never by dealing. Bounds past 13 cards or 37 points count as
-// those limits; a maximum below its minimum gives 0.
-std::int64_t exactHands(const std::array<std::uint8_t, 11>& Bornes);
+// How many of the kSouthHands hands meet the bounds. Counted from the suit
+// lengths and the honours within each suit, never by dealing. Bounds past
+// 13 cards or 37 points count as those limits; a maximum below its minimum
+// gives 0.
+std::int64_t exactHands(const HandBounds& bounds);
 
 // How many hands have exactly this distribution text, as Forme writes it
 // ("4432", "12100"). A text that is no distribution of 13 cards written

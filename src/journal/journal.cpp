@@ -42,7 +42,12 @@ void Journal::frequencyRunStarted(const BoundsArray& Bornes) {
     entry.condition = boundsText(Bornes);
     Figure figure;
     figure.name = journal_texts::kTargetedHand;
-    figure.exact = probabilityOf(exactHands(Bornes));
+    HandBounds bounds;
+    for (const Suit suit : kSuits) {
+        bounds.suit(suit) = {Bornes[1 + 2 * index(suit)], Bornes[2 + 2 * index(suit)]};
+    }
+    bounds.points = {Bornes[9], Bornes[10]};
+    figure.exact = probabilityOf(exactHands(bounds));
     entry.figures.push_back(std::move(figure));
     entries_.push_back(std::move(entry));
     changed();

@@ -11,8 +11,13 @@ using namespace ondiscale;
 
 namespace {
 
-using Bornes = std::array<std::uint8_t, 11>;
-constexpr Bornes kOpen{0, 0, 13, 0, 13, 0, 13, 0, 13, 0, 37};
+constexpr HandBounds kOpen{};
+
+HandBounds withPoints(std::uint8_t min, std::uint8_t max) {
+    HandBounds b;
+    b.points = {min, max};
+    return b;
+}
 
 double percent(std::int64_t hands) { return 100.0 * probabilityOf(hands); }
 
@@ -28,17 +33,10 @@ double percent(std::int64_t hands) { return 100.0 * probabilityOf(hands); }
 std::int64_t whole(double d) { return std::llround(d); }
 
 TEST(ExactHands, ReferenceValues) {
-    Bornes fiveSpades = kOpen;
-    fiveSpades[1] = 5;
-    fiveSpades[2] = 5;
-    fiveSpades[9] = 12;
-    fiveSpades[10] = 14;
+    HandBounds fiveSpades = withPoints(12, 14);
+    fiveSpades.suit(Suit::Spades) = {5, 5};
     EXPECT_TRUE(sevenDigits(percent(exactHands(fiveSpades)), 2.582369));
-
-    Bornes tenPoints = kOpen;
-    tenPoints[9] = 10;
-    tenPoints[10] = 10;
-    EXPECT_TRUE(sevenDigits(percent(exactHands(tenPoints)), 9.405115));
+    EXPECT_TRUE(sevenDigits(percent(exactHands(withPoints(10, 10))), 9.405115));
 
     EXPECT_TRUE(sevenDigits(percent(exactHands("4432")), 21.55118));
     EXPECT_TRUE(sevenDigits(percent(exactHands("5332")), 15.51685));
@@ -50,7 +48,7 @@ TEST(ExactHands, ReferenceValues) {
 TEST(ExactHands, WidestBoundsCountEveryHandWithoutOverflow) {
     EXPECT_EQ(exactHands(kOpen), kSouthHands);
     EXPECT_EQ(whole(odds::hands()), kSouthHands);
-    const Bornes pastTheLimits{0, 0, 255, 0, 255, 0, 255, 0, 255, 0, 255};
+    const HandBounds pastTheLimits{{{{0, 255}, {0, 255}, {0, 255}, {0, 255}}}, {0, 255}};
     EXPECT_EQ(exactHands(pastTheLimits), kSouthHands);
 }
 
@@ -70,10 +68,7 @@ TEST(ExactHands, TheThirtyEightPointTotalsAddUpToEveryHand) {
     const auto points = odds::pointProbabilities();
     std::int64_t sum = 0;
     for (std::uint8_t h = 0; h <= 37; ++h) {
-        Bornes b = kOpen;
-        b[9] = h;
-        b[10] = h;
-        const std::int64_t hands = exactHands(b);
+        const std::int64_t hands = exactHands(withPoints(h, h));
         EXPECT_EQ(hands, whole(points[h] * odds::hands())) << int(h) << " points";
         sum += hands;
     }
@@ -81,13 +76,12 @@ TEST(ExactHands, TheThirtyEightPointTotalsAddUpToEveryHand) {
 }
 
 TEST(ExactHands, EverySuitHasTheSameLengthDistribution) {
-    for (std::size_t suit = 0; suit < 4; ++suit) {
+    for (const Suit suit : kSuits) {
         for (std::uint8_t n = 0; n <= 13; ++n) {
-            Bornes b = kOpen;
-            b[1 + 2 * suit] = n;
-            b[2 + 2 * suit] = n;
+            HandBounds b;
+            b.suit(suit) = {n, n};
             EXPECT_EQ(exactHands(b), whole(odds::suitLength(n) * odds::hands()))
-                << "suit " << suit << ", " << int(n) << " cards";
+                << "suit " << index(suit) << ", " << int(n) << " cards";
         }
     }
 }
@@ -96,18 +90,17 @@ TEST(ExactHands, EverySuitHasTheSameLengthDistribution) {
 TEST(ExactHands, CardBoundsAgreeWithTheSplits) {
     std::mt19937 random(11);
     for (int trial = 0; trial < 50; ++trial) {
-        Bornes b = kOpen;
-        for (std::size_t i = 1; i <= 7; i += 2) {
+        HandBounds b;
+        for (Range& r : b.suits) {
             const auto low = static_cast<std::uint8_t>(random() % 8);
-            b[i] = low;
-            b[i + 1] = static_cast<std::uint8_t>(low + random() % 7);
+            r = {low, static_cast<std::uint8_t>(low + random() % 7)};
         }
         double expected = 0;
         odds::forEachSplit([&](int s, int h, int d, int c, double p) {
             const std::array<int, 4> l{s, h, d, c};
             bool in = true;
             for (std::size_t k = 0; k < 4; ++k) {
-                in = in && b[1 + 2 * k] <= l[k] && l[k] <= b[2 + 2 * k];
+                in = in && b.suits[k].contains(static_cast<unsigned>(l[k]));
             }
             expected += in ? p : 0.0;
         });
@@ -116,16 +109,10 @@ TEST(ExactHands, CardBoundsAgreeWithTheSplits) {
 }
 
 TEST(ExactHands, ImpossibleBoundsAndTextsGiveZero) {
-    Bornes inverted = kOpen;
-    inverted[9] = 20;
-    inverted[10] = 10;
-    EXPECT_EQ(exactHands(inverted), 0);
-    const Bornes tooShort{0, 0, 2, 0, 2, 0, 2, 0, 2, 0, 37};
+    EXPECT_EQ(exactHands(withPoints(20, 10)), 0);
+    const HandBounds tooShort{{{{0, 2}, {0, 2}, {0, 2}, {0, 2}}}, {0, 37}};
     EXPECT_EQ(exactHands(tooShort), 0);
-    Bornes tooManyPoints = kOpen;
-    tooManyPoints[9] = 38;
-    tooManyPoints[10] = 255;
-    EXPECT_EQ(exactHands(tooManyPoints), 0);
+    EXPECT_EQ(exactHands(withPoints(38, 255)), 0);
 
     for (const char* text : {"", "4", "443", "2344", "4432 ", " 4432", "4,432", "44320", "4442",
                              "1300", "130000", "abcd", "9300", "0913", "13000x"}) {
