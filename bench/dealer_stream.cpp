@@ -13,7 +13,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "engine/hasard.h"
+#include "engine/generator.h"
+#include "engine/random_range.h"
 
 namespace {
 
@@ -23,29 +24,31 @@ constexpr std::uint64_t kFrozenReading = 1'700'000'000'000'000'000ULL;
 
 int main(int argc, char** argv) {
     using namespace ondiscale;
+    Clock clock = systemClock;
     if (argc > 1 && std::strcmp(argv[1], "--frozen-clock") == 0) {
-        generator::setClock([]() -> std::uint64_t { return kFrozenReading; });
+        clock = []() -> std::uint64_t { return kFrozenReading; };
     } else if (argc > 1) {
         std::fputs("usage: ondiscale_dealer_stream [--frozen-clock]\n", stderr);
         return 2;
     }
 
+    Generator generator = Generator::fromEntropy();
     constexpr std::size_t kDealsPerWrite = 4096;
     std::array<unsigned char, kDealsPerWrite * 3 * 64> out{};
     for (;;) {
         std::size_t used = 0;
         for (std::size_t deal = 0; deal < kDealsPerWrite; ++deal) {
-            hasard::Shuffle();
+            generator.reseed(clock());
             std::uint64_t dealt = 0;
             int kept = 0;
             // A deal that needs more than 64 draws is cut short: with 52
             // cards that is far too rare to ever happen.
             for (int draw = 0; kept < 13 && draw < 64; ++draw) {
-                const std::uint32_t m = generator::next24();
+                const std::uint32_t m = generator.next24();
                 out[used++] = static_cast<unsigned char>(m >> 16);
                 out[used++] = static_cast<unsigned char>(m >> 8);
                 out[used++] = static_cast<unsigned char>(m);
-                const auto card = static_cast<unsigned>(2 + hasard::Floor(m, 52));
+                const auto card = static_cast<unsigned>(2 + RandomRange::scaledFloor(m, 52));
                 if (((dealt >> card) & 1U) == 0) {
                     dealt |= std::uint64_t{1} << card;
                     ++kept;

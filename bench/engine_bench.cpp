@@ -7,14 +7,15 @@ namespace {
 
 using namespace ondiscale;
 
-// One deal with its reseed, and the two measures the frequency run takes.
+// One deal of South's hand with its reseed, and the two measures the
+// frequency run takes.
 void BM_Deal(benchmark::State& state) {
     Dealer dealer;
-    MainSud hand{};
+    Hand hand{};
     for (auto _ : state) {
-        dealer.TirageS(hand);
-        benchmark::DoNotOptimize(Lengths(hand));
-        benchmark::DoNotOptimize(PointsH(hand));
+        dealer.dealSouth(hand);
+        benchmark::DoNotOptimize(suitLengths(hand));
+        benchmark::DoNotOptimize(highCardPoints(hand));
     }
 }
 BENCHMARK(BM_Deal);
@@ -22,13 +23,13 @@ BENCHMARK(BM_Deal);
 // 100,000 deals tested against 5 to 5 spades and 12 to 14 points.
 void BM_EngineBatch(benchmark::State& state) {
     Dealer dealer;
-    MainSud hand{};
+    Hand hand{};
     for (auto _ : state) {
         int hits = 0;
         for (int i = 0; i < 100'000; ++i) {
-            dealer.TirageS(hand);
-            const std::uint8_t spades = Lengths(hand).spades;
-            const std::uint8_t h = PointsH(hand);
+            dealer.dealSouth(hand);
+            const std::uint8_t spades = suitLengths(hand)[index(Suit::Spades)];
+            const std::uint8_t h = highCardPoints(hand);
             hits += (spades == 5 && h >= 12 && h <= 14) ? 1 : 0;
         }
         benchmark::DoNotOptimize(hits);

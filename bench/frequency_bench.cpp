@@ -1,15 +1,13 @@
 #include <benchmark/benchmark.h>
 
-#include "frequency/targeted_frequency.h"
+#include "frequency/frequency_run.h"
 
 namespace {
 
 using namespace ondiscale;
 
-class NoView : public FrequencyView {
+class NoProgress : public Progress {
 public:
-    [[nodiscard]] std::string boxText(int /*box*/) const override { return {}; }
-    void setBoxText(int /*box*/, const std::string& /*text*/) override {}
     void setProgressVisible(bool /*visible*/) override {}
     void setProgressValue(int value) override { benchmark::DoNotOptimize(value); }
 };
@@ -17,11 +15,13 @@ public:
 // One batch of the frequency run: 5 to 5 spades, 12 to 14 points.
 void BM_FrequencyBatch(benchmark::State& state) {
     Dealer dealer;
-    NoView view;
-    const BoundsArray bornes{0, 5, 5, 0, 13, 0, 13, 0, 13, 12, 14};
+    NoProgress progress;
+    HandBounds bounds;
+    bounds.suit(Suit::Spades) = {5, 5};
+    bounds.points = {12, 14};
     RecentHits recent;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(dealFrequencyBatch(dealer, bornes, view, recent));
+        benchmark::DoNotOptimize(dealFrequencyBatch(dealer, bounds, progress, recent));
     }
     state.SetItemsProcessed(state.iterations() * kFrequencyBatch);
 }

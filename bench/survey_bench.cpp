@@ -9,12 +9,12 @@ using namespace ondiscale;
 // One batch of the first survey with a seventh distribution typed.
 void BM_SurveyBatch(benchmark::State& state) {
     Dealer dealer;
-    const std::string typed = "6421";
-    SurveyTally tally;
+    SurveyRun run(kSurveyGroups[0], "6421", dealer);
+    Tally tally{0, 0, std::vector<std::int64_t>(7)};
     for (auto _ : state) {
-        dealSurveyBatch(dealer, kSurveyGroup1, typed, tally);
+        run.dealBatch(tally);
     }
-    benchmark::DoNotOptimize(tally.counts);
+    benchmark::DoNotOptimize(tally.hits);
     state.SetItemsProcessed(state.iterations() * kSurveyBatch);
 }
 BENCHMARK(BM_SurveyBatch)->Unit(benchmark::kMicrosecond);

@@ -1,39 +1,36 @@
-#include "dealer.h"
+#include "engine/dealer.h"
 
-#include <algorithm>
+#include "engine/random_range.h"
 
 namespace ondiscale {
 
-void Dealer::TirageS(MainSud& hand) {
-    if (!Alea) {
-        Alea.emplace();
-    }
-    hasard& alea = *Alea;
-    hasard::Shuffle();
-    alea.Smallest = 2;
-    alea.Largest = 53;
+void Dealer::dealSouth(Hand& hand) {
+    // The generator works from a local copy, written back at the end: a
+    // store of a card (a byte, which may alias anything) into the caller's
+    // hand would otherwise force it out of registers.
+    Generator generator = generator_;
+    generator.reseed(clock_());
+    constexpr RandomRange kCards{kLowestCard, kHighestCard};
 
     // The cards already dealt, one bit per card number: testing a draw
     // against the bit gives the same answer as comparing it with every
-    // earlier position. The cards go to a local copy first: a store into
-    // the caller's bytes could alias the generator and force it out of
-    // registers.
-    MainSud cards{};
-    cards[1] = static_cast<std::uint8_t>(alea.Value());
-    std::uint64_t dealt = std::uint64_t{1} << cards[1];
+    // earlier card. Every draw is written at the next place, which moves
+    // on only when the card is new, so a repeated card is replaced by the
+    // next draw: no branch on the repeat, which the processor could not
+    // predict.
+    Hand cards{};
+    cards[0] = static_cast<Card>(kCards.draw(generator));
+    std::uint64_t dealt = std::uint64_t{1} << cards[0];
     std::size_t kept = 1;
-    while (kept < 13) {
-        // Rejection sampling: every draw is written at the next position,
-        // which moves on only when the card is new, so a repeated card is
-        // replaced by the next draw. No branch on the repeat, which the
-        // processor could not predict.
-        const auto x = static_cast<std::uint8_t>(alea.Value());
-        const std::uint64_t fresh = ((dealt >> x) & 1U) ^ 1U;
-        cards[kept + 1] = x;
-        dealt |= fresh << x;
+    while (kept < cards.size()) {
+        const auto card = static_cast<Card>(kCards.draw(generator));
+        const std::uint64_t fresh = ((dealt >> card) & 1U) ^ 1U;
+        cards[kept] = card;
+        dealt |= fresh << card;
         kept += fresh;
     }
-    std::copy(cards.begin() + 1, cards.end(), hand.begin() + 1);
+    hand = cards;
+    generator_ = generator;
 }
 
 }  // namespace ondiscale

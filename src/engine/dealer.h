@@ -1,29 +1,27 @@
 #pragma once
 
-#include <array>
-#include <cstdint>
-#include <optional>
-
-#include "hasard.h"
+#include "engine/cards.h"
+#include "engine/generator.h"
 
 namespace ondiscale {
 
-// South's hand: positions 1 to 13 hold the cards in the order dealt;
-// position 0 is never used. Card number = 13 x suit + rank, suits
-// 0 clubs, 1 diamonds, 2 hearts, 3 spades, ranks 2 to 14 (14 the ace).
-using MainSud = std::array<std::uint8_t, 14>;
-
-// The dealer's state, owned by the main window.
+// Deals hands from its own generator, reseeded from its clock before every
+// deal: a given generator and clock give a given sequence of deals. The
+// program has one dealer, whose clock is the system's.
 class Dealer {
 public:
-    // Deals 13 distinct cards into positions 1 to 13 of the hand.
-    void TirageS(MainSud& hand);
+    explicit Dealer(Generator generator = Generator::fromEntropy(), Clock clock = systemClock)
+        : generator_(generator), clock_(clock) {}
 
-    // The random source, created by the first deal and kept afterwards.
-    [[nodiscard]] const std::optional<hasard>& alea() const { return Alea; }
+    // South's 13 cards: a reseed from the clock, then one uniform draw from
+    // the 52 cards after another, a card already dealt being drawn again,
+    // so that every set of 13 cards is equally likely. The cards stay in
+    // the order drawn.
+    void dealSouth(Hand& hand);
 
 private:
-    std::optional<hasard> Alea;
+    Generator generator_;
+    Clock clock_;
 };
 
 }  // namespace ondiscale

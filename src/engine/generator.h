@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace ondiscale::generator {
+namespace ondiscale {
 
 // The high and the low half of the 128-bit product a x b, folded by XOR.
 // Compilers without a 128-bit type (MSVC) get it from four 32-bit products.
@@ -26,13 +26,22 @@ inline std::uint64_t mulFold(std::uint64_t a, std::uint64_t b) {
 #endif
 }
 
+// A clock, in nanoseconds since 1970. The dealer reseeds from one before
+// every deal: the system's in the program, a fixed or counting one in
+// tests, so that a seed and a clock decide every deal.
+using Clock = std::uint64_t (*)();
+
+// The wall clock: the cheapest one the platform has, whatever its tick.
+std::uint64_t systemClock();
+
 // The wyrand mixer over a 64-bit Weyl sequence, with a key XORed into the
 // counter. Each value costs one addition on the counter and one
 // independent multiply, so consecutive draws overlap in the processor.
 // Reseeds change the key, never the counter, and the counter moves on at
 // every value and every reseed: the state (counter, key) can never come
-// back to one it had before. Defined inline so that the dealer's loop
-// keeps the state in registers.
+// back to one it had before, so deals made within one tick of the clock
+// still differ. Defined inline so that the dealer's loop keeps the state
+// in registers.
 //
 // What has been checked: the values the dealer consumes (a reseed before
 // every deal, then the top 24 bits of each draw of that deal, repeats
@@ -44,37 +53,44 @@ inline std::uint64_t mulFold(std::uint64_t a, std::uint64_t b) {
 //   build/bench/ondiscale_dealer_stream | dieharder -g 200 -a
 //   build/bench/ondiscale_dealer_stream --frozen-clock | dieharder -g 200 -a
 // Nothing beyond dieharder (TestU01, PractRand) has been run on it.
-struct WyRand {
+class Generator {
+public:
     static constexpr std::uint64_t kStep = 0xa0761d6478bd642fULL;
-    std::uint64_t counter;
-    std::uint64_t key;
+
+    // The same seed gives the same values, for tests and benchmarks.
+    static constexpr Generator seeded(std::uint64_t seed) { return Generator(seed); }
+    // A seed from the system's entropy: two runs started within one tick
+    // of the clock still deal differently.
+    static Generator fromEntropy();
 
     std::uint64_t next() {
-        counter += kStep;
-        const std::uint64_t s = counter ^ key;
+        counter_ += kStep;
+        const std::uint64_t s = counter_ ^ key_;
         return mulFold(s, s ^ 0xe7037ed1a0b428dbULL);
     }
+
+    // The next value as a whole number m in 0..2^24 - 1, standing for the
+    // value m / 2^24 in [0, 1), never 1.
+    std::uint32_t next24() { return static_cast<std::uint32_t>(next() >> 40); }
+
+    // Mixes a clock reading into the key, never puts it in its place, and
+    // moves the counter on: the same reading twice in a row still leads
+    // somewhere new, and nothing restarts the sequence.
+    void reseed(std::uint64_t reading) {
+        std::uint64_t z = (key_ ^ reading) + 0x9e3779b97f4a7c15ULL;  // splitmix64
+        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+        key_ = z ^ (z >> 31);
+        counter_ += kStep;
+    }
+
+    friend bool operator==(const Generator&, const Generator&) = default;
+
+private:
+    explicit constexpr Generator(std::uint64_t key) : key_(key) {}
+
+    std::uint64_t counter_ = 0;
+    std::uint64_t key_;
 };
 
-// The one generator of the process.
-extern WyRand process;
-
-// The next value as a whole number m in 0..2^24 - 1, standing for m / 2^24.
-inline std::uint32_t next24() { return static_cast<std::uint32_t>(process.next() >> 40); }
-
-// Next value, uniform over [0, 1), never 1: m / 2^24 with m from next24.
-float next();
-
-// Mixes a clock reading into the running state.
-void reseed(std::uint64_t reading);
-
-// The wall clock that Shuffle reads, in nanoseconds since 1970: the
-// cheapest one the platform has, whatever its tick.
-std::uint64_t systemClock();
-
-// Tests freeze the clock to show that reseeds within one tick still give
-// fresh values; nullptr restores the system clock.
-using Clock = std::uint64_t (*)();
-void setClock(Clock clock);
-
-}  // namespace ondiscale::generator
+}  // namespace ondiscale

@@ -137,8 +137,8 @@ std::int64_t exactHands(const HandBounds& bounds) {
 }
 
 // The distribution texts are only 39, but a text counts exactly the
-// hands whose Forme it is: every split of 13 cards among the four suits
-// is tried against it.
+// hands whose shapeText it is: every split of 13 cards among the four
+// suits is tried against it.
 std::int64_t exactHands(std::string_view distribution) {
     if (distribution.size() != 4 && distribution.size() != 5) {
         return 0;
@@ -148,9 +148,9 @@ std::int64_t exactHands(std::string_view distribution) {
         for (std::size_t h = 0; s + h <= kSuitLength; ++h) {
             for (std::size_t d = 0; s + h + d <= kSuitLength; ++d) {
                 const std::size_t c = kSuitLength - s - h - d;
-                if (Forme(static_cast<std::uint8_t>(s), static_cast<std::uint8_t>(h),
-                          static_cast<std::uint8_t>(d),
-                          static_cast<std::uint8_t>(c)) != distribution) {
+                if (shapeText({static_cast<std::uint8_t>(s), static_cast<std::uint8_t>(h),
+                               static_cast<std::uint8_t>(d), static_cast<std::uint8_t>(c)}) !=
+                    distribution) {
                     continue;
                 }
                 total =

@@ -16,7 +16,7 @@ inline constexpr std::int64_t kSouthHands = 635'013'559'600;
 // gives 0.
 std::int64_t exactHands(const HandBounds& bounds);
 
-// How many hands have exactly this distribution text, as Forme writes it
+// How many hands have exactly this distribution text, as shapeText writes it
 // ("4432", "12100"). A text that is no distribution of 13 cards written
 // longest first gives 0.
 std::int64_t exactHands(std::string_view distribution);

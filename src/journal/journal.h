@@ -2,14 +2,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "engine/dealer.h"
-#include "frequency/targeted_frequency.h"
 #include "journal/batch_history.h"
 #include "journal/margins.h"
-#include "survey/survey_run.h"
+#include "run/batch_run.h"
 
 namespace ondiscale {
 
@@ -17,7 +16,7 @@ namespace ondiscale {
 // of a survey's report.
 struct Figure {
     std::string name;
-    double exact = 0;  // the exact probability, 0 to 1
+    std::optional<double> exact;  // the exact probability, 0 to 1, where it is known
     std::int64_t hits = 0;
     BatchHistory history;
 };
@@ -29,22 +28,15 @@ struct FigureStats {
     double low = 0;       // the 95 % Wilson interval
     double high = 100;
     double margin = 50;  // half its width
-    double exact = 0;
-    double gap = 0;  // estimate - exact, in standard deviations
+    std::optional<double> exact;
+    std::optional<double> gap;  // estimate - exact, in standard deviations
 };
-FigureStats statsOf(std::int64_t hits, std::int64_t deals, double exact);
+FigureStats statsOf(std::int64_t hits, std::int64_t deals, std::optional<double> exact);
 inline FigureStats statsOf(const Figure& figure, std::int64_t deals) {
     return statsOf(figure.hits, deals, figure.exact);
 }
 
-// A hand shown as an example, with the figure it belongs to.
-struct Example {
-    std::string figure;
-    MainSud hand{};
-};
-
-enum class RunKind { Frequency, Survey };
-
+// One run, brought up to date after every batch while it goes on.
 struct JournalEntry {
     RunKind kind = RunKind::Frequency;
     std::string condition;  // "5 ≤ ♠ ≤ 5, 12 ≤ H ≤ 14" or "4432, 5332, …"
@@ -56,9 +48,8 @@ struct JournalEntry {
     std::vector<Example> examples;
 };
 
-// The session's runs, one entry per run, brought up to date after every
-// batch while the run goes on. Kept in memory only.
-class Journal final : public FrequencyObserver, public SurveyObserver {
+// The session's runs, one entry per run. Kept in memory only.
+class Journal final : public RunObserver {
 public:
     // Told the index of the entry just added or changed.
     using Listener = std::function<void(std::size_t entry)>;
@@ -66,14 +57,10 @@ public:
 
     [[nodiscard]] const std::vector<JournalEntry>& entries() const { return entries_; }
 
-    void frequencyRunStarted(const BoundsArray& Bornes) override;
-    void frequencyBatchDealt(const FrequencyTally& tally, const RecentHits& recent) override;
-    void surveyStarted(const SurveyGroup& group, const std::string& typed) override;
-    void surveyBatchDealt(const SurveyTally& tally) override;
+    void runStarted(const RunPlan& plan) override;
+    void batchDealt(const Tally& tally, std::vector<Example> examples) override;
 
 private:
-    // The run going on, if it is of that kind.
-    JournalEntry* current(RunKind kind);
     void changed();
 
     std::vector<JournalEntry> entries_;

@@ -1,10 +1,15 @@
 #include "survey/survey_run.h"
 
+#include <algorithm>
+
 #include "dialogue/number_text.h"
 #include "engine/hand_measures.h"
+#include "exact/exact_hands.h"
 
 namespace ondiscale {
 namespace {
+
+constexpr std::string_view kInputTitle = "Choix d'une autre main à distribution précisée.";
 
 // A text of up to seven characters as one number (its length in the low
 // byte, its characters above), so that each deal's distribution is
@@ -30,48 +35,21 @@ bool same(std::uint64_t keyA, std::string_view a, std::uint64_t keyB, std::strin
 
 }  // namespace
 
-void dealSurveyBatch(Dealer& dealer, const SurveyGroup& group, const std::string& typed,
-                     SurveyTally& tally) {
-    std::array<std::uint64_t, 6> keys{};
-    for (std::size_t line = 0; line < 6; ++line) {
-        keys[line] = keyOf(group.distributions[line]);
-    }
-    const std::uint64_t typedKey = keyOf(typed);
-
-    MainSud hand{};
-    ++tally.batches;
-    for (std::int16_t i = 1; i <= kSurveyBatch; ++i) {
-        dealer.TirageS(hand);
-        const SuitLengths l = Lengths(hand);
-        const std::string shape =
-            Forme(l.spades, l.hearts, l.diamonds, l.clubs);  // short: no allocation
-        const std::uint64_t key = keyOf(shape);
-        bool matched = false;
-        for (std::size_t line = 0; line < 6 && !matched; ++line) {
-            if (same(key, shape, keys[line], group.distributions[line])) {
-                ++tally.counts[line];
-                tally.lastHands[line] = hand;
-                matched = true;
-            }
-        }
-        if (!matched && same(key, shape, typedKey, typed)) {
-            ++tally.counts[6];
-            tally.lastHands[6] = hand;
-        }
-    }
+std::string surveyPrompt(const SurveyGroup& group) {
+    return std::string(group.opening) + std::string(group.request) + kCrLf +
+           std::string(group.warning);
 }
 
-SurveyReport surveyReport(const SurveyGroup& group, const std::string& typed,
-                          const SurveyTally& tally, std::string_view decimalSeparator) {
-    const double hundredths = static_cast<double>(tally.batches) * 100.0;
+Report surveyReport(const SurveyGroup& group, const std::string& typed, const Tally& tally,
+                    std::string_view decimalSeparator) {
     const auto count = [&](std::size_t i) {
-        const auto percent = static_cast<float>(static_cast<double>(tally.counts[i]) / hundredths);
-        return wholeText(tally.counts[i]) + "  soit " + singleText(percent, decimalSeparator) +
+        return wholeText(tally.hits[i]) + "  soit " +
+               singleText(static_cast<float>(percentOf(tally.hits[i], tally.deals)),
+                          decimalSeparator) +
                " %";
     };
-
     std::string prompt;
-    for (std::size_t i = 0; i < 6; ++i) {
+    for (std::size_t i = 0; i < group.distributions.size(); ++i) {
         if (i > 0) {
             prompt += "\r\n\r\n";
         }
@@ -84,40 +62,79 @@ SurveyReport surveyReport(const SurveyGroup& group, const std::string& typed,
     }
     return {
         prompt,
-        "Statistiques sur " + wholeText(tally.batches * kSurveyBatch) +
+        "Statistiques sur " + wholeText(tally.deals) +
             " donnes tirées au hasard. Voulez-vous recommencer?",
     };
 }
 
-void runSurvey(const SurveyGroup& group, Dealer& dealer, Dialogue& dialogue,
-               SurveyObserver* observer) {
-    const std::string prompt = std::string(group.opening) + std::string(group.request) + kCrLf +
-                               std::string(group.warning);
-    const std::string typed =
-        dialogue.inputBox(prompt, std::string(kSurveyInputTitle), std::string(group.defaultText));
-    if (observer != nullptr) {
-        observer->surveyStarted(group, typed);
+SurveyRun::SurveyRun(const SurveyGroup& group, std::string typed, Dealer& dealer)
+    : group_(group), typed_(std::move(typed)), dealer_(dealer) {
+    plan_.kind = RunKind::Survey;
+    plan_.condition =
+        std::string(group.distributions[0]) + ", " + std::string(group.distributions[1]) + ", …";
+    plan_.batchSize = kSurveyBatch;
+    for (const std::string_view distribution : group.distributions) {
+        plan_.figures.push_back(
+            {std::string(distribution), probabilityOf(exactHands(distribution))});
     }
-    SurveyTally tally;
-    Answer answer = Answer::Yes;
-    while (answer == Answer::Yes) {
-        dealSurveyBatch(dealer, group, typed, tally);
-        if (observer != nullptr) {
-            observer->surveyBatchDealt(tally);
-        }
-        const auto report = surveyReport(group, typed, tally, dialogue.decimalSeparator());
-        answer = dialogue.messageBox(report.prompt, Buttons::YesNo, report.title);
+    // The seventh line counts only the hands that none of the six took.
+    if (!typed_.empty()) {
+        const bool taken = std::find(group.distributions.begin(), group.distributions.end(),
+                                     typed_) != group.distributions.end();
+        plan_.figures.push_back({typed_, taken ? 0.0 : probabilityOf(exactHands(typed_))});
     }
 }
 
-void Probadistri1(Dealer& dealer, Dialogue& dialogue, SurveyObserver* observer) {
-    runSurvey(kSurveyGroup1, dealer, dialogue, observer);
+void SurveyRun::dealBatch(Tally& tally) {
+    std::array<std::uint64_t, 6> keys{};
+    for (std::size_t line = 0; line < keys.size(); ++line) {
+        keys[line] = keyOf(group_.distributions[line]);
+    }
+    const std::uint64_t typedKey = keyOf(typed_);
+
+    std::array<std::int64_t, 7> counts{};
+    Hand hand{};
+    for (std::int32_t i = 0; i < kSurveyBatch; ++i) {
+        dealer_.dealSouth(hand);
+        const std::string shape = shapeText(suitLengths(hand));  // short: no allocation
+        const std::uint64_t key = keyOf(shape);
+        std::size_t line = 0;
+        while (line < keys.size() && !same(key, shape, keys[line], group_.distributions[line])) {
+            ++line;
+        }
+        if (line == keys.size() && !same(key, shape, typedKey, typed_)) {
+            continue;
+        }
+        ++counts[line];
+        lastHands_[line] = hand;
+    }
+    for (std::size_t line = 0; line < tally.hits.size(); ++line) {
+        tally.hits[line] += counts[line];
+    }
 }
-void Probadistri2(Dealer& dealer, Dialogue& dialogue, SurveyObserver* observer) {
-    runSurvey(kSurveyGroup2, dealer, dialogue, observer);
+
+Report SurveyRun::report(const Tally& tally, std::string_view decimalSeparator) const {
+    return surveyReport(group_, typed_, tally, decimalSeparator);
 }
-void Probadistri3(Dealer& dealer, Dialogue& dialogue, SurveyObserver* observer) {
-    runSurvey(kSurveyGroup3, dealer, dialogue, observer);
+
+std::vector<Example> SurveyRun::examples(const Tally& tally) const {
+    std::vector<Example> out;
+    for (std::size_t line = 0; line < plan_.figures.size(); ++line) {
+        if (tally.hits[line] > 0) {
+            Example example{plan_.figures[line].name};
+            example.deal[index(Seat::South)] = lastHands_[line];
+            out.push_back(std::move(example));
+        }
+    }
+    return out;
+}
+
+void runSurvey(const SurveyGroup& group, Dealer& dealer, Dialogue& dialogue,
+               RunObserver* observer) {
+    std::string typed = dialogue.inputBox(surveyPrompt(group), std::string(kInputTitle),
+                                          std::string(group.defaultText));
+    SurveyRun run(group, std::move(typed), dealer);
+    runBatches(run, dialogue, observer);
 }
 
 }  // namespace ondiscale

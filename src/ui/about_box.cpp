@@ -3,10 +3,10 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <cmath>
 
-#include "ui/twips.h"
-#include "ui/window_frame.h"
+#include "ui/kit/qt_text.h"
+#include "ui/kit/twips.h"
+#include "ui/kit/window_placement.h"
 #include "ui/window_texts.h"
 
 namespace ondiscale {
@@ -26,7 +26,7 @@ QLabel* centredLabel(QWidget* parent, const char* name, const QRect& place, cons
 
 About::About(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("About"));
-    setWindowTitle(QString::fromUtf8(texts::kAboutCaption));
+    setWindowTitle(qtText(texts::kAboutCaption));
     const Twips twips(*this);
     setFixedSize(twips.px(4680), twips.px(3195));
     setFont(sansFont(8.25, false));
@@ -47,56 +47,45 @@ About::About(QWidget* parent) : QDialog(parent) {
     lblCopyright_ = centredLabel(this, "lblCopyright", twips.rect(0, 1800, 4695, 375), font());
 
     // The one button, default and focused: Enter and Space both press it.
-    cmdOK_ = new QPushButton(QString::fromUtf8(texts::kOk), this);
+    cmdOK_ = new QPushButton(qtText(texts::kOk), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setGeometry(twips.rect(1920, 2280, 1095, 495));
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
 
     // Centred on the work area by its outer size, frame included.
-    placement_ = new FramePlacement(*this, [this](const QSize& outer, const QRect& area) {
-        const Twips at(*this);
-        const int left = centredEdge(at.fromPx(area.width()), at.fromPx(outer.width()));
-        const int top = centredEdge(at.fromPx(area.height()), at.fromPx(outer.height()));
-        return area.topLeft() + QPoint(at.px(left), at.px(top));
-    });
-}
-
-int About::centredEdge(double screenTwips, double outerTwips) {
-    // nearbyint rounds a half to the even neighbour; int division drops
-    // the remainder towards zero.
-    return static_cast<int>(std::nearbyint(screenTwips - outerTwips)) / 2;
+    placement_ = new FramePlacement(*this, centredOnWorkArea(*this));
 }
 
 // Load: centred on the work area, placeholders in the three labels.
-void About::ensureLoaded() {
+void About::load() {
     if (loaded_) {
         return;
     }
     loaded_ = true;
     placement_->place();
-    lblApplication_->setText(QString::fromUtf8(texts::kPlaceholderApplication));
-    lblHeading_->setText(QString::fromUtf8(texts::kPlaceholderHeading));
-    lblCopyright_->setText(QString::fromUtf8(texts::kPlaceholderCopyright));
+    lblApplication_->setText(qtText(texts::kPlaceholderApplication));
+    lblHeading_->setText(qtText(texts::kPlaceholderHeading));
+    lblCopyright_->setText(qtText(texts::kPlaceholderCopyright));
 }
 
-void About::Application(const QString& text) {
-    ensureLoaded();
+void About::setApplication(const QString& text) {
+    load();
     lblApplication_->setText(text);
 }
 
-void About::Heading(const QString& text) {
-    ensureLoaded();
+void About::setHeading(const QString& text) {
+    load();
     lblHeading_->setText(text);
 }
 
-void About::Copyright(const QString& text) {
-    ensureLoaded();
-    lblCopyright_->setText(QString::fromUtf8(texts::kCopyrightPrefix) + text);
+void About::setCopyright(const QString& text) {
+    load();
+    lblCopyright_->setText(qtText(texts::kCopyrightPrefix) + text);
 }
 
-void About::Display() {
-    ensureLoaded();
+void About::display() {
+    load();
     cmdOK_->setFocus();
     exec();
 }

@@ -10,30 +10,27 @@ namespace ondiscale {
 
 class FramePlacement;
 
-// The About box: a modal window whose three texts are written through
-// write-only properties and which is loaded afresh for every showing.
+// The About box: a modal window whose three texts are set before each
+// showing. Every showing loads it afresh: centred again, placeholders in
+// the labels whose text was not set.
 class About : public QDialog {
+    Q_OBJECT
+
 public:
     explicit About(QWidget* parent = nullptr);
 
-    void Application(const QString& text);
-    void Heading(const QString& text);
-    void Copyright(const QString& text);
+    void setApplication(const QString& text);
+    void setHeading(const QString& text);
+    // Shown after "Copyright © ".
+    void setCopyright(const QString& text);
     // Shows the box modally; returns once it has been closed.
-    void Display();
-
-    [[nodiscard]] bool loaded() const { return loaded_; }
-
-    // The left edge (or top edge) that centres an outer size on a screen
-    // size, both in twips: the difference rounded half to even, then
-    // halved towards zero.
-    static int centredEdge(double screenTwips, double outerTwips);
+    void display();
 
 protected:
     void done(int result) override;
 
 private:
-    void ensureLoaded();
+    void load();
 
     QLabel* lblHeading_;
     QLabel* lblApplication_;

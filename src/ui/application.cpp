@@ -6,6 +6,7 @@
 #include <QTranslator>
 #include <memory>
 
+#include "ui/kit/qt_text.h"
 #include "ui/window_texts.h"
 
 namespace ondiscale {
@@ -40,8 +41,8 @@ bool loadQtFrench(QCoreApplication& app, const QString& folder) {
 }
 
 void setUpApplication(QApplication& app) {
-    QApplication::setApplicationName(QString::fromUtf8(texts::kApplicationTitle));
-    QGuiApplication::setDesktopFileName(QString::fromUtf8(kDesktopFileName));
+    QApplication::setApplicationName(qtText(texts::kApplicationTitle));
+    QGuiApplication::setDesktopFileName(qtText(kDesktopFileName));
     QIcon icon;
     for (const int size : {16, 32, 48, 64, 128, 256}) {
         icon.addFile(QStringLiteral(":/icons/%1/ondiscale.png").arg(size), QSize(size, size));

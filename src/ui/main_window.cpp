@@ -8,49 +8,51 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "engine/card_text.h"
+#include "frequency/frequency_run.h"
 #include "survey/survey_run.h"
 #include "ui/about_box.h"
-#include "ui/journal_window.h"
-#include "ui/menu_rows.h"
-#include "ui/twips.h"
-#include "ui/vertical_button.h"
-#include "ui/window_frame.h"
+#include "ui/journal/journal_window.h"
+#include "ui/kit/menu_rows.h"
+#include "ui/kit/qt_text.h"
+#include "ui/kit/twips.h"
+#include "ui/kit/vertical_button.h"
+#include "ui/kit/window_placement.h"
 #include "ui/window_texts.h"
 
 namespace ondiscale {
-namespace {
 
-struct BoxPlace {
-    int left, top;
-    qreal pointSize;
+// The frequency run's bar is the window's.
+class WindowProgress final : public Progress {
+public:
+    explicit WindowProgress(QProgressBar& bar) : bar_(bar) {}
+    void setProgressVisible(bool visible) override { bar_.setVisible(visible); }
+    void setProgressValue(int value) override { bar_.setValue(value); }
+
+private:
+    QProgressBar& bar_;
 };
 
-// Text1 to Text10: the minima on the left, the maxima on the right; rows
-// spades, hearts, diamonds, clubs, then points.
-constexpr std::array<BoxPlace, 10> kBoxes{{
-    {360, 480, 8.25},
-    {3360, 480, 8.25},
-    {360, 1200, 8.25},
-    {3360, 1200, 8.25},
-    {360, 1920, 8.25},
-    {3360, 1920, 8.25},
-    {360, 2640, 8.25},
-    {3360, 2640, 8.25},
-    {360, 3600, 9.75},
-    {3360, 3600, 9.75},
-}};
+namespace {
 
-// The suit labels between the boxes of each row, spades first.
+// Positions in twips. Each suit's row: the minimum box, the suit's label,
+// the maximum box; the points' row below them.
+constexpr int kMinLeft = 360;
+constexpr int kMaxLeft = 3360;
+constexpr std::array<int, 4> kSuitTops{480, 1200, 1920, 2640};
+constexpr int kPointsTop = 3600;
+constexpr int kBoxWidth = 735;
+constexpr int kBoxHeight = 495;
+
 struct SuitLabel {
     const char* name;
     int left, top, width, height;
-    bool red;
 };
-constexpr std::array<SuitLabel, 4> kSuitLabels{{
-    {"Label1", 1440, 600, 1695, 375, false},
-    {"Label2", 1440, 1320, 1815, 495, true},
-    {"Label4", 1440, 2040, 1815, 495, true},
-    {"Label5", 1440, 2760, 2055, 375, false},
+constexpr PerSuit<SuitLabel> kSuitLabels{{
+    {"Label1", 1440, 600, 1695, 375},
+    {"Label2", 1440, 1320, 1815, 495},
+    {"Label4", 1440, 2040, 1815, 495},
+    {"Label5", 1440, 2760, 2055, 375},
 }};
 
 QLabel* addLabel(QWidget* parent, const char* name, const QRect& place, const QFont& font) {
@@ -62,35 +64,39 @@ QLabel* addLabel(QWidget* parent, const char* name, const QRect& place, const QF
     return label;
 }
 
-QAction* named(QAction* action, const char* name) {
-    action->setObjectName(QString::fromLatin1(name));
+QAction* named(QAction* action, std::string_view name) {
+    action->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
     return action;
 }
 
 }  // namespace
 
-mainprecise::mainprecise(Dialogue* dialogue)
-    : dialogue_(dialogue != nullptr ? *dialogue : qtDialogue_) {
+MainWindow::MainWindow(Dialogue& dialogue, QWidget* parent)
+    : QMainWindow(parent), dialogue_(dialogue) {
     setObjectName(QStringLiteral("mainprecise"));
-    setWindowTitle(QString::fromUtf8(texts::kMainCaption));
+    setWindowTitle(qtText(texts::kMainCaption));
     buildControls();
     buildMenus();
-    // The frame's top-right corner at the top-right corner of the work area.
-    placement_ = new FramePlacement(*this, [](const QSize& outer, const QRect& area) {
-        return QPoint(area.right() + 1 - outer.width(), area.top());
-    });
-    load();
-    frequency_.setObserver(&journal_);
     journal_.setListener([this](std::size_t entry) {
         if (journalWindow_ != nullptr) {
             journalWindow_->entryChanged(entry);
         }
     });
+
+    // At the top-right of the work area, the default bounds, the bar
+    // hidden, the suits written, the caret in the first box.
+    adjustSize();
+    (new FramePlacement(*this, topRightCorner))->place();
+    resetCardBounds();
+    resetPointBounds();
+    progressBar_->hide();
+    writeSuitLabels();
+    suitBoxes_[0].min->setFocus();
 }
 
-mainprecise::~mainprecise() = default;
+MainWindow::~MainWindow() = default;
 
-void mainprecise::buildControls() {
+void MainWindow::buildControls() {
     const Twips twips(*this);
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -101,58 +107,64 @@ void mainprecise::buildControls() {
     // The controls are made in reading order, which screen readers follow:
     // each row from left to right, then the frequency button with its notice
     // and bar, then QUITTER.
-    const auto addBox = [&](std::size_t n) {
-        const BoxPlace& place = kBoxes[n - 1];
+    int boxNumber = 0;
+    const auto addBox = [&](int left, int top, qreal points, const QString& name) {
         auto* box = new QLineEdit(client);
-        box->setObjectName(QStringLiteral("Text%1").arg(n));
-        box->setAccessibleName(QString::fromUtf8(texts::kBoxNames[n - 1]));
-        box->setGeometry(twips.rect(place.left, place.top, 735, 495));
-        box->setFont(sansFont(place.pointSize, true));
-        text_[n] = box;
+        box->setObjectName(QStringLiteral("Text%1").arg(++boxNumber));
+        box->setAccessibleName(name);
+        box->setGeometry(twips.rect(left, top, kBoxWidth, kBoxHeight));
+        box->setFont(sansFont(points, true));
+        return box;
     };
-    // The suit labels: 18 pt bold, hearts and diamonds in red. The rows of
-    // "<=" signs are set condensed so that they fit their labels' widths.
+    // The suit labels: 18 pt bold, red for the red suits. The rows of "<="
+    // signs are set condensed so that they fit their labels' widths.
     QFont suitFont = sansFont(18, true);
     suitFont.setStretch(QFont::Condensed);
     QPalette red;
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    for (std::size_t row = 0; row < kSuitLabels.size(); ++row) {
-        const SuitLabel& suit = kSuitLabels[row];
-        addBox(2 * row + 1);
-        QLabel* label = addLabel(
-            client, suit.name, twips.rect(suit.left, suit.top, suit.width, suit.height), suitFont);
-        if (suit.red) {
+    for (const Suit suit : kSuits) {
+        const std::size_t row = index(suit);
+        const QString name = qtText(signOf(suit).name);
+        suitBoxes_[row].min =
+            addBox(kMinLeft, kSuitTops[row], 8.25, name + qtText(texts::kMinimumName));
+        const SuitLabel& l = kSuitLabels[row];
+        QLabel* label =
+            addLabel(client, l.name, twips.rect(l.left, l.top, l.width, l.height), suitFont);
+        if (signOf(suit).red) {
             label->setPalette(red);
         }
-        addBox(2 * row + 2);
+        suitBoxes_[row].max =
+            addBox(kMaxLeft, kSuitTops[row], 8.25, name + qtText(texts::kMaximumName));
     }
     QFont pointsFont = sansFont(9.75, true);
     pointsFont.setStretch(QFont::Condensed);
-    addBox(9);
+    const QString points = qtText(texts::kPointsName);
+    pointBoxes_.min = addBox(kMinLeft, kPointsTop, 9.75, points + qtText(texts::kMinimumName));
     addLabel(client, "Label6", twips.rect(1080, 3720, 2295, 375), pointsFont)
-        ->setText(QString::fromUtf8(texts::kLabel6));
-    addBox(10);
+        ->setText(qtText(texts::kLabel6));
+    pointBoxes_.max = addBox(kMaxLeft, kPointsTop, 9.75, points + qtText(texts::kMaximumName));
 
     // Enter presses a focused button, as Space does.
-    auto* command2 = new QPushButton(QString::fromUtf8(texts::kCommand2), client);
+    auto* command2 = new QPushButton(qtText(texts::kCommand2), client);
     command2->setObjectName(QStringLiteral("Command2"));
     command2->setGeometry(twips.rect(600, 0, 3255, 375));
     command2->setFont(sansFont(8.25, true));
     command2->setAutoDefault(true);
-    connect(command2, &QPushButton::clicked, this, [this] { Command2Click(); });
+    connect(command2, &QPushButton::clicked, this, &MainWindow::runFrequency);
 
     addLabel(client, "Label7", twips.rect(120, 4320, 4215, 375), sansFont(8.25, true))
-        ->setText(QString::fromUtf8(texts::kLabel7));
+        ->setText(qtText(texts::kLabel7));
 
-    progressBar1_ = new QProgressBar(client);
-    progressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
-    progressBar1_->setAccessibleName(QString::fromUtf8(texts::kProgressName));
-    progressBar1_->setGeometry(twips.rect(120, 4680, 4695, 375));
-    progressBar1_->setRange(0, 100);
-    progressBar1_->setValue(0);
-    progressBar1_->setTextVisible(false);
+    progressBar_ = new QProgressBar(client);
+    progressBar_->setObjectName(QStringLiteral("ProgressBar1"));
+    progressBar_->setAccessibleName(qtText(texts::kProgressName));
+    progressBar_->setGeometry(twips.rect(120, 4680, 4695, 375));
+    progressBar_->setRange(0, 100);
+    progressBar_->setValue(0);
+    progressBar_->setTextVisible(false);
+    progress_ = std::make_unique<WindowProgress>(*progressBar_);
 
-    auto* command1 = new VerticalButton(QString::fromUtf8(texts::kCommand1), client);
+    auto* command1 = new VerticalButton(qtText(texts::kCommand1), client);
     command1->setObjectName(QStringLiteral("Command1"));
     command1->setGeometry(twips.rect(4560, 240, 255, 4095));
     command1->setFont(sansFont(8.25, true));
@@ -160,124 +172,137 @@ void mainprecise::buildControls() {
     connect(command1, &QPushButton::clicked, this, &QWidget::close);
 
     // Keyboard order: the ten boxes, then the frequency button, then QUITTER.
-    QWidget* previous = text_[1];
-    for (std::size_t n = 2; n <= 10; ++n) {
-        setTabOrder(previous, text_[n]);
-        previous = text_[n];
+    QWidget* previous = nullptr;
+    const auto next = [&](QWidget* w) {
+        if (previous != nullptr) {
+            setTabOrder(previous, w);
+        }
+        previous = w;
+    };
+    for (const RangeBoxes& boxes : suitBoxes_) {
+        next(boxes.min);
+        next(boxes.max);
     }
-    setTabOrder(previous, command2);
-    setTabOrder(command2, command1);
+    next(pointBoxes_.min);
+    next(pointBoxes_.max);
+    next(command2);
+    next(command1);
 }
 
-void mainprecise::buildMenus() {
-    // The window is narrower than the four entries: they flow onto two rows.
-    auto* menus = new MenuRows(centralWidget()->width(), this);
+void MainWindow::buildMenus() {
+    // The window is narrower than its entries: they flow onto two rows.
+    auto* menus = new MenuRows(centralWidget()->width(), qtText(texts::kMenuBarName),
+                               qtText(texts::kMenuBarMoreName), this);
     setMenuWidget(menus);
 
-    connect(named(menus->addAction(QString::fromUtf8(texts::kMnuAbout)), "mnuAbout"),
-            &QAction::triggered, this, [this] { mnuAboutClick(); });
-    connect(named(menus->addAction(QString::fromUtf8(texts::kMnuInfo)), "mnuInfo"),
-            &QAction::triggered, this, [this] { mnuInfoClick(); });
-    connect(named(menus->addAction(QString::fromUtf8(texts::kMnuHelp)), "mnuHelpmaintype"),
-            &QAction::triggered, this, [this] { mnuHelpmaintypeClick(); });
+    const auto entry = [&](const char* caption, std::string_view name, void (MainWindow::*what)()) {
+        connect(named(menus->addAction(qtText(caption)), name), &QAction::triggered, this, what);
+    };
+    entry(texts::kMnuAbout, "mnuAbout", &MainWindow::showAbout);
+    entry(texts::kMnuInfo, "mnuInfo", &MainWindow::showInformation);
+    entry(texts::kMnuHelp, "mnuHelpmaintype", &MainWindow::showHelp);
 
-    auto* distributions = new QMenu(QString::fromUtf8(texts::kMnuFreqDistri), menus);
+    auto* distributions = new QMenu(qtText(texts::kMnuFreqDistri), menus);
     distributions->setObjectName(QStringLiteral("mnuFreqDistri"));
-    connect(named(distributions->addAction(QString::fromUtf8(texts::kMnuDistri1)), "mnuDistri1"),
-            &QAction::triggered, this, [this] { Probadistri1(); });
-    connect(named(distributions->addAction(QString::fromUtf8(texts::kMnuDistri2)), "mnuDistri2"),
-            &QAction::triggered, this, [this] { Probadistri2(); });
-    connect(named(distributions->addAction(QString::fromUtf8(texts::kMnuDistri3)), "mnuDistri3"),
-            &QAction::triggered, this, [this] { Probadistri3(); });
+    for (const SurveyGroup& group : kSurveyGroups) {
+        QAction* action =
+            named(distributions->addAction(qtText(group.menuCaption)), group.menuName);
+        connect(action, &QAction::triggered, this, [this, &group] { runSurvey(group); });
+    }
     // The first entry of the second row; entries added after it follow it
     // there while the row has room.
     menus->addMenu(distributions);
-    connect(named(menus->addAction(QString::fromUtf8(texts::kMnuJournal)), "mnuJournal"),
-            &QAction::triggered, this, [this] { mnuJournalClick(); });
+    entry(texts::kMnuJournal, "mnuJournal", &MainWindow::openJournal);
 }
 
-// Load: top-right corner, the default bounds, the bar hidden, the suits.
-void mainprecise::load() {
-    adjustSize();
-    placement_->place();
-    frequency_.DefautC();
-    frequency_.DefautH();
-    progressBar1_->hide();
-    const auto caption = [this](const char* name, std::uint8_t suit) {
-        centralWidget()->findChild<QLabel*>(QString::fromLatin1(name))->setText(Ecrit(suit));
-    };
-    caption("Label1", 4);
-    caption("Label2", 3);
-    caption("Label4", 2);
-    caption("Label5", 1);
-    text_[1]->setFocus();
+QString MainWindow::suitLabelText(Suit suit) {
+    return QStringLiteral("<=  ") + qtText(signOf(suit).sign) + QStringLiteral(" <=");
 }
 
-QString mainprecise::Ecrit(const std::uint8_t& suit) {
-    QString caption = QStringLiteral("<=  ");
-    switch (suit) {
-        case 4:
-            caption += QChar(0x2660);
-            break;  // spade
-        case 3:
-            caption += QChar(0x2665);
-            break;  // heart
-        case 2:
-            caption += QChar(0x2666);
-            break;  // diamond
-        case 1:
-            caption += QChar(0x2663);
-            break;  // club
-        default:
-            break;
+void MainWindow::writeSuitLabels() {
+    for (const Suit suit : kSuits) {
+        centralWidget()
+            ->findChild<QLabel*>(QString::fromLatin1(kSuitLabels[index(suit)].name))
+            ->setText(suitLabelText(suit));
     }
-    return caption + QStringLiteral(" <=");
 }
 
-std::string mainprecise::boxText(int box) const {
-    return text_.at(static_cast<std::size_t>(box))->text().toStdString();
+BoundTexts MainWindow::boundTexts() const {
+    const auto texts = [](const RangeBoxes& boxes) {
+        return RangeTexts{boxes.min->text().toStdString(), boxes.max->text().toStdString()};
+    };
+    BoundTexts out;
+    for (const Suit suit : kSuits) {
+        out.suits[index(suit)] = texts(suitBoxes_[index(suit)]);
+    }
+    out.points = texts(pointBoxes_);
+    return out;
 }
 
-void mainprecise::setBoxText(int box, const std::string& text) {
-    text_.at(static_cast<std::size_t>(box))->setText(QString::fromStdString(text));
+void MainWindow::resetCardBounds() {
+    const BoundTexts defaults = textsOf(HandBounds{});
+    for (const Suit suit : kSuits) {
+        suitBoxes_[index(suit)].min->setText(qtText(defaults.suits[index(suit)].min));
+        suitBoxes_[index(suit)].max->setText(qtText(defaults.suits[index(suit)].max));
+    }
 }
 
-void mainprecise::setProgressVisible(bool visible) { progressBar1_->setVisible(visible); }
+void MainWindow::resetPointBounds() {
+    const BoundTexts defaults = textsOf(HandBounds{});
+    pointBoxes_.min->setText(qtText(defaults.points.min));
+    pointBoxes_.max->setText(qtText(defaults.points.max));
+}
 
-void mainprecise::setProgressValue(int value) { progressBar1_->setValue(value); }
+// A rejected group goes back to its defaults once the user has closed its
+// message, the cards first; the run starts only when both groups passed,
+// and ends with every box back at its default.
+void MainWindow::runFrequency() {
+    const BoundsCheck check = checkBounds(boundTexts());
+    if (check.cardsRejected) {
+        dialogue_.messageBox(kImpossibleChoice, Buttons::Ok, std::nullopt);
+        resetCardBounds();
+    }
+    if (check.pointsRejected) {
+        dialogue_.messageBox(kImpossibleChoice, Buttons::Ok, std::nullopt);
+        resetPointBounds();
+    }
+    if (!check.bounds) {
+        return;
+    }
+    ondiscale::runFrequency(*check.bounds, dealer_, *progress_, dialogue_, &journal_);
+    resetPointBounds();
+    resetCardBounds();
+}
 
-void mainprecise::Probadistri1() { ondiscale::Probadistri1(dealer_, dialogue_, &journal_); }
-void mainprecise::Probadistri2() { ondiscale::Probadistri2(dealer_, dialogue_, &journal_); }
-void mainprecise::Probadistri3() { ondiscale::Probadistri3(dealer_, dialogue_, &journal_); }
+void MainWindow::runSurvey(const SurveyGroup& group) {
+    ondiscale::runSurvey(group, dealer_, dialogue_, &journal_);
+}
 
-void mainprecise::mnuHelpmaintypeClick() {
+void MainWindow::showHelp() {
     dialogue_.messageBox(std::string(texts::kHelp1) + kCrLf + texts::kHelp2, Buttons::Ok,
                          std::string(texts::kHelpTitle));
 }
 
-void mainprecise::mnuInfoClick() {
+void MainWindow::showInformation() {
     dialogue_.messageBox(std::string(texts::kInfo1) + kCrLf + texts::kInfo2 + kCrLf + texts::kInfo3,
                          Buttons::Ok, std::string(texts::kInfoTitle));
 }
 
-void mainprecise::mnuJournalClick() {
+void MainWindow::openJournal() {
     if (journalWindow_ == nullptr) {
-        // A test's scripted dialogue serves the journal too; otherwise it
-        // shows its own boxes over itself.
-        journalWindow_ =
-            new JournalWindow(journal_, &dialogue_ != &qtDialogue_ ? &dialogue_ : nullptr, this);
+        journalWindow_ = new JournalWindow(journal_, dialogue_, this);
     }
     journalWindow_->openBeside(*this);
 }
 
-void mainprecise::mnuAboutClick() {
+void MainWindow::showAbout() {
     if (about_ == nullptr) {
         about_ = new About(this);
     }
-    about_->Application(QString::fromUtf8(texts::kAboutApplication));
-    about_->Heading(QString::fromUtf8(texts::kAboutHeading));
-    about_->Copyright(QString::fromUtf8(texts::kAboutCopyright));
-    about_->Display();
+    about_->setApplication(qtText(texts::kAboutApplication));
+    about_->setHeading(qtText(texts::kAboutHeading));
+    about_->setCopyright(qtText(texts::kAboutCopyright));
+    about_->display();
 }
 
 }  // namespace ondiscale

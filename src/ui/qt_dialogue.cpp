@@ -1,13 +1,15 @@
 #include "ui/qt_dialogue.h"
 
+#include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "ui/title_width.h"
-#include "ui/twips.h"
+#include "ui/kit/qt_text.h"
+#include "ui/kit/titled_message_box.h"
+#include "ui/kit/twips.h"
 #include "ui/window_texts.h"
 
 namespace ondiscale {
@@ -15,23 +17,35 @@ namespace {
 
 // Messages break their lines with CR LF; Qt's labels break on LF alone.
 QString shown(const std::string& text) {
-    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return qtText(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 QPushButton* addButton(QMessageBox& box, QMessageBox::StandardButton which, const char* text) {
     QPushButton* button = box.addButton(which);
-    button->setText(QString::fromUtf8(text));
+    button->setText(qtText(text));
     button->setIcon(QIcon());  // some styles put small icons on standard buttons
     return button;
 }
 
 }  // namespace
 
+QWidget* QtDialogue::owner() {
+    if (QWidget* active = QApplication::activeWindow()) {
+        return active;
+    }
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->parentWidget() == nullptr) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
 Answer QtDialogue::messageBox(const std::string& prompt, Buttons buttons,
                               const std::optional<std::string>& title) {
-    TitledMessageBox box(parent_);
+    TitledMessageBox box(owner());
     box.setIcon(QMessageBox::NoIcon);
-    box.setWindowTitle(QString::fromStdString(title.value_or(texts::kApplicationTitle)));
+    box.setWindowTitle(qtText(title.value_or(texts::kApplicationTitle)));
     box.setTextFormat(Qt::PlainText);  // a typed distribution is shown as typed
     box.setText(shown(prompt));
     QPushButton* yes = nullptr;
@@ -54,13 +68,13 @@ Answer QtDialogue::messageBox(const std::string& prompt, Buttons buttons,
 
 std::string QtDialogue::inputBox(const std::string& prompt, const std::string& title,
                                  const std::string& defaultText) {
-    QInputDialog dialog(parent_);
+    QInputDialog dialog(owner());
     dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setWindowTitle(QString::fromStdString(title));
+    dialog.setWindowTitle(qtText(title));
     dialog.setLabelText(shown(prompt));
-    dialog.setTextValue(QString::fromStdString(defaultText));
-    dialog.setOkButtonText(QString::fromUtf8(texts::kOk));
-    dialog.setCancelButtonText(QString::fromUtf8(texts::kCancel));
+    dialog.setTextValue(qtText(defaultText));
+    dialog.setOkButtonText(qtText(texts::kOk));
+    dialog.setCancelButtonText(qtText(texts::kCancel));
     for (auto* button : dialog.findChildren<QPushButton*>()) {
         button->setIcon(QIcon());  // as bare as the message boxes
     }

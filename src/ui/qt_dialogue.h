@@ -1,17 +1,15 @@
 #pragma once
 
-#include <QWidget>
-
 #include "dialogue/dialogue.h"
+
+class QWidget;
 
 namespace ondiscale {
 
-// The message box and input box as Qt dialogs, modal over `parent`, with
-// French button texts whatever the system language.
+// The message box and input box as Qt dialogs, with French button texts
+// whatever the system language, modal over the window the user is in.
 class QtDialogue : public Dialogue {
 public:
-    explicit QtDialogue(QWidget* parent) : parent_(parent) {}
-
     Answer messageBox(const std::string& prompt, Buttons buttons,
                       const std::optional<std::string>& title) override;
     std::string inputBox(const std::string& prompt, const std::string& title,
@@ -19,7 +17,9 @@ public:
     [[nodiscard]] std::string decimalSeparator() const override;
 
 private:
-    QWidget* parent_;
+    // The window the boxes belong to: the active one, else the first
+    // window shown.
+    [[nodiscard]] static QWidget* owner();
 };
 
 }  // namespace ondiscale

@@ -16,17 +16,15 @@ inline constexpr const char* kMnuAbout = "A &propos";
 inline constexpr const char* kMnuInfo = "&Information";
 inline constexpr const char* kMnuHelp = "&Aide";
 inline constexpr const char* kMnuFreqDistri = "&Fréquences des distributions ";
-inline constexpr const char* kMnuDistri1 = "4432, 5332, 5431, 5422, 4333, 6322";
-inline constexpr const char* kMnuDistri2 = "6331, 5521, 4441, 7321, 6430, 5440";
-inline constexpr const char* kMnuDistri3 = "6511, 6520, 7222, 7411, 7420, 7330 ";
 inline constexpr const char* kMnuJournal = "&Journal";
 
 // What a screen reader says of the controls that show no text of their own:
-// Text1 to Text10, the progress bar and the rows of the menu bar.
-inline constexpr const char* kBoxNames[10] = {
-    "Pique minimum",          "Pique maximum",         "Cœur minimum",   "Cœur maximum",
-    "Carreau minimum",        "Carreau maximum",       "Trèfle minimum", "Trèfle maximum",
-    "Points Honneur minimum", "Points Honneur maximum"};
+// the bound boxes ("Pique minimum", "Points Honneur maximum": the suit's
+// name or kPointsName, then one of these), the progress bar and the rows
+// of the menu bar.
+inline constexpr const char* kMinimumName = " minimum";
+inline constexpr const char* kMaximumName = " maximum";
+inline constexpr const char* kPointsName = "Points Honneur";
 inline constexpr const char* kProgressName = "Progression du tirage";
 inline constexpr const char* kMenuBarName = "Barre de menus";
 inline constexpr const char* kMenuBarMoreName = "Barre de menus (suite)";
@@ -69,46 +67,6 @@ inline constexpr const char* kCopyrightPrefix = "Copyright © ";
 inline constexpr const char* kPlaceholderApplication = "- Application -";
 inline constexpr const char* kPlaceholderHeading = "- Heading -";
 inline constexpr const char* kPlaceholderCopyright = "- Copyright -";
-
-// Journal window.
-inline constexpr const char* kJournalTitle = "Journal des tirages";
-inline constexpr const char* kJournalSave = "Enregistrer sous…";
-inline constexpr const char* kJournalSaveTip = "Enregistrer le journal en tableau CSV (Ctrl+Maj+S)";
-inline constexpr const char* kJournalHits = "Réussites";
-inline constexpr const char* kJournalEstimate = "Estimation";
-// Column headings on two lines, so that the table fits beside the list.
-inline constexpr const char* kJournalMargin = "Marge d'erreur\nà 95 %";
-inline constexpr const char* kJournalExactColumn = "Probabilité\nexacte";
-inline constexpr const char* kJournalGap = "Écart\nen σ";
-inline constexpr const char* kJournalExact = "Probabilité exacte";
-inline constexpr const char* kJournalBand = "Bande à 95 %";
-inline constexpr const char* kJournalDeals = "Donnes";
-inline constexpr const char* kJournalPercent = "%";
-inline constexpr const char* kJournalLastHits = "Les cinq dernières mains qui conviennent";
-inline constexpr const char* kJournalLastOfEachLine = "La dernière main de chaque ligne";
-inline constexpr const char* kJournalNoHand = "Aucune main pour l'instant.";
-inline constexpr const char* kJournalEmpty =
-    "Aucun tirage pour l'instant : lancez une fréquence ou une distribution.";
-inline constexpr const char* kJournalRunsName = "Tirages de la séance";
-inline constexpr const char* kJournalFiguresName = "Chiffres du tirage choisi";
-inline constexpr const char* kJournalChartName = "Estimation après chaque tranche";
-inline constexpr const char* kJournalHandsName = "Exemples de mains";
-inline constexpr const char* kJournalSaveCaption = "Enregistrer le journal";
-inline constexpr const char* kJournalCsvFilter = "Tableaux CSV (*.csv)";
-inline constexpr const char* kJournalFileName = "journal-des-tirages.csv";
-// "Le journal n'a pas été enregistré dans « chemin » : raison."
-inline constexpr const char* kJournalNotSaved =
-    "Le journal n'a pas été enregistré dans « %1 » : %2.";
-inline constexpr const char* kJournalNoFolder = "le dossier « %1 » n'existe pas";
-inline constexpr const char* kJournalNotAFolder = "« %1 » n'est pas un dossier";
-inline constexpr const char* kJournalIsAFolder = "c'est un dossier";
-inline constexpr const char* kJournalFolderLocked =
-    "vous n'avez pas le droit d'écrire dans le dossier « %1 »";
-inline constexpr const char* kJournalFileLocked = "le fichier est protégé en écriture";
-inline constexpr const char* kJournalWriteFailed =
-    "l'écriture a échoué, le disque est peut-être plein";
-inline constexpr const char* kJournalCannotCreate = "le fichier ne peut pas être créé";
-inline constexpr const char* kJournalSystemSays = " (le système dit : %1)";
 
 // Buttons of the message and input boxes, whatever the system language,
 // with their access keys.

@@ -16,9 +16,9 @@ std::uint64_t nowInNanoseconds() {
                                           .count());
 }
 
-TEST(Platform, TheClockThatShuffleReadsIsTheTimeOfDay) {
+TEST(Platform, TheClockTheDealerReadsIsTheTimeOfDay) {
     const std::uint64_t before = nowInNanoseconds();
-    const std::uint64_t reading = ondiscale::generator::systemClock();
+    const std::uint64_t reading = ondiscale::systemClock();
     const std::uint64_t after = nowInNanoseconds();
     // A coarse clock may lag by one tick, a few milliseconds at most.
     constexpr std::uint64_t kTick = 50'000'000;
@@ -45,14 +45,14 @@ TEST(Platform, TheWideMultiplyMatchesTheCompilersWideType) {
                                    0xe7037ed1a0b428dbULL};
     for (const auto a : edges) {
         for (const auto b : edges) {
-            ASSERT_EQ(ondiscale::generator::mulFold(a, b), reference(a, b)) << a << " x " << b;
+            ASSERT_EQ(ondiscale::mulFold(a, b), reference(a, b)) << a << " x " << b;
         }
     }
     std::mt19937_64 values(7);
     for (int i = 0; i < 1'000'000; ++i) {
         const std::uint64_t a = values();
         const std::uint64_t b = values();
-        ASSERT_EQ(ondiscale::generator::mulFold(a, b), reference(a, b)) << a << " x " << b;
+        ASSERT_EQ(ondiscale::mulFold(a, b), reference(a, b)) << a << " x " << b;
     }
 }
 #endif

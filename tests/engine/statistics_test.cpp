@@ -16,22 +16,21 @@ namespace {
 TEST(Statistics, DistributionsAndPointTotalsMatchTheExactOdds) {
     constexpr long long deals = 1'000'000;
     Dealer dealer;
-    MainSud hand{};
+    Hand hand{};
     std::map<std::string, long long> patterns;
     std::array<long long, 38> points{};
-    std::array<std::array<long long, 14>, 4> suitLengths{};
+    std::array<std::array<long long, 14>, 4> lengthCounts{};
     for (long long n = 0; n < deals; ++n) {
-        dealer.TirageS(hand);
-        const auto [p, c, k, t] = Lengths(hand);
-        ASSERT_EQ(p + c + k + t, 13);
-        ++patterns[Forme(p, c, k, t)];
-        const auto hcp = PointsH(hand);
+        dealer.dealSouth(hand);
+        const SuitLengths lengths = suitLengths(hand);
+        ASSERT_EQ(lengths[0] + lengths[1] + lengths[2] + lengths[3], 13);
+        ++patterns[shapeText(lengths)];
+        const auto hcp = highCardPoints(hand);
         ASSERT_LE(hcp, 37);
         ++points[hcp];
-        ++suitLengths[0][p];
-        ++suitLengths[1][c];
-        ++suitLengths[2][k];
-        ++suitLengths[3][t];
+        for (std::size_t suit = 0; suit < 4; ++suit) {
+            ++lengthCounts[suit][lengths[suit]];
+        }
     }
 
     const auto exact = odds::patternProbabilities();
@@ -39,7 +38,7 @@ TEST(Statistics, DistributionsAndPointTotalsMatchTheExactOdds) {
     for (const auto& [shape, probability] : exact) {
         EXPECT_TRUE(odds::agrees(patterns[shape], deals, probability)) << shape;
     }
-    EXPECT_EQ(patterns.size() <= exact.size(), true) << "no distribution outside the 39";
+    EXPECT_LE(patterns.size(), exact.size()) << "no distribution outside the 39";
 
     const auto exactPoints = odds::pointProbabilities();
     for (std::size_t total = 0; total <= 37; ++total) {
@@ -48,7 +47,7 @@ TEST(Statistics, DistributionsAndPointTotalsMatchTheExactOdds) {
 
     for (std::size_t suit = 0; suit < 4; ++suit) {
         for (int n = 0; n <= 13; ++n) {
-            EXPECT_TRUE(odds::agrees(suitLengths[suit][static_cast<std::size_t>(n)], deals,
+            EXPECT_TRUE(odds::agrees(lengthCounts[suit][static_cast<std::size_t>(n)], deals,
                                      odds::suitLength(n)))
                 << "suit " << suit << " length " << n;
         }

@@ -6,7 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "fake_progress.h"
+#include "frequency/frequency_run.h"
 #include "journal/journal_text.h"
+#include "survey/survey_run.h"
 
 using namespace ondiscale;
 
@@ -62,15 +65,16 @@ double number(std::string text) {
 // distribution typed as a spreadsheet would misread it.
 Journal sampleJournal() {
     Journal journal;
-    const RecentHits none;
-    journal.frequencyRunStarted(BoundsArray{0, 5, 5, 0, 13, 0, 13, 0, 13, 12, 14});
-    journal.frequencyBatchDealt(FrequencyTally{2600, 1}, none);
-    journal.frequencyBatchDealt(FrequencyTally{5180, 2}, none);
-    journal.surveyStarted(kSurveyGroup1, "=1;\"x\"");
-    SurveyTally tally;
-    tally.counts = {2155, 1552, 1293, 1058, 1054, 564, 0};
-    tally.batches = 1;
-    journal.surveyBatchDealt(tally);
+    Dealer dealer;
+    FakeProgress progress;
+    HandBounds bounds;
+    bounds.suit(Suit::Spades) = {5, 5};
+    bounds.points = {12, 14};
+    journal.runStarted(FrequencyRun(bounds, dealer, progress).plan());
+    journal.batchDealt({1, 100'000, {2600}}, {});
+    journal.batchDealt({2, 200'000, {5180}}, {});
+    journal.runStarted(SurveyRun(kSurveyGroups[0], "=1;\"x\"", dealer).plan());
+    journal.batchDealt({1, 10'000, {2155, 1552, 1293, 1058, 1054, 564, 0}}, {});
     return journal;
 }
 
@@ -111,12 +115,12 @@ TEST(JournalCsv, RoundTrip) {
             EXPECT_EQ(std::stoll(row[3]), e.deals);
             EXPECT_EQ(std::stoll(row[4]), f.hits);
             const FigureStats s = statsOf(f, e.deals);
-            const double expected[] = {s.estimate, s.margin, s.low, s.high, s.exact};
+            const double expected[] = {s.estimate, s.margin, s.low, s.high, s.exact.value()};
             for (std::size_t k = 0; k < 5; ++k) {
                 EXPECT_NEAR(number(row[5 + k]), expected[k], 1e-6 * std::max(1.0, expected[k]))
                     << f.name << ", column " << 5 + k;
             }
-            EXPECT_NEAR(number(row[10]), s.gap, 0.005) << f.name;
+            EXPECT_NEAR(number(row[10]), s.gap.value(), 0.005) << f.name;
         }
     }
 }
@@ -125,12 +129,25 @@ TEST(JournalCsv, RoundTrip) {
 TEST(JournalCsv, TypedTextsStayOneField) {
     for (const std::string typed : {"44;32", "44\"32", "44\r\n32"}) {
         Journal journal;
-        journal.surveyStarted(kSurveyGroup1, typed);
+        Dealer dealer;
+        journal.runStarted(SurveyRun(kSurveyGroups[0], typed, dealer).plan());
         const auto rows = readCsv(journalCsv(journal.entries()));
         ASSERT_EQ(rows.size(), 8U) << typed;
         ASSERT_EQ(rows[7].size(), 11U) << typed;
         EXPECT_EQ(rows[7][2], typed);
     }
+}
+
+// An exact probability that was not computed is said so, never written 0.
+TEST(JournalCsv, AnExactValueNotComputedIsSaidSo) {
+    Journal journal;
+    journal.runStarted({RunKind::Frequency, "…", 100'000, {{"Main précisée", std::nullopt}}});
+    journal.batchDealt({1, 100'000, {12}}, {});
+    const auto rows = readCsv(journalCsv(journal.entries()));
+    ASSERT_EQ(rows.size(), 2U);
+    EXPECT_EQ(rows[1][9], "non calculée");
+    EXPECT_EQ(rows[1][10], "");
+    EXPECT_EQ(rows[1][5], "0,012");
 }
 
 TEST(JournalCsv, AnEmptyJournalIsItsHeader) {

@@ -1,21 +1,11 @@
 #pragma once
 
-// While it lives, the clock that Shuffle reads counts its readings (and
-// gives each a new value, as a running clock would).
+// A clock for the dealer that counts its readings, giving each a new value
+// as a running clock would.
 
 #include <cstdint>
 
-#include "engine/generator.h"
-
-class CountingClock {
-public:
-    CountingClock() {
-        readings = 0;
-        ondiscale::generator::setClock([]() -> std::uint64_t { return ++readings; });
-    }
-    ~CountingClock() { ondiscale::generator::setClock(nullptr); }
-    CountingClock(const CountingClock&) = delete;
-    CountingClock& operator=(const CountingClock&) = delete;
-
+struct CountingClock {
     static inline std::uint64_t readings = 0;
+    static std::uint64_t read() { return ++readings; }
 };

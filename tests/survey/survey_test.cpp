@@ -55,14 +55,12 @@ std::vector<Line> linesOf(const std::string& report) {
 // prompt, and the labels of report lines 1 to 6, in order.
 struct Case {
     const SurveyGroup& group;
-    void (*operation)(Dealer&, Dialogue&, SurveyObserver*);
     const char* defaultText;
     const char* prompt;
     std::array<const char*, 6> labels;
 };
 const Case kCases[] = {
-    {kSurveyGroup1,
-     Probadistri1,
+    {kSurveyGroups[0],
      "6421",
      "Les distributions des mains les plus probables sont dans l'ordre 4432, 5332, "
      "5431, 5422,4333, 6322; leurs probabilités seront calculées pour un nombre de "
@@ -81,8 +79,7 @@ const Case kCases[] = {
          "5) Main de type 4333 = ",
          "6) Main de type 6322 = ",
      }},
-    {kSurveyGroup2,
-     Probadistri2,
+    {kSurveyGroups[1],
      "5530",
      "On envisage les distributions de mains 6331, 5521, 4441, 7321, 6430, 5440; leurs "
      "probabilités d'apparition seront calculées pour un nombre de donnes que vous "
@@ -101,8 +98,7 @@ const Case kCases[] = {
          "5) Main de type 6430 = ",
          "6) Main de type 5440 = ",
      }},
-    {kSurveyGroup3,
-     Probadistri3,
+    {kSurveyGroups[2],
      "7510",
      "On envisage les distributions de mains 6511, 6520, 7222, 7411, 7420, 7330; leurs "
      "probabilités d'apparition seront calculées pour un nombre de donnes que vous "
@@ -129,7 +125,7 @@ TEST(Survey, InputBoxAndFirstReportOfEachGroup) {
         Dealer dealer;
         dialogue.inputs = {c.defaultText};
         dialogue.answers = {Answer::No};
-        c.operation(dealer, dialogue, nullptr);
+        runSurvey(c.group, dealer, dialogue, nullptr);
 
         ASSERT_EQ(dialogue.calls.size(), 2U);
         const auto& input = dialogue.calls[0];
@@ -163,7 +159,7 @@ TEST(Survey, YesAccumulatesIntoTheSameCounts) {
     Dealer dealer;
     dialogue.inputs = {"6421"};
     dialogue.answers = {Answer::Yes, Answer::No};
-    Probadistri1(dealer, dialogue);
+    runSurvey(kSurveyGroups[0], dealer, dialogue, nullptr);
     const auto reports = dialogue.reports();
     ASSERT_EQ(reports.size(), 2U);
     EXPECT_EQ(reports[1].title,
@@ -186,7 +182,7 @@ TEST(Survey, CancelGivesSixLinesAndTheRunGoesOn) {
     Dealer dealer;
     dialogue.inputs = {""};
     dialogue.answers = {Answer::Yes, Answer::Yes, Answer::No};
-    Probadistri2(dealer, dialogue);
+    runSurvey(kSurveyGroups[1], dealer, dialogue, nullptr);
     const auto reports = dialogue.reports();
     ASSERT_EQ(reports.size(), 3U);
     for (const auto& r : reports) {
@@ -222,7 +218,7 @@ TEST(Survey, TheTypedDistributionIsComparedExactly) {
         Dealer dealer;
         dialogue.inputs = {row.typed};
         dialogue.answers = {Answer::Yes, Answer::No};
-        Probadistri1(dealer, dialogue);
+        runSurvey(kSurveyGroups[0], dealer, dialogue, nullptr);
         const auto lines = linesOf(dialogue.reports().back().prompt);
         ASSERT_EQ(lines.size(), 7U);
         EXPECT_EQ(lines[6].label, std::string("7) Main de type ") + row.typed + " = ");
@@ -236,12 +232,12 @@ TEST(Survey, TheTypedDistributionIsComparedExactly) {
 }
 
 TEST(Survey, TheClockIsReadOnceForEveryDeal) {
-    const CountingClock clock;
+    CountingClock::readings = 0;
     ScriptedDialogue dialogue;
-    Dealer dealer;
+    Dealer dealer(Generator::fromEntropy(), CountingClock::read);
     dialogue.inputs = {"6421"};
     dialogue.answers = {Answer::No};
-    Probadistri1(dealer, dialogue);
+    runSurvey(kSurveyGroups[0], dealer, dialogue, nullptr);
     EXPECT_EQ(CountingClock::readings, 10'000U);
 }
 
@@ -250,8 +246,8 @@ TEST(Survey, ANewRunStartsFromZeroWithTheDefaultText) {
     Dealer dealer;
     dialogue.inputs = {"7600", "7600"};
     dialogue.answers = {Answer::Yes, Answer::No, Answer::No};
-    Probadistri3(dealer, dialogue);
-    Probadistri3(dealer, dialogue);
+    runSurvey(kSurveyGroups[2], dealer, dialogue, nullptr);
+    runSurvey(kSurveyGroups[2], dealer, dialogue, nullptr);
     ASSERT_EQ(dialogue.calls.size(), 5U);
     EXPECT_EQ(dialogue.calls[3].kind, DialogueCall::Kind::Input);
     EXPECT_EQ(dialogue.calls[3].defaultText, "7510");
@@ -267,25 +263,24 @@ TEST(Survey, FrequenciesMatchTheExactOdds) {
     for (std::size_t g = 0; g < 3; ++g) {
         const auto& group = kCases[g].group;
         Dealer dealer;
-        SurveyTally tally;
         const std::string typed = seventh[g];
+        SurveyRun run(group, typed, dealer);
+        Tally tally;
+        tally.hits.assign(7, 0);
         for (int b = 0; b < 100; ++b) {
-            dealSurveyBatch(dealer, group, typed, tally);
+            run.dealBatch(tally);
         }
-        ASSERT_EQ(tally.batches, 100);
         for (std::size_t i = 0; i < 6; ++i) {
             const std::string shape(group.distributions[i]);
-            EXPECT_TRUE(odds::agrees(tally.counts[i], 1'000'000, exact.at(shape))) << shape;
+            EXPECT_TRUE(odds::agrees(tally.hits[i], 1'000'000, exact.at(shape))) << shape;
         }
-        EXPECT_TRUE(odds::agrees(tally.counts[6], 1'000'000, exact.at(typed))) << typed;
+        EXPECT_TRUE(odds::agrees(tally.hits[6], 1'000'000, exact.at(typed))) << typed;
     }
 }
 
 TEST(SurveyReport, SeparatorsAndCountsPastThirtyTwoBits) {
-    SurveyTally tally;
-    tally.batches = 1;
-    tally.counts = {2155, 1, 0, 10000, 3, 4, 5};
-    const auto comma = surveyReport(kSurveyGroup1, "6421", tally, ",");
+    Tally tally{1, 10'000, {2155, 1, 0, 10000, 3, 4, 5}};
+    const auto comma = surveyReport(kSurveyGroups[0], "6421", tally, ",");
     EXPECT_EQ(comma.prompt,
               "1) Main de type 4432 = 2155  soit 21,55 %\r\n\r\n"
               "2) Main de type 5332 = 1  soit 0,01 %\r\n\r\n"
@@ -296,9 +291,8 @@ TEST(SurveyReport, SeparatorsAndCountsPastThirtyTwoBits) {
               "7) Main de type 6421 = 5  soit 0,05 %");
 
     // 214,749 batches: more deals than 32 bits can count, every figure true.
-    tally.batches = 214'749;
-    tally.counts = {461'141'000, 0, 0, 0, 0, 0, 2'147'490'000};
-    const auto past = surveyReport(kSurveyGroup2, "", tally, ".");
+    tally = {214'749, 2'147'490'000, {461'141'000, 0, 0, 0, 0, 0}};
+    const auto past = surveyReport(kSurveyGroups[1], "", tally, ".");
     EXPECT_EQ(past.title,
               "Statistiques sur 2147490000 donnes tirées au hasard. Voulez-vous recommencer?");
     EXPECT_EQ(past.prompt.substr(0, 40), "1) Main de type 6331 = 461141000  soit 2");

@@ -22,20 +22,21 @@ TEST(TypedFuzz, AnyTypedTextIsReportedAsTypedAndCountsOnlyWhenExact) {
             std::advance(it, static_cast<long>(fuzz.pick(shapes.size())));
             typed = it->first;
         }
-        SurveyTally tally;
-        ASSERT_NO_THROW(dealSurveyBatch(dealer, kSurveyGroup1, typed, tally));
+        const SurveyGroup& group = kSurveyGroups[0];
+        SurveyRun run(group, typed, dealer);
+        Tally tally{1, kSurveyBatch, std::vector<std::int64_t>(run.plan().figures.size())};
+        ASSERT_NO_THROW(run.dealBatch(tally));
         long long total = 0;
-        for (auto n : tally.counts) {
+        for (auto n : tally.hits) {
             total += n;
         }
         ASSERT_LE(total, 10'000);
-        const bool inSix =
-            std::find(kSurveyGroup1.distributions.begin(), kSurveyGroup1.distributions.end(),
-                      typed) != kSurveyGroup1.distributions.end();
-        if (!shapes.contains(typed) || inSix) {
-            ASSERT_EQ(tally.counts[6], 0) << '"' << typed << '"';
+        const bool inSix = std::find(group.distributions.begin(), group.distributions.end(),
+                                     typed) != group.distributions.end();
+        if (!typed.empty() && (!shapes.contains(typed) || inSix)) {
+            ASSERT_EQ(tally.hits[6], 0) << '"' << typed << '"';
         }
-        const auto report = surveyReport(kSurveyGroup1, typed, tally, ",");
+        const auto report = run.report(tally, ",");
         if (typed.empty()) {
             ASSERT_EQ(report.prompt.find("7) Main de type "), std::string::npos);
         } else {

@@ -10,7 +10,8 @@
 #include <cmath>
 
 #include "modal.h"
-#include "ui/twips.h"
+#include "ui/kit/twips.h"
+#include "ui/kit/window_placement.h"
 
 using namespace ondiscale;
 
@@ -22,26 +23,6 @@ QRect px(const QWidget& w, const QRect& twips) {
 
 QString label(const QWidget& box, const char* name) {
     return box.findChild<QLabel*>(QString::fromLatin1(name))->text();
-}
-
-TEST(AboutBox, CentringRoundsHalfToEvenThenHalvesTowardsZero) {
-    struct Row {
-        double screen, outer;
-        int edge;
-    };
-    const Row rows[] = {
-        {15360, 4800, 5280},  // 1024 px screen
-        {15360, 4785, 5287},  // an odd difference loses its remainder
-        {3000, 4785, -892},   // a screen smaller than the box: negative, towards zero
-        {100.5, 0, 50},       // 100.5 rounds to the even 100
-        {101.5, 0, 51},       // 101.5 rounds to the even 102
-        {0, 2.5, -1},         // -2.5 rounds to -2, halved to -1
-        {0, 3.5, -2},         // -3.5 rounds to -4
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(About::centredEdge(row.screen, row.outer), row.edge)
-            << row.screen << " - " << row.outer;
-    }
 }
 
 TEST(AboutBox, ControlsInPlace) {
@@ -96,15 +77,14 @@ TEST(AboutBox, DisplayWithoutPropertiesShowsThePlaceholders) {
         EXPECT_EQ(modal->focusWidget(), modal->findChild<QPushButton*>("cmdOK"));
         modal->findChild<QPushButton*>("cmdOK")->click();
     });
-    box.Display();
+    box.display();
     EXPECT_EQ(seen, (QStringList{"- Heading -", "- Application -", "- Copyright -"}));
-    EXPECT_FALSE(box.loaded()) << "OK unloads the box";
 }
 
 TEST(AboutBox, PropertiesReplaceThePlaceholdersAndEachShowingLoadsAfresh) {
     About box;
-    box.Copyright("");
-    box.Heading(QString::fromUtf8("Titre"));
+    box.setCopyright("");
+    box.setHeading(QString::fromUtf8("Titre"));
     QStringList seen;
     QPoint firstPlace;
     whenModal([&](QWidget* modal) {
@@ -114,9 +94,8 @@ TEST(AboutBox, PropertiesReplaceThePlaceholdersAndEachShowingLoadsAfresh) {
         modal->move(5, 5);  // the user moves it; the next showing centres it again
         modal->close();     // the title bar's close button unloads it too
     });
-    box.Display();
+    box.display();
     EXPECT_EQ(seen, (QStringList{"Titre", "- Application -", QString::fromUtf8("Copyright © ")}));
-    EXPECT_FALSE(box.loaded());
 
     seen.clear();
     QPoint secondPlace;
@@ -125,7 +104,7 @@ TEST(AboutBox, PropertiesReplaceThePlaceholdersAndEachShowingLoadsAfresh) {
         secondPlace = modal->pos();
         modal->findChild<QPushButton*>("cmdOK")->click();
     });
-    box.Display();
+    box.display();
     EXPECT_EQ(seen, (QStringList{"- Heading -", "- Copyright -"}))
         << "reloaded: placeholders again";
     EXPECT_EQ(secondPlace, firstPlace);
@@ -135,17 +114,16 @@ TEST(AboutBox, PropertiesReplaceThePlaceholdersAndEachShowingLoadsAfresh) {
     const QSize outer = box.frameGeometry().size();
     ASSERT_NE(outer, box.size());
     const Twips twips(box);
-    const int left = About::centredEdge(twips.fromPx(area.width()), twips.fromPx(outer.width()));
-    const int top = About::centredEdge(twips.fromPx(area.height()), twips.fromPx(outer.height()));
+    const int left = centredEdge(twips.fromPx(area.width()), twips.fromPx(outer.width()));
+    const int top = centredEdge(twips.fromPx(area.height()), twips.fromPx(outer.height()));
     EXPECT_EQ(firstPlace, area.topLeft() + QPoint(twips.px(left), twips.px(top)));
 }
 
 TEST(AboutBox, EnterOnOkClosesIt) {
     About box;
     whenModal([](QWidget* modal) { QTest::keyClick(modal->focusWidget(), Qt::Key_Return); });
-    box.Display();
+    box.display();
     EXPECT_FALSE(box.isVisible());
-    EXPECT_FALSE(box.loaded());
 }
 
 }  // namespace

@@ -33,8 +33,7 @@ std::string expectedSeparator() {
 }
 
 TEST(Locale, TheDialogueGivesTheLocalesDecimalSeparator) {
-    QWidget parent;
-    const QtDialogue dialogue(&parent);
+    const QtDialogue dialogue;
     EXPECT_EQ(dialogue.decimalSeparator(), expectedSeparator());
 }
 
@@ -43,7 +42,8 @@ TEST(Locale, TheDialogueGivesTheLocalesDecimalSeparator) {
 TEST(Locale, TheSurveyReportWritesItsPercentagesWithTheLocalesSeparator) {
     const std::string separator = expectedSeparator();
     const std::string other = separator == "," ? "." : ",";
-    mainprecise window;
+    QtDialogue dialogue;
+    MainWindow window(dialogue);
     QString report;
     whenModal([&](QWidget* modal) {
         auto* input = qobject_cast<QInputDialog*>(modal);

@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -18,7 +19,7 @@
 #include "modal.h"
 #include "scripted_dialogue.h"
 #include "ui/about_box.h"
-#include "ui/twips.h"
+#include "ui/kit/twips.h"
 
 using namespace ondiscale;
 
@@ -30,6 +31,25 @@ T* child(const QWidget& window, const char* name) {
     EXPECT_NE(w, nullptr) << name;
     return w;
 }
+
+// The text of box TextN, and typing into it.
+std::string boxText(const QWidget& window, int n) {
+    return window.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(n))->text().toStdString();
+}
+void type(const QWidget& window, const std::array<const char*, 10>& boxes) {
+    for (int n = 1; n <= 10; ++n) {
+        window.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(n))
+            ->setText(QString::fromUtf8(boxes[static_cast<std::size_t>(n - 1)]));
+    }
+}
+std::array<std::string, 10> boxes(const QWidget& window) {
+    std::array<std::string, 10> out;
+    for (int n = 1; n <= 10; ++n) {
+        out[static_cast<std::size_t>(n - 1)] = boxText(window, n);
+    }
+    return out;
+}
+const std::array<std::string, 10> kDefaults{"0", "13", "0", "13", "0", "13", "0", "13", "0", "37"};
 
 // Where a place given in twips lands on this screen (15 twips a pixel at 96 DPI).
 QRect px(const QWidget& w, const QRect& twips) {
@@ -44,7 +64,7 @@ void expectFits(const QWidget& w, const QString& text, int margins = 0) {
 
 TEST(MainWindow, EveryControlInPlaceWithItsTextAndFont) {
     ScriptedDialogue dialogue;
-    mainprecise window(&dialogue);
+    MainWindow window(dialogue);
     window.show();
     struct Row {
         const char* name;
@@ -113,13 +133,9 @@ TEST(MainWindow, EveryControlInPlaceWithItsTextAndFont) {
 
 TEST(MainWindow, StartsWithTheDefaultsTheFocusInText1AndAtTheTopRight) {
     ScriptedDialogue dialogue;
-    mainprecise window(&dialogue);
+    MainWindow window(dialogue);
     window.show();
-    const char* defaults[] = {"0", "13", "0", "13", "0", "13", "0", "13", "0", "37"};
-    for (int n = 1; n <= 10; ++n) {
-        EXPECT_EQ(window.boxText(n), defaults[n - 1]) << "Text" << n;
-    }
-    EXPECT_EQ(window.frequency().stored(), StoredBounds{});
+    EXPECT_EQ(boxes(window), kDefaults);
     EXPECT_EQ(window.focusWidget(), child(window, "Text1"));
 
     // The frame (the offscreen platform draws one of 2 px) at the top-right
@@ -141,19 +157,16 @@ TEST(MainWindow, StartsWithTheDefaultsTheFocusInText1AndAtTheTopRight) {
     }
 }
 
-TEST(MainWindow, EcritWritesTheSuitBetweenTheTwoSigns) {
-    EXPECT_EQ(mainprecise::Ecrit(4), QString::fromUtf8("<=  \u2660 <="));
-    EXPECT_EQ(mainprecise::Ecrit(3), QString::fromUtf8("<=  \u2665 <="));
-    EXPECT_EQ(mainprecise::Ecrit(2), QString::fromUtf8("<=  \u2666 <="));
-    EXPECT_EQ(mainprecise::Ecrit(1), QString::fromUtf8("<=  \u2663 <="));
-    for (const std::uint8_t other : {std::uint8_t{0}, std::uint8_t{5}, std::uint8_t{255}}) {
-        EXPECT_EQ(mainprecise::Ecrit(other), QStringLiteral("<=   <=")) << int(other);
-    }
+TEST(MainWindow, SuitLabelsWriteTheSuitBetweenTheTwoSigns) {
+    EXPECT_EQ(MainWindow::suitLabelText(Suit::Spades), QString::fromUtf8("<=  \u2660 <="));
+    EXPECT_EQ(MainWindow::suitLabelText(Suit::Hearts), QString::fromUtf8("<=  \u2665 <="));
+    EXPECT_EQ(MainWindow::suitLabelText(Suit::Diamonds), QString::fromUtf8("<=  \u2666 <="));
+    EXPECT_EQ(MainWindow::suitLabelText(Suit::Clubs), QString::fromUtf8("<=  \u2663 <="));
 }
 
 TEST(MainWindow, MenuCaptionsInOrderEachCallingItsOperation) {
     ScriptedDialogue dialogue;
-    mainprecise window(&dialogue);
+    MainWindow window(dialogue);
     window.show();
 
     QStringList captions;
@@ -213,19 +226,18 @@ TEST(MainWindow, MenuCaptionsInOrderEachCallingItsOperation) {
     EXPECT_TRUE(info.prompt.ends_with("0<= K <=3, 0<= T <=3."));
 }
 
-TEST(MainWindow, HelpLeavesTypedBoxesAndStoredBoundsAlone) {
+TEST(MainWindow, HelpLeavesTypedBoxesAlone) {
     ScriptedDialogue dialogue;
-    mainprecise window(&dialogue);
-    window.setBoxText(1, "6");
+    MainWindow window(dialogue);
+    window.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText("6");
     window.findChild<QAction*>(QStringLiteral("mnuHelpmaintype"))->trigger();
     window.findChild<QAction*>(QStringLiteral("mnuInfo"))->trigger();
-    EXPECT_EQ(window.boxText(1), "6");
-    EXPECT_EQ(window.frequency().stored(), StoredBounds{});
+    EXPECT_EQ(boxText(window, 1), "6");
 }
 
 TEST(MainWindow, FrequencyButtonRunsWithTheBarShownThenResetsEverything) {
     ScriptedDialogue dialogue;
-    mainprecise window(&dialogue);
+    MainWindow window(dialogue);
     window.show();
     auto* bar = child<QProgressBar>(window, "ProgressBar1");
     child<QLineEdit>(window, "Text1")->setText("5");
@@ -244,28 +256,81 @@ TEST(MainWindow, FrequencyButtonRunsWithTheBarShownThenResetsEverything) {
               "Statistiques sur 200000 tirages au hasard. Voulez-vous continuer?");
     EXPECT_EQ(barDuringReports, (std::vector<std::pair<bool, int>>{{true, 0}, {true, 0}}));
     EXPECT_FALSE(bar->isVisible());
-    EXPECT_EQ(window.boxText(1), "0");
-    EXPECT_EQ(window.boxText(2), "13");
-    EXPECT_EQ(window.boxText(10), "37");
-    EXPECT_EQ(window.frequency().stored(), StoredBounds{});
+    EXPECT_EQ(boxes(window), kDefaults);
 }
 
-TEST(MainWindow, ImpossibleBoundsShowTheMessageAndNoBar) {
+// Each rejected group goes back to its defaults only once the user has
+// closed its message, the cards first; nothing runs.
+TEST(MainWindow, RejectedBoundsAreResetAfterTheirMessageAndNothingRuns) {
+    struct Row {
+        const char* name;
+        std::array<const char*, 10> typed;
+        // The boxes while each message is open, and after.
+        std::vector<std::array<std::string, 10>> whileOpen;
+        std::array<std::string, 10> after;
+    };
+    const Row rows[] = {
+        {"letters in a box",
+         {"0", "13", "quatorze", "13", "0", "13", "0", "13", "0", "37"},
+         {{"0", "13", "quatorze", "13", "0", "13", "0", "13", "0", "37"}},
+         kDefaults},
+        {"cards and points",
+         {"0", "13", "14", "13", "0", "13", "0", "13", "0", "38"},
+         {{"0", "13", "14", "13", "0", "13", "0", "13", "0", "38"},
+          {"0", "13", "0", "13", "0", "13", "0", "13", "0", "38"}},
+         kDefaults},
+        {"cards alone: the points keep what was typed",
+         {"7", "6", "0", "13", "0", "13", "0", "13", "0", "0"},
+         {{"7", "6", "0", "13", "0", "13", "0", "13", "0", "0"}},
+         {"0", "13", "0", "13", "0", "13", "0", "13", "0", "0"}},
+        {"points alone",
+         {"5", "5", "0", "13", "0", "13", "0", "13", "20", "10"},
+         {{"5", "5", "0", "13", "0", "13", "0", "13", "20", "10"}},
+         {"5", "5", "0", "13", "0", "13", "0", "13", "0", "37"}},
+    };
+    for (const Row& row : rows) {
+        ScriptedDialogue dialogue;
+        MainWindow window(dialogue);
+        window.show();
+        type(window, row.typed);
+        std::vector<std::array<std::string, 10>> seen;
+        dialogue.whileOpen = [&](const DialogueCall&) { seen.push_back(boxes(window)); };
+        child<QPushButton>(window, "Command2")->click();
+        ASSERT_EQ(dialogue.calls.size(), row.whileOpen.size()) << row.name;
+        for (const DialogueCall& call : dialogue.calls) {
+            EXPECT_EQ(call.prompt, "Choix impossible!! Recommencez!") << row.name;
+            EXPECT_EQ(call.buttons, Buttons::Ok);
+            EXPECT_FALSE(call.title.has_value()) << "the box bears the application's title";
+        }
+        EXPECT_EQ(seen, row.whileOpen) << row.name;
+        EXPECT_EQ(boxes(window), row.after) << row.name;
+        EXPECT_FALSE(child(window, "ProgressBar1")->isVisible()) << row.name;
+        EXPECT_TRUE(dialogue.reports().empty()) << row.name << ": no run";
+    }
+}
+
+// After the cards were refused, a second click runs with the cards back at
+// their defaults and the points the user typed.
+TEST(MainWindow, ASecondClickRunsWithTheResetCardsAndTheUsersPoints) {
     ScriptedDialogue dialogue;
-    mainprecise window(&dialogue);
+    MainWindow window(dialogue);
     window.show();
-    child<QLineEdit>(window, "Text3")->setText("quatorze");
+    type(window, {"7", "6", "0", "13", "0", "13", "0", "13", "0", "0"});
     child<QPushButton>(window, "Command2")->click();
-    ASSERT_EQ(dialogue.calls.size(), 1U);
-    EXPECT_EQ(dialogue.calls[0].prompt, "Choix impossible!! Recommencez!");
-    EXPECT_FALSE(dialogue.calls[0].title.has_value());
-    EXPECT_EQ(window.boxText(3), "0");
-    EXPECT_FALSE(child(window, "ProgressBar1")->isVisible());
+    dialogue.answers = {Answer::No};
+    child<QPushButton>(window, "Command2")->click();
+    ASSERT_EQ(dialogue.reports().size(), 1U);
+    window.findChild<QAction*>(QStringLiteral("mnuJournal"))->trigger();
+    const auto* runs = window.findChild<QListWidget*>(QStringLiteral("journalRuns"));
+    ASSERT_NE(runs, nullptr);
+    ASSERT_EQ(runs->count(), 1);
+    EXPECT_EQ(runs->item(0)->text(),
+              QString::fromUtf8("Main précisée : 0 ≤ H ≤ 0 — 100000 donnes"));
 }
 
 TEST(MainWindow, QuitterClosesTheWindow) {
     ScriptedDialogue dialogue;
-    mainprecise window(&dialogue);
+    MainWindow window(dialogue);
     window.show();
     ASSERT_TRUE(window.isVisible());
     child<QPushButton>(window, "Command1")->click();
@@ -274,9 +339,9 @@ TEST(MainWindow, QuitterClosesTheWindow) {
 
 TEST(MainWindow, AboutEntryFillsAndShowsTheSharedBox) {
     ScriptedDialogue dialogue;
-    mainprecise window(&dialogue);
+    MainWindow window(dialogue);
     window.show();
-    EXPECT_EQ(window.about(), nullptr) << "created on first use";
+    EXPECT_TRUE(window.findChildren<About*>().isEmpty()) << "created on first use";
     QStringList seen;
     for (int showing = 0; showing < 2; ++showing) {
         whenModal([&](QWidget* modal) {
@@ -296,7 +361,7 @@ TEST(MainWindow, AboutEntryFillsAndShowsTheSharedBox) {
 
 TEST(MainWindow, ScreenReadersHearEachControlByNameInTabOrder) {
     ScriptedDialogue dialogue;
-    mainprecise window(&dialogue);
+    MainWindow window(dialogue);
     window.show();
     QAccessibleInterface* client = QAccessible::queryAccessibleInterface(window.centralWidget());
     ASSERT_NE(client, nullptr);
@@ -324,7 +389,7 @@ TEST(MainWindow, ScreenReadersHearEachControlByNameInTabOrder) {
 
 TEST(MainWindow, EnterPressesTheFocusedButton) {
     ScriptedDialogue dialogue;
-    mainprecise window(&dialogue);
+    MainWindow window(dialogue);
     window.show();
     dialogue.answers = {Answer::No, Answer::No};
     auto* command2 = child<QPushButton>(window, "Command2");
@@ -341,7 +406,7 @@ TEST(MainWindow, EnterPressesTheFocusedButton) {
 
 TEST(MainWindow, StaysWhereTheUserMovesIt) {
     ScriptedDialogue dialogue;
-    mainprecise window(&dialogue);
+    MainWindow window(dialogue);
     window.show();
     window.move(100, 120);
     QCoreApplication::processEvents();

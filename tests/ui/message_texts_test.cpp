@@ -44,7 +44,7 @@ TEST(MainWindow, HelpAndInformationMessagesWhole) {
          "<=4, 0<= K <=3, 0<= T <=3."},
     };
     ScriptedDialogue dialogue;
-    mainprecise window(&dialogue);
+    MainWindow window(dialogue);
     for (const auto& row : rows) {
         dialogue.calls.clear();
         window.findChild<QAction*>(QString::fromLatin1(row.entry))->trigger();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFontDatabase>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -27,12 +28,15 @@ QStringList buttonTexts(QMessageBox* box) {
 
 TEST(QtDialogue, YesNoBoxWithItsTitleTextButtonsAndNoIcon) {
     QWidget parent;
-    QtDialogue dialogue(&parent);
+    parent.show();
+    QApplication::setActiveWindow(&parent);
+    QtDialogue dialogue;
     bool seen = false;
     whenModal([&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         ASSERT_NE(box, nullptr);
         seen = true;
+        EXPECT_EQ(box->parentWidget(), &parent) << "over the window the user is in";
         EXPECT_EQ(
             box->windowTitle(),
             QStringLiteral("Statistiques sur 100000 tirages au hasard. Voulez-vous continuer?"));
@@ -69,7 +73,7 @@ TEST(QtDialogue, YesNoBoxWithItsTitleTextButtonsAndNoIcon) {
 
 TEST(QtDialogue, OkBoxWithoutTitleBearsTheApplicationTitle) {
     QWidget parent;
-    QtDialogue dialogue(&parent);
+    QtDialogue dialogue;
     bool seen = false;
     whenModal([&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
@@ -88,7 +92,7 @@ TEST(QtDialogue, OkBoxWithoutTitleBearsTheApplicationTitle) {
 
 TEST(QtDialogue, InputBoxGivesTheTextUnchangedOnOkAndNothingOnCancel) {
     QWidget parent;
-    QtDialogue dialogue(&parent);
+    QtDialogue dialogue;
     whenModal([](QWidget* modal) {
         auto* input = qobject_cast<QInputDialog*>(modal);
         ASSERT_NE(input, nullptr);
@@ -118,7 +122,7 @@ TEST(QtDialogue, InputBoxGivesTheTextUnchangedOnOkAndNothingOnCancel) {
 TEST(QtDialogue, BoxesShowTheirWholeTitle) {
     QWidget parent;
     parent.show();
-    QtDialogue dialogue(&parent);
+    QtDialogue dialogue;
     QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
     titleFont.setBold(true);
     const QFontMetrics metrics(titleFont);

@@ -13,7 +13,7 @@ namespace {
 
 TEST(MainWindow, QuitterCaptionIsCentredOnItsButton) {
     ScriptedDialogue dialogue;
-    mainprecise window(&dialogue);
+    MainWindow window(dialogue);
     window.show();
     auto* button = window.findChild<QPushButton*>(QStringLiteral("Command1"));
     ASSERT_NE(button, nullptr);

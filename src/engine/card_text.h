@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+#include "engine/cards.h"
+
+namespace ondiscale {
+
+// How the program writes a suit: its sign, whether the sign is printed
+// red, and its French name.
+struct SuitSign {
+    const char* sign;
+    bool red;
+    const char* name;
+};
+inline constexpr PerSuit<SuitSign> kSuitSigns{{
+    {"♠", false, "Pique"},
+    {"♥", true, "Cœur"},
+    {"♦", true, "Carreau"},
+    {"♣", false, "Trèfle"},
+}};
+constexpr const SuitSign& signOf(Suit suit) { return kSuitSigns[index(suit)]; }
+
+// The cards of one suit of the hand from high to low, with the French
+// honour letters and a space between cards: "A R 10 4"; "—" for a void.
+std::string suitCardsText(const Hand& hand, Suit suit);
+
+}  // namespace ondiscale

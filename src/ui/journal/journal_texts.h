@@ -1,0 +1,44 @@
+#pragma once
+
+// Every text of the journal's window, side by side.
+
+namespace ondiscale::journal_window_texts {
+
+inline constexpr const char* kTitle = "Journal des tirages";
+inline constexpr const char* kSave = "Enregistrer sous…";
+inline constexpr const char* kSaveTip = "Enregistrer le journal en tableau CSV (Ctrl+Maj+S)";
+inline constexpr const char* kHits = "Réussites";
+inline constexpr const char* kEstimate = "Estimation";
+// Column headings on two lines, so that the table fits beside the list.
+inline constexpr const char* kMargin = "Marge d'erreur\nà 95 %";
+inline constexpr const char* kExactColumn = "Probabilité\nexacte";
+inline constexpr const char* kGap = "Écart\nen σ";
+inline constexpr const char* kExact = "Probabilité exacte";
+inline constexpr const char* kBand = "Bande à 95 %";
+inline constexpr const char* kDeals = "Donnes";
+inline constexpr const char* kPercent = "%";
+inline constexpr const char* kLastHits = "Les cinq dernières mains qui conviennent";
+inline constexpr const char* kLastOfEachLine = "La dernière main de chaque ligne";
+inline constexpr const char* kNoHand = "Aucune main pour l'instant.";
+inline constexpr const char* kEmpty =
+    "Aucun tirage pour l'instant : lancez une fréquence ou une distribution.";
+inline constexpr const char* kRunsName = "Tirages de la séance";
+inline constexpr const char* kFiguresName = "Chiffres du tirage choisi";
+inline constexpr const char* kChartName = "Estimation après chaque tranche";
+inline constexpr const char* kHandsName = "Exemples de mains";
+inline constexpr const char* kSaveCaption = "Enregistrer le journal";
+inline constexpr const char* kCsvFilter = "Tableaux CSV (*.csv)";
+inline constexpr const char* kFileName = "journal-des-tirages.csv";
+// "Le journal n'a pas été enregistré dans « chemin » : raison."
+inline constexpr const char* kNotSaved = "Le journal n'a pas été enregistré dans « %1 » : %2.";
+inline constexpr const char* kNoFolder = "le dossier « %1 » n'existe pas";
+inline constexpr const char* kNotAFolder = "« %1 » n'est pas un dossier";
+inline constexpr const char* kIsAFolder = "c'est un dossier";
+inline constexpr const char* kFolderLocked =
+    "vous n'avez pas le droit d'écrire dans le dossier « %1 »";
+inline constexpr const char* kFileLocked = "le fichier est protégé en écriture";
+inline constexpr const char* kWriteFailed = "l'écriture a échoué, le disque est peut-être plein";
+inline constexpr const char* kCannotCreate = "le fichier ne peut pas être créé";
+inline constexpr const char* kSystemSays = " (le système dit : %1)";
+
+}  // namespace ondiscale::journal_window_texts

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QMessageBox>
+
+class QDialog;
+class QWidget;
+
+namespace ondiscale {
+
+// The width a window needs for its whole title to show in its title bar:
+// the title in the title bar's font and room for the buttons beside it, at
+// most the width of the work area less the frame.
+int widthForTitle(const QWidget& window);
+
+// Makes a box, titled and filled, at least as wide as its title needs (a
+// report asks its question in its title); its texts and buttons stay.
+void makeRoomForTitle(QDialog& box);
+
+// A message box that keeps the width its title needs even where Qt caps a
+// message box's width (1000 px on a wide screen, which a title at a high
+// font DPI can pass).
+class TitledMessageBox : public QMessageBox {
+    Q_OBJECT
+
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    // After Qt sizes the box, which it does when shown and at every layout
+    // request.
+    bool event(QEvent* event) override;
+};
+
+}  // namespace ondiscale
