@@ -7,6 +7,13 @@
       name.
   desktop_checks.py icon <window id> <png>
       exits 0 if the window's _NET_WM_ICON holds that picture, at its size.
+  desktop_checks.py at <application> <accessible name>
+      prints "x y", the screen position of the middle of the first control
+      of that name, for a click where a user would click.
+  desktop_checks.py focus <application> <accessible name>
+      gives that control the keyboard focus.
+  desktop_checks.py shown <application> <accessible name>
+      exits 0 if that control is on screen, 1 if it is hidden or absent.
 
 Runs with Debian's /usr/bin/python3, which has python3-pyatspi.
 """
@@ -39,6 +46,56 @@ def names(application):
     print("\n".join(boxes))
     print("focus: " + focus)
     return 0
+
+
+def find(application, name):
+    import pyatspi
+
+    desktop = pyatspi.Registry.getDesktop(0)
+    apps = [a for a in desktop if a is not None and a.name == application]
+
+    def walk(node):
+        if node.name == name:
+            return node
+        for i in range(node.childCount):
+            child = node.getChildAtIndex(i)
+            found = walk(child) if child is not None else None
+            if found is not None:
+                return found
+        return None
+
+    for app in apps:
+        found = walk(app)
+        if found is not None:
+            return found
+    return None
+
+
+def at(application, name):
+    import pyatspi
+
+    control = find(application, name)
+    if control is None:
+        print(f"no control named {name!r}", file=sys.stderr)
+        return 1
+    box = control.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    print(box.x + box.width // 2, box.y + box.height // 2)
+    return 0
+
+
+def focus(application, name):
+    control = find(application, name)
+    if control is None or not control.queryComponent().grabFocus():
+        print(f"cannot focus {name!r}", file=sys.stderr)
+        return 1
+    return 0
+
+
+def shown(application, name):
+    import pyatspi
+
+    control = find(application, name)
+    return 0 if control is not None and control.getState().contains(pyatspi.STATE_SHOWING) else 1
 
 
 def icon(window, png):
@@ -74,4 +131,10 @@ if __name__ == "__main__":
         sys.exit(names(sys.argv[2]))
     if len(sys.argv) == 4 and sys.argv[1] == "icon":
         sys.exit(icon(sys.argv[2], sys.argv[3]))
+    if len(sys.argv) == 4 and sys.argv[1] == "at":
+        sys.exit(at(sys.argv[2], sys.argv[3]))
+    if len(sys.argv) == 4 and sys.argv[1] == "focus":
+        sys.exit(focus(sys.argv[2], sys.argv[3]))
+    if len(sys.argv) == 4 and sys.argv[1] == "shown":
+        sys.exit(shown(sys.argv[2], sys.argv[3]))
     sys.exit(__doc__)

@@ -124,7 +124,8 @@ until_true 30 hears_all || fail "over AT-SPI: $(echo "$heard" | tr '\n' '|')"
 ok "ten boxes named in reading order, the focus in Pique minimum (Text1) with no click"
 
 step="Enter on the frequency button"
-keys "$main" Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Return
+focus_control "$main" "Fréquence pour 100.000 tirages"
+keys "$main" Return
 expect_window "$(report_title 100000)" 30
 report=$found
 until_true 10 frame "$report" || fail "the report box has no frame"

@@ -160,6 +160,51 @@ start_x() {
   fail "no virtual X server would start"
 }
 
+# Controls are found as a screen reader finds them, by their accessible
+# names over AT-SPI (the caller runs the accessibility bus): the tree
+# reaches the registry a moment after a window shows, hence the polls.
+checks() { timeout 10 /usr/bin/python3 "$here/desktop_checks.py" "$@" 2>/dev/null; }
+
+# click_control <window> <name>: a click in the middle of that control.
+click_control() {
+  local where deadline=$((SECONDS + 20))
+  until where=$(checks at ondiscale "$2") && [ -n "$where" ]; do
+    [ $SECONDS -lt "$deadline" ] || fail "no control \"$2\" over AT-SPI"
+    sleep 0.2
+  done
+  focus "$1"
+  # shellcheck disable=SC2086 # "x y"
+  xdotool mousemove --sync $where click 1 || fail "click on \"$2\""
+}
+
+# focus_control <window> <name>: the keyboard to that control, as Tab would.
+focus_control() {
+  local deadline=$((SECONDS + 20))
+  focus "$1"
+  until checks focus ondiscale "$2"; do
+    [ $SECONDS -lt "$deadline" ] || fail "cannot focus \"$2\" over AT-SPI"
+    sleep 0.2
+  done
+}
+
+# wait_control <name> <shown|hidden>: until that control is (not) on screen.
+wait_control() {
+  local seen deadline=$((SECONDS + 10))
+  while [ $SECONDS -lt "$deadline" ]; do
+    seen=hidden
+    checks shown ondiscale "$1" && seen=shown
+    [ "$seen" = "$2" ] && return 0
+    sleep 0.1
+  done
+  fail "\"$1\" not $2"
+}
+
+# start_accessibility: the accessibility bus for the running X server.
+start_accessibility() {
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >"$out/at-spi.log" 2>&1 &
+  also_stop+=($!)
+}
+
 # expect_exit_zero: the program ends by itself, with exit status 0.
 expect_exit_zero() {
   local deadline=$((SECONDS + 10)) status
