@@ -20,69 +20,74 @@ cd "$(dirname "$0")/.."
 faults=$(
   cat <<'EOF'
 # Dealing engine
-dealer-no-reseed          src/engine/dealer.cpp          hasard::Shuffle(); ==>
-dealer-low-card           src/engine/dealer.cpp          alea.Smallest = 2; ==> alea.Smallest = 1;
-dealer-high-card          src/engine/dealer.cpp          alea.Largest = 53; ==> alea.Largest = 52;
-dealer-keeps-repeats      src/engine/dealer.cpp          ((dealt >> x) & 1U) ^ 1U; ==> 1U;
-dealer-first-unmarked     src/engine/dealer.cpp          std::uint64_t dealt = std::uint64_t{1} << cards[1]; ==> std::uint64_t dealt = 0;
-dealer-short-copy         src/engine/dealer.cpp          std::copy(cards.begin() + 1, cards.end(), ==> std::copy(cards.begin() + 1, cards.end() - 1,
-hasard-width              src/engine/hasard.h            checked16(checked16(Largest - Smallest) + 1); ==> checked16(Largest - Smallest);
-hasard-no-overflow        src/engine/hasard.h            if (v < INT16_MIN || v > INT16_MAX) { ==> if (v < INT16_MIN) {
-hasard-floor-shift        src/engine/hasard.h            * n) >> 24); ==> * n) >> 23);
-generator-counter-stuck   src/engine/generator.h         counter += kStep; ==>
-generator-25-bits         src/engine/generator.h         process.next() >> 40); ==> process.next() >> 39);
-generator-reading-ignored src/engine/hasard.cpp          process.key ^ reading; ==> process.key;
-generator-clock-seconds   src/engine/hasard.cpp          now.tv_sec) * 1'000'000'000U ==> now.tv_sec) * 1'000'000U
-measures-clubs-range      src/engine/hand_measures.cpp   if (1 < c && c < 15) { ==> if (1 < c && c < 14) {
-measures-spades-range     src/engine/hand_measures.cpp   (40 < c && c < 54) ==> (40 < c && c < 53)
-measures-hearts-byte      src/engine/hand_measures.cpp   hearts = static_cast<std::uint8_t>(counts >> 8); ==> hearts = static_cast<std::uint8_t>(counts >> 16);
-measures-ace-3            src/engine/hand_measures.cpp   points[13 * s + 14] = 4; ==> points[13 * s + 14] = 3;
-measures-jack-ten         src/engine/hand_measures.cpp   points[13 * s + 11] = 1; ==> points[13 * s + 10] = 1;
-measures-no-spade-points  src/engine/hand_measures.cpp   for (std::size_t s = 0; s <= 3; ++s) { ==> for (std::size_t s = 0; s < 3; ++s) {
-measures-last-card-points src/engine/hand_measures.cpp   sum += kPoints[hand[i]]; ==> sum += i < 13 ? kPoints[hand[i]] : 0;
-forme-middle-order        src/engine/hand_measures.cpp   end = writeDecimal(end, Max2(middle1, middle2)); ==> end = writeDecimal(end, Min2(middle1, middle2));
-forme-shortest            src/engine/hand_measures.cpp   const std::uint8_t shortest = Min2(lo1, lo2); ==> const std::uint8_t shortest = Max2(lo1, lo2);
-forme-ten-as-digit        src/engine/hand_measures.cpp   if (n < 10) { ==> if (n <= 10) {
-forme-min2                src/engine/hand_measures.cpp   { return a > b ? b : a; } ==> { return a < b ? b : a; }
+dealer-no-reseed          src/engine/dealer.cpp          generator.reseed(clock_()); ==>
+dealer-low-card           src/engine/dealer.cpp          kCards{kLowestCard, kHighestCard}; ==> kCards{1, kHighestCard};
+dealer-high-card          src/engine/dealer.cpp          kCards{kLowestCard, kHighestCard}; ==> kCards{kLowestCard, 52};
+dealer-keeps-repeats      src/engine/dealer.cpp          ((dealt >> card) & 1U) ^ 1U; ==> 1U;
+dealer-first-unmarked     src/engine/dealer.cpp          std::uint64_t dealt = std::uint64_t{1} << cards[0]; ==> std::uint64_t dealt = 0;
+dealer-short-copy         src/engine/dealer.cpp          hand = cards; ==> std::copy(cards.begin(), cards.end() - 1, hand.begin());
+dealer-generator-kept     src/engine/dealer.cpp          generator_ = generator; ==>
+range-width               src/engine/random_range.h      checked16(checked16(highest - lowest) + 1); ==> checked16(highest - lowest);
+range-no-overflow         src/engine/random_range.h      if (v < INT16_MIN || v > INT16_MAX) { ==> if (v < INT16_MIN) {
+range-floor-shift         src/engine/random_range.h      * n) >> 24); ==> * n) >> 23);
+generator-counter-ignored src/engine/generator.h         const std::uint64_t s = counter_ ^ key_; ==> const std::uint64_t s = key_;
+generator-25-bits         src/engine/generator.h         next() >> 40); ==> next() >> 39);
+generator-reading-ignored src/engine/generator.h         (key_ ^ reading) + 0x9e3779b97f4a7c15ULL; ==> key_ + 0x9e3779b97f4a7c15ULL;
+generator-clock-seconds   src/engine/generator.cpp       now.tv_sec) * 1'000'000'000U ==> now.tv_sec) * 1'000'000U
+measures-last-club        src/engine/hand_measures.cpp   c <= kHighestCard; ++c) { ==> c < kHighestCard; ++c) {
+measures-hearts-byte      src/engine/hand_measures.cpp   static_cast<std::uint8_t>(counts >> 8), ==> static_cast<std::uint8_t>(counts >> 16),
+measures-ace-3            src/engine/hand_measures.cpp   points[cardOf(suit, kAce)] = 4; ==> points[cardOf(suit, kAce)] = 3;
+measures-jack-ten         src/engine/hand_measures.cpp   points[cardOf(suit, kJack)] = 1; ==> points[cardOf(suit, 10)] = 1;
+measures-last-card-points src/engine/hand_measures.cpp   sum += kPoints[card]; ==> sum += card == hand.back() ? 0 : kPoints[card];
+shape-middle-order        src/engine/hand_measures.cpp   std::max(middle1, middle2), ==> std::min(middle1, middle2),
+shape-shortest            src/engine/hand_measures.cpp   std::min(lo1, lo2)}; ==> std::max(lo1, lo2)};
+shape-ten-as-digit        src/engine/hand_measures.cpp   if (n < 10) { ==> if (n <= 10) {
+meets-strict-max          src/engine/hand_measures.h     static_cast<unsigned>(v <= r.max); ==> static_cast<unsigned>(v < r.max);
+meets-points-ignored      src/engine/hand_measures.h     within(bounds.points, points)) != 0U; ==> 1U) != 0U;
+cards-queen-king          src/engine/card_text.cpp       "8", "9", "10", "V", "D", "R", "A"}; ==> "8", "9", "10", "V", "R", "D", "A"};
+cards-red-spades          src/engine/card_text.h         {"♠", false, "Pique"}, ==> {"♠", true, "Pique"},
+cards-heart-sign          src/engine/card_text.h         {"♥", true, "Cœur"}, ==> {"♦", true, "Cœur"},
 
-# Number texts
+# Number texts and the batch loop
 number-six-digits         src/dialogue/number_text.cpp   std::chars_format::scientific, 6); ==> std::chars_format::scientific, 5);
 number-trailing-zero      src/dialogue/number_text.cpp   while (digits.size() > 1 && digits.back() == '0') { ==> while (digits.size() > 2 && digits.back() == '0') {
 number-small-zeros        src/dialogue/number_text.cpp   (-exponent - 1), '0'); ==> (-exponent), '0');
 number-whole-boundary     src/dialogue/number_text.cpp   } else if (exponent + 1 >= count) { ==> } else if (exponent + 1 > count) {
 number-zero               src/dialogue/number_text.cpp   return "0";  // also for -0 ==> return "0.0";
+loop-percent-1000         src/run/batch_run.cpp          (static_cast<double>(deals) / 100.0); ==> (static_cast<double>(deals) / 1000.0);
+loop-deals-not-added      src/run/batch_run.cpp          tally.deals += plan.batchSize; ==> tally.deals = plan.batchSize;
+loop-never-asks           src/run/batch_run.cpp          dialogue.messageBox(report.prompt, Buttons::YesNo, report.title); ==> dialogue.messageBox(report.prompt, Buttons::Ok, report.title);
+loop-observer-late        src/run/batch_run.cpp          observer->batchDealt(tally, run.examples(tally)); ==> observer->batchDealt(Tally{}, run.examples(tally));
+condition-low-zero        src/run/condition_text.cpp     if (range == open) { ==> if (range.min == open.min) {
 
 # Bounds and the frequency run
-bounds-256                src/frequency/bounds.cpp       if (value > 255) { ==> if (value > 256) {
-bounds-club-max-off       src/frequency/bounds.cpp       c[8] >= c[7] ==> c[8] + 1 >= c[7]
-bounds-minima-14          src/frequency/bounds.cpp       c[1] + c[3] + c[5] + c[7] <= 13 ==> c[1] + c[3] + c[5] + c[7] <= 14
-bounds-spade-max-strict   src/frequency/bounds.cpp       c[2] >= c[1] ==> c[2] > c[1]
-bounds-points-38          src/frequency/bounds.cpp       *high > 37 ==> *high > 38
-bounds-points-reset-cards src/frequency/bounds.cpp       DefautH(); ==> DefautC();
-bounds-default-36         src/frequency/bounds.cpp       view_.setBoxText(10, "37"); ==> view_.setBoxText(10, "36");
-bounds-transport-h        src/frequency/bounds.cpp       Bornes[9] = bounds_.HMin; ==> Bornes[9] = bounds_.HMax;
-bounds-store-hearts       src/frequency/bounds.cpp       bounds_.CMin = v[3]; ==> bounds_.CMin = v[4];
-frequency-strict-max      src/frequency/frequency_run.cpp static_cast<int>(value <= high); ==> static_cast<int>(value < high);
-frequency-percent-100     src/frequency/frequency_run.cpp (static_cast<double>(tally.batches) * 1000.0) ==> (static_cast<double>(tally.batches) * 100.0)
+bounds-256                src/frequency/bounds_check.cpp if (value > 255) { ==> if (value > 256) {
+bounds-minima-14          src/frequency/bounds_check.cpp minima > kSuitCards; ==> minima > kSuitCards + 1;
+bounds-max-strict         src/frequency/bounds_check.cpp if (!range || range->max < range->min) { ==> if (!range || range->max <= range->min) {
+bounds-points-38          src/frequency/bounds_check.cpp rangeWithin(texts.points, kHandPoints); ==> rangeWithin(texts.points, kHandPoints + 1);
+bounds-points-inverted    src/frequency/bounds_check.cpp check.pointsRejected = !points || points->max < points->min; ==> check.pointsRejected = !points;
+bounds-default-36         src/engine/hand_bounds.h       Range points{0, kHandPoints}; ==> Range points{0, 36};
 frequency-progress-end    src/frequency/frequency_run.cpp i < kFrequencyBatch ? i / 1000 : 0; ==> i < kFrequencyBatch ? i / 1000 : 100;
-frequency-bar-stays       src/frequency/frequency_run.cpp view_.setProgressVisible(false); ==>
-frequency-soit            src/frequency/frequency_run.cpp " soit " + singleText ==> " soit  " + singleText
-frequency-no-accumulate   src/frequency/frequency_run.cpp tally.hits += dealFrequencyBatch ==> tally.hits = dealFrequencyBatch
+frequency-bar-stays       src/frequency/frequency_run.cpp progress.setProgressVisible(false); ==>
+frequency-soit            src/frequency/frequency_run.cpp " soit " + ==> " soit  " +
+frequency-no-accumulate   src/frequency/frequency_run.cpp tally.hits.front() += dealFrequencyBatch ==> tally.hits.front() = dealFrequencyBatch
+frequency-ring-stuck      src/frequency/frequency_run.cpp next += static_cast<std::size_t>(hit); ==>
 
 # Distribution survey
 survey-key-shift          src/survey/survey_run.cpp      << (8 * (i + 1)); ==> << (8 * i);
-survey-typed-also-six     src/survey/survey_run.cpp      if (!matched && same(key, shape, typedKey, typed)) { ==> if (same(key, shape, typedKey, typed)) {
+survey-sixth-line-lost    src/survey/survey_run.cpp      while (line < keys.size() && ==> while (line + 1 < keys.size() &&
 survey-one-line-break     src/survey/survey_run.cpp      prompt += "\r\n\r\n"; ==> prompt += "\r\n";
 survey-empty-line-7       src/survey/survey_run.cpp      if (!typed.empty()) { ==> if (true) {
-survey-percent-1000       src/survey/survey_run.cpp      static_cast<double>(tally.batches) * 100.0; ==> static_cast<double>(tally.batches) * 1000.0;
 survey-soit               src/survey/survey_run.cpp      "  soit " ==> " soit "
 survey-title              src/survey/survey_run.cpp      Voulez-vous recommencer? ==> Voulez-vous continuer?
 survey-prompt-join        src/survey/survey_run.cpp      std::string(group.request) + kCrLf + ==> std::string(group.request) + " " +
+survey-input-title        src/survey/survey_run.cpp      à distribution précisée."; ==> à distribution précisée";
+survey-example-empty-line src/survey/survey_run.cpp      if (tally.hits[line] > 0) { ==> if (true) {
 survey-order-group3       src/survey/survey_groups.h     "7222", "7411", "7420", "7330"}, ==> "7222", "7420", "7411", "7330"},
 survey-opening-group2     src/survey/survey_groups.h     "On envisage les distributions de mains 6331, ==> "On envisage des distributions de mains 6331,
 survey-default-group2     src/survey/survey_groups.h     "5530", ==> "5503",
 survey-warning-group1     src/survey/survey_groups.h     On suggère 6421, 4441 ... " ==> On suggère 6421, 4441 ..."
-survey-input-title        src/survey/survey_groups.h     à distribution précisée."; ==> à distribution précisée";
+survey-menu3-space        src/survey/survey_groups.h     "6511, 6520, 7222, 7411, 7420, 7330 ", ==> "6511, 6520, 7222, 7411, 7420, 7330",
 
 # Windows and messages
 ui-separator-point        src/ui/qt_dialogue.cpp         return QLocale::system().decimalPoint().toStdString(); ==> return ".";
@@ -90,67 +95,70 @@ ui-crlf-kept              src/ui/qt_dialogue.cpp         .replace(QStringLiteral
 ui-default-no             src/ui/qt_dialogue.cpp         box.setEscapeButton(addButton(box, QMessageBox::No, texts::kNo)); ==> box.setDefaultButton(addButton(box, QMessageBox::No, texts::kNo));
 ui-untitled-box           src/ui/qt_dialogue.cpp         title.value_or(texts::kApplicationTitle) ==> title.value_or("")
 ui-cancel-gives-default   src/ui/qt_dialogue.cpp         return {}; ==> return defaultText;
-ui-quitter-off-centre     src/ui/vertical_button.cpp     static_cast<int>(caption.size())) / 2; ==> static_cast<int>(caption.size())) / 3;
+ui-box-over-nothing       src/ui/qt_dialogue.cpp         return active; ==> return nullptr;
 ui-help-accent            src/ui/window_texts.h          vous donnera la fréquence de votre choix ==> vous donnera la frequence de votre choix
 ui-info-comma             src/ui/window_texts.h          l'on veut),les fréquences ==> l'on veut), les fréquences
 ui-caption                src/ui/window_texts.h          "QUADRIVELLE: fréquence d'une main précisée"; ==> "QUADRIVELLE : fréquence d'une main précisée";
 ui-quitter-text           src/ui/window_texts.h          kCommand1 = "QUITTER"; ==> kCommand1 = "Quitter";
-ui-menu3-space            src/ui/window_texts.h          "6511, 6520, 7222, 7411, 7420, 7330 "; ==> "6511, 6520, 7222, 7411, 7420, 7330";
 ui-yes-text               src/ui/window_texts.h          kYes = "&Oui"; ==> kYes = "&Yes";
 ui-no-access-key          src/ui/window_texts.h          kNo = "&Non"; ==> kNo = "Non";
-ui-heart-label            src/ui/main_window.cpp         caption("Label2", 3); ==> caption("Label2", 2);
+ui-red-label-black        src/ui/main_window.cpp         if (signOf(suit).red) { ==> if (!signOf(suit).red) {
 ui-red                    src/ui/main_window.cpp         QColor(255, 0, 0) ==> QColor(200, 0, 0)
-ui-points-box-font        src/ui/main_window.cpp         {3360, 3600, 9.75}, ==> {3360, 3600, 8.25},
-ui-bar-shown-at-load      src/ui/main_window.cpp         progressBar1_->hide(); ==>
-ui-focus-text2            src/ui/main_window.cpp         text_[1]->setFocus(); ==> text_[2]->setFocus();
-ui-tab-order              src/ui/main_window.cpp         setTabOrder(command2, command1); ==> setTabOrder(command1, command2);
-ui-menu-wiring            src/ui/main_window.cpp         [this] { Probadistri2(); } ==> [this] { Probadistri3(); }
-ui-top-right              src/ui/main_window.cpp         return QPoint(area.right() + 1 - outer.width(), area.top()); ==> return QPoint(area.right() - outer.width(), area.top());
+ui-points-box-font        src/ui/main_window.cpp         addBox(kMinLeft, kPointsTop, 9.75, ==> addBox(kMinLeft, kPointsTop, 8.25,
+ui-bar-shown-at-load      src/ui/main_window.cpp         progressBar_->hide(); ==>
+ui-focus-text2            src/ui/main_window.cpp         suitBoxes_[0].min->setFocus(); ==> suitBoxes_[0].max->setFocus();
+ui-tab-order              src/ui/main_window.cpp         next(command2); ==>
+ui-menu-wiring            src/ui/main_window.cpp         [this, &group] { runSurvey(group); } ==> [this] { runSurvey(kSurveyGroups[0]); }
+ui-points-message-only    src/ui/main_window.cpp         if (check.pointsRejected) { ==> if (check.pointsRejected && !check.cardsRejected) {
+ui-run-despite-rejection  src/ui/main_window.cpp         if (!check.bounds) { ==> if (false) {
 ui-help-joined            src/ui/main_window.cpp         std::string(texts::kHelp1) + kCrLf + ==> std::string(texts::kHelp1) + " " +
-ui-about-floor            src/ui/about_box.cpp           std::nearbyint(screenTwips - outerTwips)) / 2; ==> std::floor((screenTwips - outerTwips) / 2));
-ui-about-prefix           src/ui/about_box.cpp           QString::fromUtf8(texts::kCopyrightPrefix) + text ==> text
+ui-about-prefix           src/ui/about_box.cpp           qtText(texts::kCopyrightPrefix) + text ==> text
 ui-about-not-unloaded     src/ui/about_box.cpp           loaded_ = false; ==>
 main-not-shown            src/main.cpp                   window.show(); ==>
 
 # Exact numbers of hands
 exact-binomial            src/exact/exact_hands.cpp      for (std::size_t k = 1; k <= n; ++k) { ==> for (std::size_t k = 1; k < n; ++k) {
 exact-king-2              src/exact/exact_hands.cpp      3 * ((honours >> 1) & 1U) ==> 2 * ((honours >> 1) & 1U)
-exact-pair-length         src/exact/exact_hands.cpp      b <= std::min(second.high, kSuitCards - a); ==> b < std::min(second.high, kSuitCards - a);
+exact-pair-length         src/exact/exact_hands.cpp      b <= std::min(second.high, kSuitLength - a); ==> b < std::min(second.high, kSuitLength - a);
 exact-points-top-out      src/exact/exact_hands.cpp      upTo[static_cast<std::size_t>(high) + 1] - ==> upTo[static_cast<std::size_t>(high)] -
 exact-five-digit-text     src/exact/exact_hands.cpp      if (distribution.size() != 4 && distribution.size() != 5) { ==> if (distribution.size() != 4) {
 
 # The journal
 wilson-half-term          src/journal/margins.cpp        z2 / (4.0 * n * n) ==> z2 / (2.0 * n * n)
 gap-sign                  src/journal/margins.cpp        (static_cast<double>(hits) / n - p) ==> (p - static_cast<double>(hits) / n)
-journal-empty-example     src/journal/journal.cpp        if (figure.hits > 0) { ==> if (true) {
 journal-thin-late         src/journal/batch_history.cpp  points_.size() == kMaxPoints ==> points_.size() == kMaxPoints + 1
-journal-bounds-low-zero   src/journal/journal_text.cpp   if (low == 0 && high == r.defaultHigh) { ==> if (low == 0) {
+journal-examples-dropped  src/journal/journal.cpp        entry.examples = std::move(examples); ==>
 csv-comma-separator       src/journal/journal_csv.cpp    csv += ';'; ==> csv += ',';
 csv-semicolon-unquoted    src/journal/journal_csv.cpp    field.find_first_of(";\"\r\n") ==> field.find_first_of("\"\r\n")
+csv-not-computed-as-zero  src/journal/journal_csv.cpp    s.exact ? percentText(*s.exact, kComma) : journal_texts::kNotComputed, ==> percentText(s.exact.value_or(0), kComma),
 
 # The journal window and its export
-journal-percent-sign      src/ui/journal_window.cpp      text(percentText(s.estimate, separator) + " %") ==> text(percentText(s.estimate, separator) + "%")
-journal-columns-swapped   src/ui/journal_window.cpp      text(texts::kJournalEstimate), text(texts::kJournalMargin), ==> text(texts::kJournalMargin), text(texts::kJournalEstimate),
-journal-diamonds-black    src/ui/journal_window.cpp      {1, "♦", true} ==> {1, "♦", false}
-journal-new-run-hidden    src/ui/journal_window.cpp      runs_->currentRow() < 0 || runs_->currentRow() == runs_->count() - 1; ==> runs_->currentRow() < 0;
-journal-over-main         src/ui/journal_window.cpp      return {main.left() - outer.width(), top}; ==> return {main.left() + 1 - outer.width(), top};
-export-no-commit          src/ui/journal_export.cpp      !file.commit()) { ==> false) {
-export-failure-silent     src/ui/journal_window.cpp      dialogue_.messageBox(message.toStdString(), Buttons::Ok, std::string(texts::kJournalTitle)); ==>
+journal-percent-sign      src/ui/journal/figures_table.cpp qtText(percentText(value, decimalSeparator) + " %") ==> qtText(percentText(value, decimalSeparator) + "%")
+journal-columns-swapped   src/ui/journal/figures_table.cpp setHorizontalHeaderLabels({qtText(texts::kHits), qtText(texts::kEstimate), ==> setHorizontalHeaderLabels({qtText(texts::kEstimate), qtText(texts::kHits),
+journal-diamonds-black    src/engine/card_text.h         {"♦", true, "Carreau"}, ==> {"♦", false, "Carreau"},
+journal-new-run-hidden    src/ui/journal/journal_window.cpp runs_->currentRow() < 0 || runs_->currentRow() == runs_->count() - 1; ==> runs_->currentRow() < 0;
+journal-over-main         src/ui/kit/window_placement.cpp return {main.left() - outer.width(), top}; ==> return {main.left() + 1 - outer.width(), top};
+export-no-commit          src/ui/journal/journal_export.cpp !file.commit()) { ==> false) {
+export-failure-silent     src/ui/journal/journal_window.cpp dialogue_.messageBox(message.toStdString(), Buttons::Ok, std::string(texts::kTitle)); ==>
+a11y-journal-unnamed      src/ui/journal/journal_window.cpp runs_->setAccessibleName(qtText(texts::kRunsName)); ==>
 
-# Menu rows, frames, titles, the application, DPI, screen readers
-menu-no-wrap              src/ui/menu_rows.cpp           (at - all.begin() + direction + count) % count ==> std::clamp<std::ptrdiff_t>(at - all.begin() + direction, 0, count - 1)
-menu-submenu-closes       src/ui/menu_rows.cpp           to->enterKeyboardMode(next, open); ==> to->enterKeyboardMode(next, false);
-menu-alt-first-row        src/ui/menu_rows.cpp           return row == (inUse != rows_.end() ? *inUse : rows_.front()); ==> return row == rows_.front();
-frame-left-out            src/ui/window_frame.cpp        QRect(corner + QPoint(frame.left(), frame.top()), window_.size()) ==> QRect(corner, window_.size())
-frame-not-replaced        src/ui/window_frame.cpp        if (!frame.isNull() && frame != placedWith_) { ==> if (false) {
-frame-whole-screen        src/ui/window_frame.cpp        screen->availableGeometry() : QRect(); ==> screen->geometry() : QRect();
-title-no-buttons          src/ui/title_width.cpp         const int buttons = 5 * (metrics.height() + 6); ==> const int buttons = 2 * (metrics.height() + 6);
-title-input-narrow        src/ui/title_width.cpp         new QSpacerItem(widthForTitle(box) - margins.left() - margins.right(), 0, ==> new QSpacerItem(0, 0,
+# The kit: menu rows, frames, placement, titles, DPI; the application; screen readers
+menu-no-wrap              src/ui/kit/menu_rows.cpp       (at - all.begin() + direction + count) % count ==> std::clamp<std::ptrdiff_t>(at - all.begin() + direction, 0, count - 1)
+menu-submenu-closes       src/ui/kit/menu_rows.cpp       to->enterKeyboardMode(next, open); ==> to->enterKeyboardMode(next, false);
+menu-alt-first-row        src/ui/kit/menu_rows.cpp       return row == (inUse != rows_.end() ? *inUse : rows_.front()); ==> return row == rows_.front();
+menu-rows-unnamed         src/ui/kit/menu_rows.cpp       row->setAccessibleName(rows_.empty() ? firstName_ : moreName_); ==>
+quitter-off-centre        src/ui/kit/vertical_button.cpp static_cast<int>(caption.size())) / 2; ==> static_cast<int>(caption.size())) / 3;
+frame-left-out            src/ui/kit/window_frame.cpp    QRect(corner + QPoint(frame.left(), frame.top()), window_.size()) ==> QRect(corner, window_.size())
+frame-not-replaced        src/ui/kit/window_frame.cpp    if (!frame.isNull() && frame != placedWith_) { ==> if (false) {
+frame-whole-screen        src/ui/kit/window_frame.cpp    screen->availableGeometry() : QRect(); ==> screen->geometry() : QRect();
+place-top-right-off       src/ui/kit/window_placement.cpp return {area.right() + 1 - outer.width(), area.top()}; ==> return {area.right() - outer.width(), area.top()};
+place-centre-floor        src/ui/kit/window_placement.cpp std::nearbyint(areaTwips - outerTwips)) / 2; ==> std::floor((areaTwips - outerTwips) / 2));
+title-no-buttons          src/ui/kit/titled_message_box.cpp const int buttons = 5 * (metrics.height() + 6); ==> const int buttons = 2 * (metrics.height() + 6);
+title-input-narrow        src/ui/kit/titled_message_box.cpp new QSpacerItem(widthForTitle(box) - margins.left() - margins.right(), 0, ==> new QSpacerItem(0, 0,
+twips-96-dpi              src/ui/kit/twips.cpp           dpi_(widget.logicalDpiX()) ==> dpi_(96)
 app-wayland-first         src/ui/application.cpp         QByteArray("xcb;wayland") ==> QByteArray("wayland;xcb")
 app-french-not-installed  src/ui/application.cpp         QCoreApplication::installTranslator(translator.release()); ==> translator.release();
-twips-96-dpi              src/ui/twips.cpp               dpi_(widget.logicalDpiX()) ==> dpi_(96)
-a11y-box-names-shifted    src/ui/main_window.cpp         texts::kBoxNames[n - 1] ==> texts::kBoxNames[n % 10]
-a11y-journal-unnamed      src/ui/journal_window.cpp      runs_->setAccessibleName(text(texts::kJournalRunsName)); ==>
+a11y-box-names-shifted    src/ui/main_window.cpp         addBox(kMinLeft, kSuitTops[row], 8.25, name + qtText(texts::kMinimumName)); ==> addBox(kMinLeft, kSuitTops[row], 8.25, name + qtText(texts::kMaximumName));
 EOF
 )
 
