@@ -6,9 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "fake_progress.h"
-#include "frequency/frequency_run.h"
 #include "journal/journal_text.h"
+#include "sample_plans.h"
 #include "survey/survey_run.h"
 
 using namespace ondiscale;
@@ -65,14 +64,10 @@ double number(std::string text) {
 // distribution typed as a spreadsheet would misread it.
 Journal sampleJournal() {
     Journal journal;
-    Dealer dealer;
-    FakeProgress progress;
-    HandBounds bounds;
-    bounds.suit(Suit::Spades) = {5, 5};
-    bounds.points = {12, 14};
-    journal.runStarted(FrequencyRun(bounds, dealer, progress).plan());
+    journal.runStarted(fiveSpadesPlan());
     journal.batchDealt({1, 100'000, {2600}}, {});
     journal.batchDealt({2, 200'000, {5180}}, {});
+    Dealer dealer;
     journal.runStarted(SurveyRun(kSurveyGroups[0], "=1;\"x\"", dealer).plan());
     journal.batchDealt({1, 10'000, {2155, 1552, 1293, 1058, 1054, 564, 0}}, {});
     return journal;

@@ -19,8 +19,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
-#include "fake_progress.h"
-#include "frequency/frequency_run.h"
+#include "sample_plans.h"
 #include "journal/journal_csv.h"
 #include "scripted_dialogue.h"
 #include "ui/journal/journal_chart.h"
@@ -196,12 +195,7 @@ TEST(JournalWindow, ShowsASurveyOpenedAfterTheRun) {
 TEST(JournalWindow, SavesTheCsvOrTellsWhyNot) {
     ScriptedDialogue dialogue;
     Journal journal;
-    Dealer dealer;
-    FakeProgress progress;
-    HandBounds bounds;
-    bounds.suit(Suit::Spades) = {5, 5};
-    bounds.points = {12, 14};
-    journal.runStarted(FrequencyRun(bounds, dealer, progress).plan());
+    journal.runStarted(fiveSpadesPlan());
     journal.batchDealt({1, 100'000, {2600}}, {});
     JournalWindow window(journal, dialogue, nullptr);
 
