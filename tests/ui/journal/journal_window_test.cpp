@@ -19,8 +19,8 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
-#include "sample_plans.h"
 #include "journal/journal_csv.h"
+#include "sample_plans.h"
 #include "scripted_dialogue.h"
 #include "ui/journal/journal_chart.h"
 #include "ui/main_window.h"
