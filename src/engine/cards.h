@@ -29,7 +29,9 @@ inline constexpr int kQueen = 12;
 inline constexpr int kKing = 13;
 inline constexpr int kAce = 14;
 
-constexpr Card cardOf(Suit suit, int rank) { return static_cast<Card>(13 * index(suit) + rank); }
+constexpr Card cardOf(Suit suit, int rank) {
+    return static_cast<Card>(13 * static_cast<int>(index(suit)) + rank);
+}
 constexpr Suit suitOf(Card card) { return static_cast<Suit>((card - kLowestCard) / 13); }
 constexpr int rankOf(Card card) { return (card - kLowestCard) % 13 + 2; }
 

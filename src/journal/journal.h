@@ -39,7 +39,7 @@ inline FigureStats statsOf(const Figure& figure, std::int64_t deals) {
 // One run, brought up to date after every batch while it goes on.
 struct JournalEntry {
     RunKind kind = RunKind::Frequency;
-    std::string condition;  // "5 ≤ ♠ ≤ 5, 12 ≤ H ≤ 14" or "4432, 5332, …"
+    std::string condition;  // "5 ≤ ♠ ≤ 5, 12 ≤ points ≤ 14" or "4432, 5332, …"
     std::int64_t batches = 0;
     std::int64_t deals = 0;
     std::vector<Figure> figures;

@@ -20,7 +20,7 @@ inline constexpr const char* kCsvHeader =
     "Borne basse à 95 % (%);Borne haute à 95 % (%);Probabilité exacte (%);Écart (σ)";
 }  // namespace journal_texts
 
-// "Main précisée : 5 ≤ ♠ ≤ 5, 12 ≤ H ≤ 14" or "Distributions 4432, 5332, …".
+// "Main précisée : 5 ≤ ♠ ≤ 5, 12 ≤ points ≤ 14" or "Distributions 4432, 5332, …".
 std::string runTitle(const JournalEntry& entry);
 
 // The title and the deals so far: "… — 300000 donnes".

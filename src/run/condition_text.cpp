@@ -7,7 +7,7 @@ namespace ondiscale {
 namespace {
 
 constexpr const char* kAnyHand = "toutes les mains";
-constexpr const char* kPoints = "H";
+constexpr const char* kPoints = "points";
 
 void addRange(std::string& text, const Range& range, const Range& open, const char* what) {
     if (range == open) {

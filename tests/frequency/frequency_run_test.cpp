@@ -182,7 +182,7 @@ TEST(FrequencyRun, PlanAndExamples) {
     HandBounds tenSpades;
     tenSpades.suit(Suit::Spades) = {10, 13};
     const Row rows[] = {
-        {spadesAndPoints(5, 12, 14), "5 ≤ ♠ ≤ 5, 12 ≤ H ≤ 14"},
+        {spadesAndPoints(5, 12, 14), "5 ≤ ♠ ≤ 5, 12 ≤ points ≤ 14"},
         {tenSpades, "10 ≤ ♠ ≤ 13"},  // a hit in about 250,000 deals
     };
     for (const Row& row : rows) {

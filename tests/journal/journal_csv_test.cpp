@@ -83,7 +83,7 @@ TEST(JournalCsv, TheTextForFrenchSpreadsheets) {
     // 5180 hits in 200000 deals: 2,59 %, 0,22 standard deviations above
     // the exact 2,582369 %.
     const std::string frequencyLine =
-        "1;Main précisée : 5 ≤ ♠ ≤ 5, 12 ≤ H ≤ 14;Main précisée;200000;5180;2,59;";
+        "1;Main précisée : 5 ≤ ♠ ≤ 5, 12 ≤ points ≤ 14;Main précisée;200000;5180;2,59;";
     EXPECT_NE(csv.find("\r\n" + frequencyLine), std::string::npos) << csv;
     EXPECT_NE(csv.find(";2,582369;0,22\r\n"), std::string::npos) << csv;
     EXPECT_NE(csv.find("\r\n2;Distributions 4432, 5332, …;4432;10000;2155;21,55;"),

@@ -58,8 +58,8 @@ TEST(Journal, FrequencyRunAfterOuiAndNon) {
     ASSERT_EQ(s.journal.entries().size(), 1U);
     const JournalEntry& e = s.journal.entries()[0];
     EXPECT_EQ(labelsBehindReports,
-              (std::vector<std::string>{"Main précisée : 5 ≤ ♠ ≤ 5, 12 ≤ H ≤ 14 — 100000 donnes",
-                                        "Main précisée : 5 ≤ ♠ ≤ 5, 12 ≤ H ≤ 14 — 200000 donnes"}));
+              (std::vector<std::string>{"Main précisée : 5 ≤ ♠ ≤ 5, 12 ≤ points ≤ 14 — 100000 donnes",
+                                        "Main précisée : 5 ≤ ♠ ≤ 5, 12 ≤ points ≤ 14 — 200000 donnes"}));
     EXPECT_EQ(told, (std::vector<std::size_t>{0, 0, 0})) << "the start and each batch";
     EXPECT_EQ(e.batches, 2);
     EXPECT_EQ(e.deals, 200000);
@@ -184,8 +184,8 @@ TEST(Journal, RunTitlesNameTheBoundsThatDifferFromTheDefaults) {
         {narrowed(Suit::Spades, {0, 5}), "0 ≤ ♠ ≤ 5"},
         {narrowed(Suit::Hearts, {4, 13}), "4 ≤ ♥ ≤ 13"},
         {twoSuits, "2 ≤ ♦ ≤ 2, 0 ≤ ♣ ≤ 1"},
-        {points, "0 ≤ H ≤ 10"},
-        {spadesAndPoints, "6 ≤ ♠ ≤ 13, 20 ≤ H ≤ 37"},
+        {points, "0 ≤ points ≤ 10"},
+        {spadesAndPoints, "6 ≤ ♠ ≤ 13, 20 ≤ points ≤ 37"},
     };
     for (const Row& r : rows) {
         Session s;

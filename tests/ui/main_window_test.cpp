@@ -325,7 +325,7 @@ TEST(MainWindow, ASecondClickRunsWithTheResetCardsAndTheUsersPoints) {
     ASSERT_NE(runs, nullptr);
     ASSERT_EQ(runs->count(), 1);
     EXPECT_EQ(runs->item(0)->text(),
-              QString::fromUtf8("Main précisée : 0 ≤ H ≤ 0 — 100000 donnes"));
+              QString::fromUtf8("Main précisée : 0 ≤ points ≤ 0 — 100000 donnes"));
 }
 
 TEST(MainWindow, QuitterClosesTheWindow) {

@@ -90,12 +90,12 @@ TEST(JournalWindow, FollowsAFrequencyRunBesideTheMainWindow) {
     const QString hits = QString::fromStdString(reports[1].prompt).section(' ', 2, 2);
     ASSERT_EQ(behindReports.size(), 4);
     EXPECT_EQ(behindReports[0],
-              QString::fromUtf8("Main précisée : 5 ≤ ♠ ≤ 5, 12 ≤ H ≤ 14 — 100000 donnes"));
+              QString::fromUtf8("Main précisée : 5 ≤ ♠ ≤ 5, 12 ≤ points ≤ 14 — 100000 donnes"));
     EXPECT_EQ(behindReports[3], hits);
 
     ASSERT_EQ(runs->count(), 1);
     EXPECT_EQ(runs->item(0)->text(),
-              QString::fromUtf8("Main précisée : 5 ≤ ♠ ≤ 5, 12 ≤ H ≤ 14 — 200000 donnes"));
+              QString::fromUtf8("Main précisée : 5 ≤ ♠ ≤ 5, 12 ≤ points ≤ 14 — 200000 donnes"));
     ASSERT_EQ(table->rowCount(), 1);
     QStringList headers;
     for (int c = 0; c < table->columnCount(); ++c) {
