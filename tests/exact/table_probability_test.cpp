@@ -1,0 +1,403 @@
+#include "exact/table_probability.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "exact_odds.h"
+
+using namespace ondiscale;
+using odds::choose;
+
+namespace {
+
+using Conditions = std::function<void(TableBounds&)>;
+
+TableBounds tableWith(const Conditions& setup) {
+    TableBounds bounds;
+    setup(bounds);
+    return bounds;
+}
+
+double allDeals() { return choose(52, 13) * choose(39, 13) * choose(26, 13); }
+
+using Shape = std::array<int, 4>;  // spades, hearts, diamonds, clubs
+
+std::vector<Shape> shapesWithin(const HandBounds& bounds) {
+    std::vector<Shape> shapes;
+    odds::forEachSplit([&](int s, int h, int d, int c, double) {
+        const Shape shape{s, h, d, c};
+        bool in = true;
+        for (std::size_t k = 0; k < 4; ++k) {
+            in = in && bounds.suits[k].contains(static_cast<unsigned>(shape[k]));
+        }
+        if (in) {
+            shapes.push_back(shape);
+        }
+    });
+    return shapes;
+}
+
+// Suit lengths only: every joint length of North, East and South (West
+// holding the rest of each suit), each suit's 13 cards shared among the
+// four hands in 13! / (n! e! s! w!) ways.
+double lengthsOracle(const TableBounds& b) {
+    const auto fits = [](const Shape& a, const Shape& c) {
+        for (std::size_t k = 0; k < 4; ++k) {
+            if (a[k] + c[k] > 13) {
+                return false;
+            }
+        }
+        return true;
+    };
+    const std::vector<Shape> north = shapesWithin(b.hand(Seat::North));
+    const std::vector<Shape> east = shapesWithin(b.hand(Seat::East));
+    const std::vector<Shape> south = shapesWithin(b.hand(Seat::South));
+    double deals = 0;
+    for (const Shape& n : north) {
+        for (const Shape& s : south) {
+            if (!fits(n, s)) {
+                continue;
+            }
+            for (const Shape& e : east) {
+                double ways = 1;
+                for (std::size_t k = 0; k < 4 && ways > 0; ++k) {
+                    const int w = 13 - n[k] - e[k] - s[k];
+                    const bool in =
+                        w >= 0 && b.hand(Seat::West).suits[k].contains(static_cast<unsigned>(w)) &&
+                        b.side(Side::NorthSouth)
+                            .suits[k]
+                            .contains(static_cast<unsigned>(n[k] + s[k])) &&
+                        b.side(Side::EastWest).suits[k].contains(static_cast<unsigned>(e[k] + w));
+                    ways = in ? ways * choose(13, n[k]) * choose(13 - n[k], e[k]) *
+                                    choose(13 - n[k] - e[k], s[k])
+                              : 0;
+                }
+                deals += ways;
+            }
+        }
+    }
+    return deals / allDeals();
+}
+
+// A holder of `cards` cards (a hand's 13 or a partnership's 26), by its
+// spades and its points: which spade honours it holds, how many of the
+// other three of each rank, how many spade spots, then the other cards.
+std::array<std::array<double, 41>, 14> holderOracle(int cards) {
+    std::array<std::array<double, 41>, 14> p{};
+    constexpr std::array<int, 4> kPoints{4, 3, 2, 1};
+    for (unsigned spadeHonours = 0; spadeHonours < 16; ++spadeHonours) {
+        for (int others = 0; others < 256; ++others) {  // base 4: 0 to 3 of each rank
+            double ways = 1;
+            int held = 0;
+            int spades = 0;
+            int points = 0;
+            for (std::size_t r = 0; r < 4; ++r) {
+                const int spade = static_cast<int>((spadeHonours >> r) & 1U);
+                const int other = (others >> (2 * r)) & 3;
+                ways *= choose(3, other);
+                spades += spade;
+                held += spade + other;
+                points += kPoints[r] * (spade + other);
+            }
+            for (int spots = 0; spots <= 9; ++spots) {
+                p[static_cast<std::size_t>(spades + spots)][static_cast<std::size_t>(points)] +=
+                    ways * choose(9, spots) * choose(27, cards - held - spots) / choose(52, cards);
+            }
+        }
+    }
+    return p;
+}
+
+// At least `least` of `suit` cards among `drawn` of `from`.
+double atLeast(int least, int suit, int drawn, int from) {
+    double p = 0;
+    for (int k = least; k <= suit; ++k) {
+        p += choose(suit, k) * choose(from - suit, drawn - k) / choose(from, drawn);
+    }
+    return p;
+}
+
+::testing::AssertionResult agrees(const std::optional<double>& exact, double oracle) {
+    if (!exact) {
+        return ::testing::AssertionFailure() << "not counted";
+    }
+    if (std::abs(*exact - oracle) <= 1e-13 + 1e-12 * oracle) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << *exact << " against " << oracle;
+}
+
+TEST(ExactProbability, ReferenceValues) {
+    struct Row {
+        const char* name;
+        Conditions setup;
+        double percent;
+        double unit;
+    };
+    const Row rows[] = {
+        {"North-South 25 points and 8 spades",
+         [](TableBounds& b) {
+             b.side(Side::NorthSouth).points = {25, 40};
+             b.side(Side::NorthSouth).suit(Suit::Spades) = {8, 13};
+         },
+         4.530308, 1e-6},
+        {"North-South 25 points",
+         [](TableBounds& b) {
+             b.side(Side::NorthSouth).points = {25, 40};
+         },
+         17.53753, 1e-5},
+        {"8 spades together",
+         [](TableBounds& b) {
+             b.side(Side::NorthSouth).suit(Suit::Spades) = {8, 13};
+         },
+         26.15086, 1e-5},
+        {"South 4 spades, North at least 4",
+         [](TableBounds& b) {
+             b.hand(Seat::South).suit(Suit::Spades) = {4, 4};
+             b.hand(Seat::North).suit(Suit::Spades) = {4, 13};
+         },
+         8.031117, 1e-6},
+        {"West 10 points exactly",
+         [](TableBounds& b) {
+             b.hand(Seat::West).points = {10, 10};
+         },
+         9.405115, 1e-6},
+    };
+    for (const Row& row : rows) {
+        const auto p = exactProbability(tableWith(row.setup));
+        ASSERT_TRUE(p.has_value()) << row.name;
+        EXPECT_TRUE(odds::roundsTo(100 * *p, row.percent, row.unit)) << row.name;
+    }
+}
+
+TEST(ExactProbability, SuitLengthsAgainstEveryJointLength) {
+    const std::pair<const char*, Conditions> rows[] = {
+        {"South 4 spades, North at least 4",
+         [](TableBounds& b) {
+             b.hand(Seat::South).suit(Suit::Spades) = {4, 4};
+             b.hand(Seat::North).suit(Suit::Spades) = {4, 13};
+         }},
+        {"a length on every hand",
+         [](TableBounds& b) {
+             b.hand(Seat::North).suit(Suit::Spades) = {5, 6};
+             b.hand(Seat::South).suit(Suit::Spades) = {3, 4};
+             b.hand(Seat::East).suit(Suit::Hearts) = {5, 13};
+             b.hand(Seat::West).suit(Suit::Clubs) = {0, 2};
+         }},
+        {"a partnership's length beside hands'",
+         [](TableBounds& b) {
+             b.side(Side::NorthSouth).suit(Suit::Spades) = {8, 13};
+             b.hand(Seat::North).suit(Suit::Hearts) = {4, 5};
+             b.hand(Seat::South).suit(Suit::Hearts) = {0, 2};
+             b.hand(Seat::West).suit(Suit::Diamonds) = {4, 13};
+         }},
+        {"two shapes, and the opponents' row",
+         [](TableBounds& b) {
+             b.hand(Seat::North).suits = {{{4, 4}, {4, 4}, {3, 3}, {2, 2}}};
+             b.hand(Seat::South).suits = {{{2, 2}, {3, 3}, {4, 4}, {4, 4}}};
+             b.hand(Seat::East).suit(Suit::Spades) = {5, 13};
+             b.side(Side::EastWest).suit(Suit::Hearts) = {0, 4};
+         }},
+    };
+    for (const auto& [name, setup] : rows) {
+        const TableBounds bounds = tableWith(setup);
+        EXPECT_TRUE(agrees(exactProbability(bounds), lengthsOracle(bounds))) << name;
+    }
+}
+
+TEST(ExactProbability, PointsAgainstTheHonoursCounted) {
+    const auto hand = holderOracle(13);
+    const auto side = holderOracle(26);
+    // A holder's share with points in `points` and spades meeting `spades`.
+    const auto sum = [](const auto& holder, Range points,
+                        const std::function<double(int)>& spades) {
+        double p = 0;
+        for (int t = 0; t <= 13; ++t) {
+            for (int q = points.min; q <= points.max; ++q) {
+                p += holder[static_cast<std::size_t>(t)][static_cast<std::size_t>(q)] * spades(t);
+            }
+        }
+        return p;
+    };
+    struct Row {
+        const char* name;
+        Conditions setup;
+        double oracle;
+    };
+    const Row rows[] = {
+        {"North-South 25 points and 8 spades",
+         [](TableBounds& b) {
+             b.side(Side::NorthSouth).points = {25, 40};
+             b.side(Side::NorthSouth).suit(Suit::Spades) = {8, 13};
+         },
+         sum(side, {25, 40}, [](int t) { return t >= 8 ? 1.0 : 0.0; })},
+        {"North-South 25 points, North 5 spades or more",
+         [](TableBounds& b) {
+             b.side(Side::NorthSouth).points = {25, 40};
+             b.hand(Seat::North).suit(Suit::Spades) = {5, 13};
+         },
+         sum(side, {25, 40}, [](int t) { return atLeast(5, t, 13, 26); })},
+        {"South 12-14, North 4 spades or more",
+         [](TableBounds& b) {
+             b.hand(Seat::South).points = {12, 14};
+             b.hand(Seat::North).suit(Suit::Spades) = {4, 13};
+         },
+         sum(hand, {12, 14}, [](int t) { return atLeast(4, 13 - t, 13, 39); })},
+        {"South 12-14 and 5 spades or more, North 3 spades or more",
+         [](TableBounds& b) {
+             b.hand(Seat::South).points = {12, 14};
+             b.hand(Seat::South).suit(Suit::Spades) = {5, 13};
+             b.hand(Seat::North).suit(Suit::Spades) = {3, 13};
+         },
+         sum(hand, {12, 14}, [](int t) { return t >= 5 ? atLeast(3, 13 - t, 13, 39) : 0.0; })},
+    };
+    for (const Row& row : rows) {
+        EXPECT_TRUE(agrees(exactProbability(tableWith(row.setup)), row.oracle)) << row.name;
+    }
+}
+
+// Every way of counting shares out its whole: one measure's exact
+// values, summed over all it can be, give the count without it.
+TEST(ExactDeals, PartsAddUpToTheWhole) {
+    struct Row {
+        const char* name;
+        Conditions setup;
+        std::function<void(TableBounds&, std::uint8_t)> part;
+        int last;
+    };
+    const Row rows[] = {
+        {"North-South spades", [](TableBounds&) {},
+         [](TableBounds& b, std::uint8_t k) {
+             b.side(Side::NorthSouth).suit(Suit::Spades) = {k, k};
+         },
+         13},
+        {"North's spades beside North-South's points",
+         [](TableBounds& b) {
+             b.side(Side::NorthSouth).points = {25, 40};
+         },
+         [](TableBounds& b, std::uint8_t k) {
+             b.hand(Seat::North).suit(Suit::Spades) = {k, k};
+         },
+         13},
+        {"East's hearts beside North's and South's spades",
+         [](TableBounds& b) {
+             b.hand(Seat::South).suit(Suit::Spades) = {4, 4};
+             b.hand(Seat::North).suit(Suit::Spades) = {4, 13};
+         },
+         [](TableBounds& b, std::uint8_t k) {
+             b.hand(Seat::East).suit(Suit::Hearts) = {k, k};
+         },
+         13},
+    };
+    for (const Row& row : rows) {
+        const TableBounds whole = tableWith(row.setup);
+        WideCount sum = 0;
+        for (int k = 0; k <= row.last; ++k) {
+            TableBounds part = whole;
+            row.part(part, static_cast<std::uint8_t>(k));
+            sum += exactDeals(part).value();
+        }
+        EXPECT_TRUE(sum == exactDeals(whole).value()) << row.name;
+    }
+    EXPECT_TRUE(exactDeals(TableBounds{}).value() ==
+                WideCount{635'013'559'600} * 8'122'425'444 * 10'400'600)
+        << "52! / 13!^4";
+}
+
+TEST(ExactProbability, ImpossibleBoundsGiveZeroAndBoundsPastTheLimitsAreTheLimits) {
+    const std::pair<const char*, Conditions> impossible[] = {
+        {"a minimum above its maximum",
+         [](TableBounds& b) {
+             b.hand(Seat::North).suit(Suit::Spades) = {6, 5};
+         }},
+        {"four suits of 4 or more",
+         [](TableBounds& b) {
+             b.hand(Seat::North).suits = {{{4, 13}, {4, 13}, {4, 13}, {4, 13}}};
+         }},
+        {"fourteen spades",
+         [](TableBounds& b) {
+             b.hand(Seat::North).suit(Suit::Spades) = {7, 13};
+             b.hand(Seat::South).suit(Suit::Spades) = {7, 13};
+         }},
+        {"both partnerships long in spades",
+         [](TableBounds& b) {
+             b.side(Side::NorthSouth).suit(Suit::Spades) = {10, 13};
+             b.side(Side::EastWest).suit(Suit::Spades) = {4, 13};
+         }},
+        {"38 points",
+         [](TableBounds& b) {
+             b.hand(Seat::East).points = {38, 255};
+         }},
+        {"both partnerships strong",
+         [](TableBounds& b) {
+             b.side(Side::NorthSouth).points = {25, 40};
+             b.side(Side::EastWest).points = {16, 40};
+         }},
+    };
+    for (const auto& [name, setup] : impossible) {
+        EXPECT_EQ(exactProbability(tableWith(setup)), 0.0) << name;
+    }
+
+    const std::pair<Conditions, Conditions> same[] = {
+        {[](TableBounds& b) {
+             b.side(Side::NorthSouth).points = {25, 255};
+         },
+         [](TableBounds& b) {
+             b.side(Side::NorthSouth).points = {25, 40};
+         }},
+        {[](TableBounds& b) {
+             b.hand(Seat::North).suit(Suit::Spades) = {5, 200};
+             b.hand(Seat::South).points = {10, 12};
+         },
+         [](TableBounds& b) {
+             b.hand(Seat::North).suit(Suit::Spades) = {5, 13};
+             b.hand(Seat::South).points = {10, 12};
+         }},
+        {[](TableBounds& b) {
+             b.hand(Seat::West).points = {0, 37};
+             b.side(Side::EastWest).suits = {{{0, 99}, {0, 13}, {0, 13}, {0, 13}}};
+         },
+         [](TableBounds&) {}},
+    };
+    for (const auto& [past, limits] : same) {
+        EXPECT_EQ(exactProbability(tableWith(past)), exactProbability(tableWith(limits)));
+    }
+}
+
+TEST(ExactProbability, NothingRatherThanAGuess) {
+    const std::pair<const char*, Conditions> rows[] = {
+        {"points on three hands",
+         [](TableBounds& b) {
+             b.hand(Seat::North).points = {12, 37};
+             b.hand(Seat::East).points = {12, 37};
+             b.hand(Seat::South).points = {12, 37};
+         }},
+        {"two opponents' points and a partnership's length",
+         [](TableBounds& b) {
+             b.hand(Seat::North).points = {12, 37};
+             b.hand(Seat::East).points = {12, 37};
+             b.side(Side::NorthSouth).suit(Suit::Spades) = {8, 13};
+         }},
+        {"two hands' points and a third hand's length",
+         [](TableBounds& b) {
+             b.hand(Seat::North).points = {15, 17};
+             b.hand(Seat::South).points = {8, 10};
+             b.hand(Seat::West).suit(Suit::Spades) = {5, 13};
+         }},
+        {"a hand's and its partnership's points, an opponent's length",
+         [](TableBounds& b) {
+             b.hand(Seat::North).points = {15, 17};
+             b.side(Side::NorthSouth).points = {25, 40};
+             b.hand(Seat::East).suit(Suit::Hearts) = {5, 13};
+         }},
+    };
+    for (const auto& [name, setup] : rows) {
+        EXPECT_FALSE(exactProbability(tableWith(setup)).has_value()) << name;
+    }
+}
+
+}  // namespace
