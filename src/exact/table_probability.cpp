@@ -7,9 +7,12 @@
 #include "exact/partnership_hands.h"
 #include "exact/suit_length_deals.h"
 #include "exact/table_conditions.h"
+#include "exact/two_hand_deals.h"
 
 namespace ondiscale {
 namespace {
+
+Seat partnerOf(Seat seat) { return kSeats[(index(seat) + 2) % kSeats.size()]; }
 
 std::vector<Seat> seatsWhere(const TableConditions& conditions,
                              bool (TableConditions::*free)(Seat) const) {
@@ -20,6 +23,22 @@ std::vector<Seat> seatsWhere(const TableConditions& conditions,
         }
     }
     return seats;
+}
+
+// Points bounded for two hands: counted when the other two ask nothing,
+// and, for opponents, when the partnerships ask nothing either.
+std::optional<WideCount> twoHands(const TableConditions& conditions, Seat first, Seat second) {
+    const bool partners = sideOf(first) == sideOf(second);
+    if (!partners && !conditions.sideFree()) {
+        return std::nullopt;
+    }
+    for (const Seat seat : kSeats) {
+        if (seat != first && seat != second && !conditions.handFree(seat)) {
+            return std::nullopt;
+        }
+    }
+    return dealsByTwoHands(conditions.hand(first), conditions.hand(second),
+                           partners ? conditions.side(sideOf(first)) : anySide());
 }
 
 }  // namespace
@@ -60,6 +79,12 @@ std::optional<WideCount> exactDeals(const TableBounds& bounds) {
         group.seats[index(pointed.front())] = true;
         group.points = conditions.hand(pointed.front()).points;
         return dealsBySuitLengths(conditions, group);
+    }
+    if (pointed.size() == 1) {
+        return twoHands(conditions, pointed.front(), partnerOf(pointed.front()));
+    }
+    if (pointed.size() == 2) {
+        return twoHands(conditions, pointed[0], pointed[1]);
     }
     return std::nullopt;
 }

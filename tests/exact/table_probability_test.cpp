@@ -83,6 +83,34 @@ double lengthsOracle(const TableBounds& b) {
     return deals / allDeals();
 }
 
+// Points only, of two hands X and Y: how many aces, kings, queens and
+// jacks each holds, the rest of each hand from the 36 lower cards.
+double twoHandsOracle(Range x, Range y, Range together) {
+    double pairs = 0;
+    std::array<int, 4> ofX{};
+    std::array<int, 4> ofY{};
+    const std::function<void(std::size_t, double)> rank = [&](std::size_t r, double ways) {
+        if (r == 4) {
+            const int hx = ofX[0] + ofX[1] + ofX[2] + ofX[3];
+            const int hy = ofY[0] + ofY[1] + ofY[2] + ofY[3];
+            const auto px = static_cast<unsigned>(4 * ofX[0] + 3 * ofX[1] + 2 * ofX[2] + ofX[3]);
+            const auto py = static_cast<unsigned>(4 * ofY[0] + 3 * ofY[1] + 2 * ofY[2] + ofY[3]);
+            if (hx <= 13 && hy <= 13 && x.contains(px) && y.contains(py) &&
+                together.contains(px + py)) {
+                pairs += ways * choose(36, 13 - hx) * choose(23 + hx, 13 - hy);
+            }
+            return;
+        }
+        for (ofX[r] = 0; ofX[r] <= 4; ++ofX[r]) {
+            for (ofY[r] = 0; ofX[r] + ofY[r] <= 4; ++ofY[r]) {
+                rank(r + 1, ways * choose(4, ofX[r]) * choose(4 - ofX[r], ofY[r]));
+            }
+        }
+    };
+    rank(0, 1);
+    return pairs / (choose(52, 13) * choose(39, 13));
+}
+
 // A holder of `cards` cards (a hand's 13 or a partnership's 26), by its
 // spades and its points: which spade honours it holds, how many of the
 // other three of each rank, how many spade spots, then the other cards.
@@ -229,6 +257,30 @@ TEST(ExactProbability, PointsAgainstTheHonoursCounted) {
         double oracle;
     };
     const Row rows[] = {
+        {"North 15-17, South 8-10",
+         [](TableBounds& b) {
+             b.hand(Seat::North).points = {15, 17};
+             b.hand(Seat::South).points = {8, 10};
+         },
+         twoHandsOracle({15, 17}, {8, 10}, {0, 40})},
+        {"North 12 or more, North-South 25 or more",
+         [](TableBounds& b) {
+             b.hand(Seat::North).points = {12, 37};
+             b.side(Side::NorthSouth).points = {25, 40};
+         },
+         twoHandsOracle({12, 37}, {0, 37}, {25, 40})},
+        {"East-West 15 at most, West 6 at most",
+         [](TableBounds& b) {
+             b.side(Side::EastWest).points = {0, 15};
+             b.hand(Seat::West).points = {0, 6};
+         },
+         twoHandsOracle({0, 6}, {0, 37}, {0, 15})},
+        {"South 12-14, West 12 or more",
+         [](TableBounds& b) {
+             b.hand(Seat::South).points = {12, 14};
+             b.hand(Seat::West).points = {12, 37};
+         },
+         twoHandsOracle({12, 14}, {12, 37}, {0, 40})},
         {"North-South 25 points and 8 spades",
          [](TableBounds& b) {
              b.side(Side::NorthSouth).points = {25, 40};
@@ -273,6 +325,24 @@ TEST(ExactDeals, PartsAddUpToTheWhole) {
         {"North-South spades", [](TableBounds&) {},
          [](TableBounds& b, std::uint8_t k) {
              b.side(Side::NorthSouth).suit(Suit::Spades) = {k, k};
+         },
+         13},
+        {"North's points beside South's, by tens",
+         [](TableBounds& b) {
+             b.hand(Seat::South).points = {10, 12};
+         },
+         [](TableBounds& b, std::uint8_t k) {
+             b.hand(Seat::North).points = {static_cast<std::uint8_t>(10 * k),
+                                           static_cast<std::uint8_t>(10 * k + 9)};
+         },
+         3},
+        {"North's spades beside North's and South's points",
+         [](TableBounds& b) {
+             b.hand(Seat::North).points = {15, 17};
+             b.hand(Seat::South).points = {8, 10};
+         },
+         [](TableBounds& b, std::uint8_t k) {
+             b.hand(Seat::North).suit(Suit::Spades) = {k, k};
          },
          13},
         {"North's spades beside North-South's points",
@@ -327,6 +397,11 @@ TEST(ExactProbability, ImpossibleBoundsGiveZeroAndBoundsPastTheLimitsAreTheLimit
          [](TableBounds& b) {
              b.side(Side::NorthSouth).suit(Suit::Spades) = {10, 13};
              b.side(Side::EastWest).suit(Suit::Spades) = {4, 13};
+         }},
+        {"more than 40 points",
+         [](TableBounds& b) {
+             b.hand(Seat::North).points = {30, 37};
+             b.hand(Seat::South).points = {30, 37};
          }},
         {"38 points",
          [](TableBounds& b) {
