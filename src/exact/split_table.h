@@ -12,7 +12,10 @@ namespace ondiscale {
 // vacant places, every unseen card is as likely to lie in any one of
 // these places as in any other, so a card lies with West or East in
 // proportion to their places. 13 each, nothing known, is the a priori
-// case. Places beyond 13 count as 13.
+// case. Equal places keep each split's two ways equally likely, but with
+// fewer than 13 each the even splits grow likelier (one place each: two
+// missing cards split 1-1 for certain), so only 13 and 13 give the a
+// priori table. Places beyond 13 count as 13.
 struct VacantPlaces {
     std::uint8_t west = 13;
     std::uint8_t east = 13;

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -299,6 +302,12 @@ TEST(ExactProbability, PointsAgainstTheHonoursCounted) {
              b.hand(Seat::North).suit(Suit::Spades) = {4, 13};
          },
          sum(hand, {12, 14}, [](int t) { return atLeast(4, 13 - t, 13, 39); })},
+        {"North 15-17, 8 spades together",
+         [](TableBounds& b) {
+             b.hand(Seat::North).points = {15, 17};
+             b.side(Side::NorthSouth).suit(Suit::Spades) = {8, 13};
+         },
+         sum(hand, {15, 17}, [](int t) { return atLeast(std::max(0, 8 - t), 13 - t, 13, 39); })},
         {"South 12-14 and 5 spades or more, North 3 spades or more",
          [](TableBounds& b) {
              b.hand(Seat::South).points = {12, 14};
