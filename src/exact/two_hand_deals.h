@@ -9,7 +9,7 @@ namespace ondiscale {
 // the lengths and points of their bounds, and their 26 cards together
 // those of `together` (for partners, their partnership's bounds; anySide()
 // asks nothing); the other two hands hold anything. Bounds past their
-// limits count as the limits. Some tens of milliseconds at most.
+// limits count as the limits. A few milliseconds at most.
 WideCount dealsByTwoHands(const HandBounds& first, const HandBounds& second,
                           const HandBounds& together);
 
