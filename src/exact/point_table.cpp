@@ -7,8 +7,8 @@
 
 namespace ondiscale {
 
-// Suit by suit, the ways to hold so many cards with so many points; the
-// last suit completes the holder's cards.
+// Suit by suit, the ways to hold so many cards with so many points; after
+// the fourth suit, those of 13 cards (26 for a partnership) are the table.
 PointTable pointTable(PointHolder holder) {
     const bool hand = holder == PointHolder::Hand;
     const int cards = hand ? 13 : 26;
