@@ -7,7 +7,6 @@
 #include <cmath>
 #include <functional>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "exact_odds.h"
@@ -17,11 +16,40 @@ using odds::choose;
 
 namespace {
 
-using Conditions = std::function<void(TableBounds&)>;
+using enum Seat;
+using enum Side;
+using enum Suit;
 
-TableBounds tableWith(const Conditions& setup) {
+// One condition of a row; a row's conditions apply in turn to open bounds.
+using Condition = std::function<void(TableBounds&)>;
+
+Range range(int min, int max) {
+    return {static_cast<std::uint8_t>(min), static_cast<std::uint8_t>(max)};
+}
+Condition points(Seat seat, int min, int max) {
+    return [=](TableBounds& b) { b.hand(seat).points = range(min, max); };
+}
+Condition points(Side side, int min, int max) {
+    return [=](TableBounds& b) { b.side(side).points = range(min, max); };
+}
+Condition length(Seat seat, Suit suit, int min, int max) {
+    return [=](TableBounds& b) { b.hand(seat).suit(suit) = range(min, max); };
+}
+Condition length(Side side, Suit suit, int min, int max) {
+    return [=](TableBounds& b) { b.side(side).suit(suit) = range(min, max); };
+}
+Condition shape(Seat seat, int spades, int hearts, int diamonds, int clubs) {
+    return [=](TableBounds& b) {
+        b.hand(seat).suits = {range(spades, spades), range(hearts, hearts),
+                              range(diamonds, diamonds), range(clubs, clubs)};
+    };
+}
+
+TableBounds tableWith(const std::vector<Condition>& conditions) {
     TableBounds bounds;
-    setup(bounds);
+    for (const Condition& condition : conditions) {
+        condition(bounds);
+    }
     return bounds;
 }
 
@@ -32,13 +60,13 @@ using Shape = std::array<int, 4>;  // spades, hearts, diamonds, clubs
 std::vector<Shape> shapesWithin(const HandBounds& bounds) {
     std::vector<Shape> shapes;
     odds::forEachSplit([&](int s, int h, int d, int c, double) {
-        const Shape shape{s, h, d, c};
+        const Shape lengths{s, h, d, c};
         bool in = true;
         for (std::size_t k = 0; k < 4; ++k) {
-            in = in && bounds.suits[k].contains(static_cast<unsigned>(shape[k]));
+            in = in && bounds.suits[k].contains(static_cast<unsigned>(lengths[k]));
         }
         if (in) {
-            shapes.push_back(shape);
+            shapes.push_back(lengths);
         }
     });
     return shapes;
@@ -165,77 +193,44 @@ double atLeast(int least, int suit, int drawn, int from) {
 TEST(ExactProbability, ReferenceValues) {
     struct Row {
         const char* name;
-        Conditions setup;
+        std::vector<Condition> conditions;
         double percent;
         double unit;
     };
     const Row rows[] = {
         {"North-South 25 points and 8 spades",
-         [](TableBounds& b) {
-             b.side(Side::NorthSouth).points = {25, 40};
-             b.side(Side::NorthSouth).suit(Suit::Spades) = {8, 13};
-         },
-         4.530308, 1e-6},
-        {"North-South 25 points",
-         [](TableBounds& b) {
-             b.side(Side::NorthSouth).points = {25, 40};
-         },
-         17.53753, 1e-5},
-        {"8 spades together",
-         [](TableBounds& b) {
-             b.side(Side::NorthSouth).suit(Suit::Spades) = {8, 13};
-         },
-         26.15086, 1e-5},
+         {points(NorthSouth, 25, 40), length(NorthSouth, Spades, 8, 13)},
+         4.530308,
+         1e-6},
+        {"North-South 25 points", {points(NorthSouth, 25, 40)}, 17.53753, 1e-5},
+        {"8 spades together", {length(NorthSouth, Spades, 8, 13)}, 26.15086, 1e-5},
         {"South 4 spades, North at least 4",
-         [](TableBounds& b) {
-             b.hand(Seat::South).suit(Suit::Spades) = {4, 4};
-             b.hand(Seat::North).suit(Suit::Spades) = {4, 13};
-         },
-         8.031117, 1e-6},
-        {"West 10 points exactly",
-         [](TableBounds& b) {
-             b.hand(Seat::West).points = {10, 10};
-         },
-         9.405115, 1e-6},
+         {length(South, Spades, 4, 4), length(North, Spades, 4, 13)},
+         8.031117,
+         1e-6},
+        {"West 10 points exactly", {points(West, 10, 10)}, 9.405115, 1e-6},
     };
     for (const Row& row : rows) {
-        const auto p = exactProbability(tableWith(row.setup));
+        const auto p = exactProbability(tableWith(row.conditions));
         ASSERT_TRUE(p.has_value()) << row.name;
         EXPECT_TRUE(odds::roundsTo(100 * *p, row.percent, row.unit)) << row.name;
     }
 }
 
 TEST(ExactProbability, SuitLengthsAgainstEveryJointLength) {
-    const std::pair<const char*, Conditions> rows[] = {
-        {"South 4 spades, North at least 4",
-         [](TableBounds& b) {
-             b.hand(Seat::South).suit(Suit::Spades) = {4, 4};
-             b.hand(Seat::North).suit(Suit::Spades) = {4, 13};
-         }},
+    const std::pair<const char*, std::vector<Condition>> rows[] = {
         {"a length on every hand",
-         [](TableBounds& b) {
-             b.hand(Seat::North).suit(Suit::Spades) = {5, 6};
-             b.hand(Seat::South).suit(Suit::Spades) = {3, 4};
-             b.hand(Seat::East).suit(Suit::Hearts) = {5, 13};
-             b.hand(Seat::West).suit(Suit::Clubs) = {0, 2};
-         }},
+         {length(North, Spades, 5, 6), length(South, Spades, 3, 4), length(East, Hearts, 5, 13),
+          length(West, Clubs, 0, 2)}},
         {"a partnership's length beside hands'",
-         [](TableBounds& b) {
-             b.side(Side::NorthSouth).suit(Suit::Spades) = {8, 13};
-             b.hand(Seat::North).suit(Suit::Hearts) = {4, 5};
-             b.hand(Seat::South).suit(Suit::Hearts) = {0, 2};
-             b.hand(Seat::West).suit(Suit::Diamonds) = {4, 13};
-         }},
+         {length(NorthSouth, Spades, 8, 13), length(North, Hearts, 4, 5),
+          length(South, Hearts, 0, 2), length(West, Diamonds, 4, 13)}},
         {"two shapes, and the opponents' row",
-         [](TableBounds& b) {
-             b.hand(Seat::North).suits = {{{4, 4}, {4, 4}, {3, 3}, {2, 2}}};
-             b.hand(Seat::South).suits = {{{2, 2}, {3, 3}, {4, 4}, {4, 4}}};
-             b.hand(Seat::East).suit(Suit::Spades) = {5, 13};
-             b.side(Side::EastWest).suit(Suit::Hearts) = {0, 4};
-         }},
+         {shape(North, 4, 4, 3, 2), shape(South, 2, 3, 4, 4), length(East, Spades, 5, 13),
+          length(EastWest, Hearts, 0, 4)}},
     };
-    for (const auto& [name, setup] : rows) {
-        const TableBounds bounds = tableWith(setup);
+    for (const auto& [name, conditions] : rows) {
+        const TableBounds bounds = tableWith(conditions);
         EXPECT_TRUE(agrees(exactProbability(bounds), lengthsOracle(bounds))) << name;
     }
 }
@@ -243,12 +238,13 @@ TEST(ExactProbability, SuitLengthsAgainstEveryJointLength) {
 TEST(ExactProbability, PointsAgainstTheHonoursCounted) {
     const auto hand = holderOracle(13);
     const auto side = holderOracle(26);
-    // A holder's share with points in `points` and spades meeting `spades`.
-    const auto sum = [](const auto& holder, Range points,
+    // A holder's share with points from `low` to `high`, weighted by the
+    // chance its spades `t` meet the row's length conditions.
+    const auto sum = [](const auto& holder, int low, int high,
                         const std::function<double(int)>& spades) {
         double p = 0;
         for (int t = 0; t <= 13; ++t) {
-            for (int q = points.min; q <= points.max; ++q) {
+            for (int q = low; q <= high; ++q) {
                 p += holder[static_cast<std::size_t>(t)][static_cast<std::size_t>(q)] * spades(t);
             }
         }
@@ -256,68 +252,37 @@ TEST(ExactProbability, PointsAgainstTheHonoursCounted) {
     };
     struct Row {
         const char* name;
-        Conditions setup;
+        std::vector<Condition> conditions;
         double oracle;
     };
     const Row rows[] = {
         {"North 15-17, South 8-10",
-         [](TableBounds& b) {
-             b.hand(Seat::North).points = {15, 17};
-             b.hand(Seat::South).points = {8, 10};
-         },
+         {points(North, 15, 17), points(South, 8, 10)},
          twoHandsOracle({15, 17}, {8, 10}, {0, 40})},
         {"North 12 or more, North-South 25 or more",
-         [](TableBounds& b) {
-             b.hand(Seat::North).points = {12, 37};
-             b.side(Side::NorthSouth).points = {25, 40};
-         },
+         {points(North, 12, 37), points(NorthSouth, 25, 40)},
          twoHandsOracle({12, 37}, {0, 37}, {25, 40})},
         {"East-West 15 at most, West 6 at most",
-         [](TableBounds& b) {
-             b.side(Side::EastWest).points = {0, 15};
-             b.hand(Seat::West).points = {0, 6};
-         },
+         {points(EastWest, 0, 15), points(West, 0, 6)},
          twoHandsOracle({0, 6}, {0, 37}, {0, 15})},
         {"South 12-14, West 12 or more",
-         [](TableBounds& b) {
-             b.hand(Seat::South).points = {12, 14};
-             b.hand(Seat::West).points = {12, 37};
-         },
+         {points(South, 12, 14), points(West, 12, 37)},
          twoHandsOracle({12, 14}, {12, 37}, {0, 40})},
-        {"North-South 25 points and 8 spades",
-         [](TableBounds& b) {
-             b.side(Side::NorthSouth).points = {25, 40};
-             b.side(Side::NorthSouth).suit(Suit::Spades) = {8, 13};
-         },
-         sum(side, {25, 40}, [](int t) { return t >= 8 ? 1.0 : 0.0; })},
         {"North-South 25 points, North 5 spades or more",
-         [](TableBounds& b) {
-             b.side(Side::NorthSouth).points = {25, 40};
-             b.hand(Seat::North).suit(Suit::Spades) = {5, 13};
-         },
-         sum(side, {25, 40}, [](int t) { return atLeast(5, t, 13, 26); })},
+         {points(NorthSouth, 25, 40), length(North, Spades, 5, 13)},
+         sum(side, 25, 40, [](int t) { return atLeast(5, t, 13, 26); })},
         {"South 12-14, North 4 spades or more",
-         [](TableBounds& b) {
-             b.hand(Seat::South).points = {12, 14};
-             b.hand(Seat::North).suit(Suit::Spades) = {4, 13};
-         },
-         sum(hand, {12, 14}, [](int t) { return atLeast(4, 13 - t, 13, 39); })},
+         {points(South, 12, 14), length(North, Spades, 4, 13)},
+         sum(hand, 12, 14, [](int t) { return atLeast(4, 13 - t, 13, 39); })},
         {"North 15-17, 8 spades together",
-         [](TableBounds& b) {
-             b.hand(Seat::North).points = {15, 17};
-             b.side(Side::NorthSouth).suit(Suit::Spades) = {8, 13};
-         },
-         sum(hand, {15, 17}, [](int t) { return atLeast(std::max(0, 8 - t), 13 - t, 13, 39); })},
+         {points(North, 15, 17), length(NorthSouth, Spades, 8, 13)},
+         sum(hand, 15, 17, [](int t) { return atLeast(std::max(0, 8 - t), 13 - t, 13, 39); })},
         {"South 12-14 and 5 spades or more, North 3 spades or more",
-         [](TableBounds& b) {
-             b.hand(Seat::South).points = {12, 14};
-             b.hand(Seat::South).suit(Suit::Spades) = {5, 13};
-             b.hand(Seat::North).suit(Suit::Spades) = {3, 13};
-         },
-         sum(hand, {12, 14}, [](int t) { return t >= 5 ? atLeast(3, 13 - t, 13, 39) : 0.0; })},
+         {points(South, 12, 14), length(South, Spades, 5, 13), length(North, Spades, 3, 13)},
+         sum(hand, 12, 14, [](int t) { return t >= 5 ? atLeast(3, 13 - t, 13, 39) : 0.0; })},
     };
     for (const Row& row : rows) {
-        EXPECT_TRUE(agrees(exactProbability(tableWith(row.setup)), row.oracle)) << row.name;
+        EXPECT_TRUE(agrees(exactProbability(tableWith(row.conditions)), row.oracle)) << row.name;
     }
 }
 
@@ -326,61 +291,33 @@ TEST(ExactProbability, PointsAgainstTheHonoursCounted) {
 TEST(ExactDeals, PartsAddUpToTheWhole) {
     struct Row {
         const char* name;
-        Conditions setup;
-        std::function<void(TableBounds&, std::uint8_t)> part;
-        int last;
+        std::vector<Condition> whole;
+        std::function<Condition(int)> part;
+        int parts;
     };
     const Row rows[] = {
-        {"North-South spades", [](TableBounds&) {},
-         [](TableBounds& b, std::uint8_t k) {
-             b.side(Side::NorthSouth).suit(Suit::Spades) = {k, k};
-         },
-         13},
+        {"North-South spades", {}, [](int k) { return length(NorthSouth, Spades, k, k); }, 14},
         {"North's points beside South's, by tens",
-         [](TableBounds& b) {
-             b.hand(Seat::South).points = {10, 12};
-         },
-         [](TableBounds& b, std::uint8_t k) {
-             b.hand(Seat::North).points = {static_cast<std::uint8_t>(10 * k),
-                                           static_cast<std::uint8_t>(10 * k + 9)};
-         },
-         3},
+         {points(South, 10, 12)},
+         [](int k) { return points(North, 10 * k, 10 * k + 9); },
+         4},
         {"North's spades beside North's and South's points",
-         [](TableBounds& b) {
-             b.hand(Seat::North).points = {15, 17};
-             b.hand(Seat::South).points = {8, 10};
-         },
-         [](TableBounds& b, std::uint8_t k) {
-             b.hand(Seat::North).suit(Suit::Spades) = {k, k};
-         },
-         13},
+         {points(North, 15, 17), points(South, 8, 10)},
+         [](int k) { return length(North, Spades, k, k); },
+         14},
         {"North's spades beside North-South's points",
-         [](TableBounds& b) {
-             b.side(Side::NorthSouth).points = {25, 40};
-         },
-         [](TableBounds& b, std::uint8_t k) {
-             b.hand(Seat::North).suit(Suit::Spades) = {k, k};
-         },
-         13},
-        {"East's hearts beside North's and South's spades",
-         [](TableBounds& b) {
-             b.hand(Seat::South).suit(Suit::Spades) = {4, 4};
-             b.hand(Seat::North).suit(Suit::Spades) = {4, 13};
-         },
-         [](TableBounds& b, std::uint8_t k) {
-             b.hand(Seat::East).suit(Suit::Hearts) = {k, k};
-         },
-         13},
+         {points(NorthSouth, 25, 40)},
+         [](int k) { return length(North, Spades, k, k); },
+         14},
     };
     for (const Row& row : rows) {
-        const TableBounds whole = tableWith(row.setup);
         WideCount sum = 0;
-        for (int k = 0; k <= row.last; ++k) {
-            TableBounds part = whole;
-            row.part(part, static_cast<std::uint8_t>(k));
-            sum += exactDeals(part).value();
+        for (int k = 0; k < row.parts; ++k) {
+            std::vector<Condition> part = row.whole;
+            part.push_back(row.part(k));
+            sum += exactDeals(tableWith(part)).value();
         }
-        EXPECT_TRUE(sum == exactDeals(whole).value()) << row.name;
+        EXPECT_TRUE(sum == exactDeals(tableWith(row.whole)).value()) << row.name;
     }
     EXPECT_TRUE(exactDeals(TableBounds{}).value() ==
                 WideCount{635'013'559'600} * 8'122'425'444 * 10'400'600)
@@ -388,64 +325,24 @@ TEST(ExactDeals, PartsAddUpToTheWhole) {
 }
 
 TEST(ExactProbability, ImpossibleBoundsGiveZeroAndBoundsPastTheLimitsAreTheLimits) {
-    const std::pair<const char*, Conditions> impossible[] = {
-        {"a minimum above its maximum",
-         [](TableBounds& b) {
-             b.hand(Seat::North).suit(Suit::Spades) = {6, 5};
-         }},
-        {"four suits of 4 or more",
-         [](TableBounds& b) {
-             b.hand(Seat::North).suits = {{{4, 13}, {4, 13}, {4, 13}, {4, 13}}};
-         }},
-        {"fourteen spades",
-         [](TableBounds& b) {
-             b.hand(Seat::North).suit(Suit::Spades) = {7, 13};
-             b.hand(Seat::South).suit(Suit::Spades) = {7, 13};
-         }},
+    const std::pair<const char*, std::vector<Condition>> impossible[] = {
+        {"a minimum above its maximum", {length(North, Spades, 6, 5)}},
+        {"fourteen spades", {length(North, Spades, 7, 13), length(South, Spades, 7, 13)}},
         {"both partnerships long in spades",
-         [](TableBounds& b) {
-             b.side(Side::NorthSouth).suit(Suit::Spades) = {10, 13};
-             b.side(Side::EastWest).suit(Suit::Spades) = {4, 13};
-         }},
-        {"more than 40 points",
-         [](TableBounds& b) {
-             b.hand(Seat::North).points = {30, 37};
-             b.hand(Seat::South).points = {30, 37};
-         }},
-        {"38 points",
-         [](TableBounds& b) {
-             b.hand(Seat::East).points = {38, 255};
-         }},
-        {"both partnerships strong",
-         [](TableBounds& b) {
-             b.side(Side::NorthSouth).points = {25, 40};
-             b.side(Side::EastWest).points = {16, 40};
-         }},
+         {length(NorthSouth, Spades, 10, 13), length(EastWest, Spades, 4, 13)}},
+        {"more than 40 points", {points(North, 30, 37), points(South, 30, 37)}},
+        {"38 points", {points(East, 38, 255)}},
+        {"both partnerships strong", {points(NorthSouth, 25, 40), points(EastWest, 16, 40)}},
     };
-    for (const auto& [name, setup] : impossible) {
-        EXPECT_EQ(exactProbability(tableWith(setup)), 0.0) << name;
+    for (const auto& [name, conditions] : impossible) {
+        EXPECT_EQ(exactProbability(tableWith(conditions)), 0.0) << name;
     }
 
-    const std::pair<Conditions, Conditions> same[] = {
-        {[](TableBounds& b) {
-             b.side(Side::NorthSouth).points = {25, 255};
-         },
-         [](TableBounds& b) {
-             b.side(Side::NorthSouth).points = {25, 40};
-         }},
-        {[](TableBounds& b) {
-             b.hand(Seat::North).suit(Suit::Spades) = {5, 200};
-             b.hand(Seat::South).points = {10, 12};
-         },
-         [](TableBounds& b) {
-             b.hand(Seat::North).suit(Suit::Spades) = {5, 13};
-             b.hand(Seat::South).points = {10, 12};
-         }},
-        {[](TableBounds& b) {
-             b.hand(Seat::West).points = {0, 37};
-             b.side(Side::EastWest).suits = {{{0, 99}, {0, 13}, {0, 13}, {0, 13}}};
-         },
-         [](TableBounds&) {}},
+    const std::pair<std::vector<Condition>, std::vector<Condition>> same[] = {
+        {{points(NorthSouth, 25, 255)}, {points(NorthSouth, 25, 40)}},
+        {{length(North, Spades, 5, 200), points(South, 10, 12)},
+         {length(North, Spades, 5, 13), points(South, 10, 12)}},
+        {{points(West, 0, 37), length(EastWest, Spades, 0, 99)}, {}},
     };
     for (const auto& [past, limits] : same) {
         EXPECT_EQ(exactProbability(tableWith(past)), exactProbability(tableWith(limits)));
@@ -453,34 +350,18 @@ TEST(ExactProbability, ImpossibleBoundsGiveZeroAndBoundsPastTheLimitsAreTheLimit
 }
 
 TEST(ExactProbability, NothingRatherThanAGuess) {
-    const std::pair<const char*, Conditions> rows[] = {
+    const std::pair<const char*, std::vector<Condition>> rows[] = {
         {"points on three hands",
-         [](TableBounds& b) {
-             b.hand(Seat::North).points = {12, 37};
-             b.hand(Seat::East).points = {12, 37};
-             b.hand(Seat::South).points = {12, 37};
-         }},
+         {points(North, 12, 37), points(East, 12, 37), points(South, 12, 37)}},
         {"two opponents' points and a partnership's length",
-         [](TableBounds& b) {
-             b.hand(Seat::North).points = {12, 37};
-             b.hand(Seat::East).points = {12, 37};
-             b.side(Side::NorthSouth).suit(Suit::Spades) = {8, 13};
-         }},
+         {points(North, 12, 37), points(East, 12, 37), length(NorthSouth, Spades, 8, 13)}},
         {"two hands' points and a third hand's length",
-         [](TableBounds& b) {
-             b.hand(Seat::North).points = {15, 17};
-             b.hand(Seat::South).points = {8, 10};
-             b.hand(Seat::West).suit(Suit::Spades) = {5, 13};
-         }},
+         {points(North, 15, 17), points(South, 8, 10), length(West, Spades, 5, 13)}},
         {"a hand's and its partnership's points, an opponent's length",
-         [](TableBounds& b) {
-             b.hand(Seat::North).points = {15, 17};
-             b.side(Side::NorthSouth).points = {25, 40};
-             b.hand(Seat::East).suit(Suit::Hearts) = {5, 13};
-         }},
+         {points(North, 15, 17), points(NorthSouth, 25, 40), length(East, Hearts, 5, 13)}},
     };
-    for (const auto& [name, setup] : rows) {
-        EXPECT_FALSE(exactProbability(tableWith(setup)).has_value()) << name;
+    for (const auto& [name, conditions] : rows) {
+        EXPECT_FALSE(exactProbability(tableWith(conditions)).has_value()) << name;
     }
 }
 
