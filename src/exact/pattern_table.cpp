@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <string>
 
-#include "engine/hand_measures.h"
 #include "exact/binomials.h"
 
 namespace ondiscale {
@@ -45,7 +45,9 @@ std::vector<PatternRow> patternTable() {
     for (const auto& [lengths, count] : hands) {
         PatternRow row;
         row.lengths = lengths;
-        row.text = Forme(lengths[0], lengths[1], lengths[2], lengths[3]);
+        for (const std::uint8_t length : lengths) {
+            row.text += std::to_string(length);
+        }
         row.hands = count;
         row.probability = shareOf(count, kHandCount);
         row.group = patternGroup(row.text);

@@ -23,7 +23,7 @@ PatternGroup patternGroup(std::string_view pattern);
 // whatever suits they are in.
 struct PatternRow {
     std::array<std::uint8_t, 4> lengths{};
-    std::string text;  // "4432", "12100": the lengths joined, as the frequency run writes them
+    std::string text;  // "4432", "12100": the lengths joined, as the runs write a shape
     Count hands = 0;   // out of C(52, 13)
     double probability = 0;
     double cumulative = 0;  // this pattern and every likelier one
