@@ -99,3 +99,17 @@ inline ::testing::AssertionResult agrees(long long count, long long trials, doub
 }
 
 }  // namespace odds
+
+namespace odds {
+
+// Checks that `actual` rounds to `reference`, a figure printed to the
+// nearest `unit` (0.01 for 67.83, 0.000001 for 9.405115).
+inline ::testing::AssertionResult roundsTo(double actual, double reference, double unit) {
+    if (std::abs(actual - reference) <= unit / 2) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << actual << " does not round to " << reference << " (unit " << unit << ")";
+}
+
+}  // namespace odds
