@@ -1,68 +1,15 @@
 #include "exact/exact_hands.h"
 
 #include <algorithm>
-#include <bit>
-#include <stdexcept>
 
 #include "engine/hand_measures.h"
+#include "exact/suit_holdings.h"
 
 namespace ondiscale {
 namespace {
 
-constexpr std::size_t kSuitLength = kSuitCards;
-
-using Count = std::int64_t;
-
-constexpr std::size_t kSuitPoints = 10;  // ace, king, queen and jack of one suit
-
-// Every sum below counts distinct sets of cards, so none can pass
-// kSouthHands (under 2^40); checked all the same, as every count here is.
-[[noreturn]] void overflow() { throw std::overflow_error("exactHands: overflow"); }
-
-Count mulAdd(Count sum, Count a, Count b) {
-    Count product = 0;
-    if (__builtin_mul_overflow(a, b, &product) || __builtin_add_overflow(sum, product, &sum)) {
-        overflow();
-    }
-    return sum;
-}
-
-Count add(Count a, Count b) {
-    Count sum = 0;
-    if (__builtin_add_overflow(a, b, &sum)) {
-        overflow();
-    }
-    return sum;
-}
-
-// C(n, k) for n up to 13.
-constexpr auto kChoose = [] {
-    std::array<std::array<Count, kSuitLength + 1>, kSuitLength + 1> c{};
-    for (std::size_t n = 0; n <= kSuitLength; ++n) {
-        c[n][0] = 1;
-        for (std::size_t k = 1; k <= n; ++k) {
-            c[n][k] = c[n - 1][k - 1] + c[n - 1][k];
-        }
-    }
-    return c;
-}();
-
-// The holdings of one suit by length and points: the honours held are one
-// of the 16 subsets of ace (4), king (3), queen (2) and jack (1), the other
-// cards come from the nine below the jack.
-using SuitTable = std::array<std::array<Count, kSuitPoints + 1>, kSuitLength + 1>;
-constexpr SuitTable kSuitWays = [] {
-    SuitTable ways{};
-    for (unsigned honours = 0; honours < 16; ++honours) {
-        const auto held = static_cast<std::size_t>(std::popcount(honours));
-        const std::size_t points = 4 * (honours & 1U) + 3 * ((honours >> 1) & 1U) +
-                                   2 * ((honours >> 2) & 1U) + ((honours >> 3) & 1U);
-        for (std::size_t pips = 0; pips <= 9; ++pips) {
-            ways[held + pips][points] += kChoose[9][pips];
-        }
-    }
-    return ways;
-}();
+constexpr auto kLength = static_cast<std::size_t>(kSuitLength);
+constexpr auto kPoints = static_cast<std::size_t>(kSuitPoints);
 
 struct Lengths {
     std::size_t low;
@@ -70,25 +17,25 @@ struct Lengths {
 };
 
 Lengths cards(const ondiscale::Range& range) {
-    return {range.min, std::min<std::size_t>(range.max, kSuitLength)};
+    return {range.min, std::min<std::size_t>(range.max, kLength)};
 }
 
 // Two suits together, by their total length and points.
-using PairTable = std::array<std::array<Count, 2 * kSuitPoints + 1>, kSuitLength + 1>;
+using PairTable = std::array<std::array<Count, 2 * kPoints + 1>, kLength + 1>;
 
 PairTable twoSuits(Lengths first, Lengths second) {
     PairTable pair{};
     for (std::size_t a = first.low; a <= first.high; ++a) {
-        const auto& waysA = kSuitWays[a];
-        for (std::size_t b = second.low; b <= std::min(second.high, kSuitLength - a); ++b) {
-            const auto& waysB = kSuitWays[b];
+        const auto& waysA = kSuitHoldings[a];
+        for (std::size_t b = second.low; b <= std::min(second.high, kLength - a); ++b) {
+            const auto& waysB = kSuitHoldings[b];
             auto& row = pair[a + b];
-            for (std::size_t p = 0; p <= kSuitPoints; ++p) {
+            for (std::size_t p = 0; p <= kPoints; ++p) {
                 if (waysA[p] == 0) {
                     continue;
                 }
-                for (std::size_t q = 0; q <= kSuitPoints; ++q) {
-                    row[p + q] = mulAdd(row[p + q], waysA[p], waysB[q]);
+                for (std::size_t q = 0; q <= kPoints; ++q) {
+                    row[p + q] = checkedMulAdd(row[p + q], waysA[p], waysB[q]);
                 }
             }
         }
@@ -113,12 +60,12 @@ std::int64_t exactHands(const HandBounds& bounds) {
         twoSuits(cards(bounds.suit(Suit::Diamonds)), cards(bounds.suit(Suit::Clubs)));
 
     Count total = 0;
-    for (std::size_t c = 0; c <= kSuitLength; ++c) {
+    for (std::size_t c = 0; c <= kLength; ++c) {
         // The minor pairs with 13 - c cards, by points up to q.
-        const auto& rest = minor[kSuitLength - c];
+        const auto& rest = minor[kLength - c];
         std::array<Count, 2 * kSuitPoints + 2> upTo{};
         for (std::size_t q = 0; q < rest.size(); ++q) {
-            upTo[q + 1] = add(upTo[q], rest[q]);
+            upTo[q + 1] = checkedAdd(upTo[q], rest[q]);
         }
         const int lastQ = static_cast<int>(rest.size()) - 1;
         for (std::size_t p = 0; p < major[c].size(); ++p) {
@@ -128,7 +75,7 @@ std::int64_t exactHands(const HandBounds& bounds) {
             if (ways == 0 || low > high) {
                 continue;
             }
-            total = mulAdd(
+            total = checkedMulAdd(
                 total, ways,
                 upTo[static_cast<std::size_t>(high) + 1] - upTo[static_cast<std::size_t>(low)]);
         }
@@ -143,18 +90,20 @@ std::int64_t exactHands(std::string_view distribution) {
     if (distribution.size() != 4 && distribution.size() != 5) {
         return 0;
     }
+    // The ways to hold n cards of a suit.
+    const auto suitWays = [](std::size_t n) { return choose(kSuitLength, static_cast<int>(n)); };
     Count total = 0;
-    for (std::size_t s = 0; s <= kSuitLength; ++s) {
-        for (std::size_t h = 0; s + h <= kSuitLength; ++h) {
-            for (std::size_t d = 0; s + h + d <= kSuitLength; ++d) {
-                const std::size_t c = kSuitLength - s - h - d;
+    for (std::size_t s = 0; s <= kLength; ++s) {
+        for (std::size_t h = 0; s + h <= kLength; ++h) {
+            for (std::size_t d = 0; s + h + d <= kLength; ++d) {
+                const std::size_t c = kLength - s - h - d;
                 if (shapeText({static_cast<std::uint8_t>(s), static_cast<std::uint8_t>(h),
                                static_cast<std::uint8_t>(d), static_cast<std::uint8_t>(c)}) !=
                     distribution) {
                     continue;
                 }
-                total =
-                    mulAdd(total, kChoose[13][s] * kChoose[13][h], kChoose[13][d] * kChoose[13][c]);
+                total = checkedMulAdd(total, checkedMul(suitWays(s), suitWays(h)),
+                                      checkedMul(suitWays(d), suitWays(c)));
             }
         }
     }

@@ -4,13 +4,11 @@
 #include <string_view>
 
 #include "engine/hand_bounds.h"
+#include "exact/binomials.h"
 
 namespace ondiscale {
 
-// Every hand South can be dealt: C(52, 13).
-inline constexpr std::int64_t kSouthHands = 635'013'559'600;
-
-// How many of the kSouthHands hands meet the bounds. Counted from the suit
+// How many of the kHandCount hands meet the bounds. Counted from the suit
 // lengths and the honours within each suit, never by dealing. Bounds past
 // 13 cards or 37 points count as those limits; a maximum below its minimum
 // gives 0.
@@ -23,7 +21,7 @@ std::int64_t exactHands(std::string_view distribution);
 
 // The share of all hands that `hands` is, from 0 to 1.
 inline double probabilityOf(std::int64_t hands) {
-    return static_cast<double>(hands) / static_cast<double>(kSouthHands);
+    return static_cast<double>(hands) / static_cast<double>(kHandCount);
 }
 
 }  // namespace ondiscale

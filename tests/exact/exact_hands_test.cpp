@@ -46,10 +46,10 @@ TEST(ExactHands, ReferenceValues) {
 // value (all its terms are counts of hands, none negative), and the
 // count is checked: if these pass, no narrower bounds can overflow.
 TEST(ExactHands, WidestBoundsCountEveryHandWithoutOverflow) {
-    EXPECT_EQ(exactHands(kOpen), kSouthHands);
-    EXPECT_EQ(whole(odds::hands()), kSouthHands);
+    EXPECT_EQ(exactHands(kOpen), kHandCount);
+    EXPECT_EQ(whole(odds::hands()), kHandCount);
     const HandBounds pastTheLimits{{{{0, 255}, {0, 255}, {0, 255}, {0, 255}}}, {0, 255}};
-    EXPECT_EQ(exactHands(pastTheLimits), kSouthHands);
+    EXPECT_EQ(exactHands(pastTheLimits), kHandCount);
 }
 
 TEST(ExactHands, TheThirtyNineDistributionsAddUpToEveryHand) {
@@ -61,7 +61,7 @@ TEST(ExactHands, TheThirtyNineDistributionsAddUpToEveryHand) {
         EXPECT_EQ(hands, whole(p * odds::hands())) << text;
         sum += hands;
     }
-    EXPECT_EQ(sum, kSouthHands);
+    EXPECT_EQ(sum, kHandCount);
 }
 
 TEST(ExactHands, TheThirtyEightPointTotalsAddUpToEveryHand) {
@@ -72,7 +72,7 @@ TEST(ExactHands, TheThirtyEightPointTotalsAddUpToEveryHand) {
         EXPECT_EQ(hands, whole(points[h] * odds::hands())) << int(h) << " points";
         sum += hands;
     }
-    EXPECT_EQ(sum, kSouthHands);
+    EXPECT_EQ(sum, kHandCount);
 }
 
 TEST(ExactHands, EverySuitHasTheSameLengthDistribution) {
