@@ -153,8 +153,8 @@ frame-not-replaced        src/ui/kit/window_frame.cpp    if (!frame.isNull() && 
 frame-whole-screen        src/ui/kit/window_frame.cpp    screen->availableGeometry() : QRect(); ==> screen->geometry() : QRect();
 place-top-right-off       src/ui/kit/window_placement.cpp return {area.right() + 1 - outer.width(), area.top()}; ==> return {area.right() - outer.width(), area.top()};
 place-centre-floor        src/ui/kit/window_placement.cpp std::nearbyint(areaTwips - outerTwips)) / 2; ==> std::floor((areaTwips - outerTwips) / 2));
-title-no-buttons          src/ui/kit/titled_message_box.cpp const int buttons = 5 * (metrics.height() + 6); ==> const int buttons = 2 * (metrics.height() + 6);
-title-input-narrow        src/ui/kit/titled_message_box.cpp new QSpacerItem(widthForTitle(box) - margins.left() - margins.right(), 0, ==> new QSpacerItem(0, 0,
+title-no-buttons          src/ui/kit/titled_boxes.cpp const int buttons = 5 * (metrics.height() + 6); ==> const int buttons = 2 * (metrics.height() + 6);
+title-input-narrow        src/ui/kit/titled_boxes.cpp new QSpacerItem(widthForTitle(box) - margins.left() - margins.right(), 0, ==> new QSpacerItem(0, 0,
 twips-96-dpi              src/ui/kit/twips.cpp           dpi_(widget.logicalDpiX()) ==> dpi_(96)
 app-wayland-first         src/ui/application.cpp         QByteArray("xcb;wayland") ==> QByteArray("wayland;xcb")
 app-french-not-installed  src/ui/application.cpp         QCoreApplication::installTranslator(translator.release()); ==> translator.release();

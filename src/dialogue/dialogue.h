@@ -27,6 +27,8 @@ public:
 
     // The decimal separator of the user's locale, such as "." or ",".
     [[nodiscard]] virtual std::string decimalSeparator() const = 0;
+    // What the user's locale puts between groups of three digits.
+    [[nodiscard]] virtual std::string groupSeparator() const = 0;
 };
 
 // A line break in every message: carriage return and line feed.

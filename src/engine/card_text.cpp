@@ -5,13 +5,15 @@
 namespace ondiscale {
 namespace {
 
-// Ranks 2 to 14; ace, king (roi), queen (dame), jack (valet).
-constexpr std::array<const char*, 15> kRanks{"",  "",  "2",  "3", "4", "5", "6", "7",
-                                             "8", "9", "10", "V", "D", "R", "A"};
+// Ranks 2 to 14, written and spoken; ace, king (roi), queen (dame), jack
+// (valet).
+using Ranks = std::array<const char*, 15>;
+constexpr Ranks kRankLetters{"", "", "2", "3", "4", "5", "6", "7", "8", "9", "10", "V", "D", "R", "A"};
+constexpr Ranks kRankNames{"",  "",  "2",  "3",     "4",    "5",   "6", "7",
+                           "8", "9", "10", "Valet", "Dame", "Roi", "As"};
 
-}  // namespace
-
-std::string suitCardsText(const Hand& hand, Suit suit) {
+// The ranks held in that suit, high to low, joined by `between`.
+std::string ranks(const Hand& hand, Suit suit, const Ranks& names, const char* between) {
     std::array<bool, 15> held{};
     for (const Card card : hand) {
         if (card >= kLowestCard && card <= kHighestCard && suitOf(card) == suit) {
@@ -21,11 +23,23 @@ std::string suitCardsText(const Hand& hand, Suit suit) {
     std::string text;
     for (std::size_t rank = kAce; rank >= 2; --rank) {
         if (held[rank]) {
-            text += text.empty() ? "" : " ";
-            text += kRanks[rank];
+            text += text.empty() ? "" : between;
+            text += names[rank];
         }
     }
+    return text;
+}
+
+}  // namespace
+
+std::string suitCardsText(const Hand& hand, Suit suit) {
+    const std::string text = ranks(hand, suit, kRankLetters, " ");
     return text.empty() ? "—" : text;
+}
+
+std::string suitCardsSpoken(const Hand& hand, Suit suit) {
+    const std::string text = ranks(hand, suit, kRankNames, ", ");
+    return std::string(signOf(suit).name) + " : " + (text.empty() ? "chicane" : text);
 }
 
 }  // namespace ondiscale

@@ -25,4 +25,8 @@ constexpr const SuitSign& signOf(Suit suit) { return kSuitSigns[index(suit)]; }
 // honour letters and a space between cards: "A R 10 4"; "—" for a void.
 std::string suitCardsText(const Hand& hand, Suit suit);
 
+// The same cards as a screen reader says them: "Pique : As, Roi, 10, 4";
+// "Pique : chicane" for a void.
+std::string suitCardsSpoken(const Hand& hand, Suit suit);
+
 }  // namespace ondiscale

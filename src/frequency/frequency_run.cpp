@@ -47,7 +47,7 @@ FrequencyRun::FrequencyRun(const HandBounds& bounds, Dealer& dealer, Progress& p
     plan_.kind = RunKind::Frequency;
     plan_.condition = boundsText(bounds);
     plan_.batchSize = kFrequencyBatch;
-    plan_.figures.push_back({kTargetedHand, probabilityOf(exactHands(bounds))});
+    plan_.figures.push_back({kTargetedHand, probabilityOf(exactHands(bounds)), {}});
 }
 
 void FrequencyRun::dealBatch(Tally& tally) {

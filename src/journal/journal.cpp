@@ -31,7 +31,7 @@ void Journal::runStarted(const RunPlan& plan) {
     entry.kind = plan.kind;
     entry.condition = plan.condition;
     for (const FigurePlan& planned : plan.figures) {
-        entry.figures.push_back({planned.name, planned.exact, 0, {}});
+        entry.figures.push_back({planned.name, planned.exact, planned.note, 0, {}});
     }
     entries_.push_back(std::move(entry));
     changed();

@@ -17,6 +17,7 @@ namespace ondiscale {
 struct Figure {
     std::string name;
     std::optional<double> exact;  // the exact probability, 0 to 1, where it is known
+    std::string note;             // why there is no exact value, where that needs saying
     std::int64_t hits = 0;
     BatchHistory history;
 };

@@ -48,7 +48,8 @@ std::string journalCsv(const std::vector<JournalEntry>& entries) {
                   textField(figure.name), wholeText(entry.deals), wholeText(figure.hits),
                   percentText(s.estimate, kComma), percentText(s.margin, kComma),
                   percentText(s.low, kComma), percentText(s.high, kComma),
-                  s.exact ? percentText(*s.exact, kComma) : journal_texts::kNotComputed,
+                  s.exact ? percentText(*s.exact, kComma)
+                          : (figure.note.empty() ? journal_texts::kNotComputed : figure.note),
                   s.gap ? gapText(*s.gap, kComma) : std::string()}) {
                 csv += field;
                 csv += ';';

@@ -1,8 +1,10 @@
 #include "journal/journal_text.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "dialogue/number_text.h"
+#include "journal/readable_numbers.h"
 
 namespace ondiscale {
 
@@ -12,8 +14,44 @@ std::string runTitle(const JournalEntry& entry) {
            entry.condition;
 }
 
-std::string runLabel(const JournalEntry& entry) {
-    return runTitle(entry) + journal_texts::kDash + wholeText(entry.deals) + journal_texts::kDeals;
+std::string runLabel(const JournalEntry& entry, std::string_view groupSeparator) {
+    return runTitle(entry) + journal_texts::kDash + groupedText(entry.deals, groupSeparator) +
+           journal_texts::kDeals;
+}
+
+std::vector<FigureTexts> figureTexts(const JournalEntry& entry, const NumberStyle& style) {
+    std::vector<FigureStats> stats;
+    int decimals = 0;
+    for (const Figure& figure : entry.figures) {
+        stats.push_back(statsOf(figure, entry.deals));
+        decimals = std::max(decimals, decimalsFor(stats.back().margin));
+    }
+    const bool dealt = entry.deals > 0;
+    const auto percent = [&](double value) {
+        return fixedText(value, decimals, style.decimal) + journal_texts::kPercent;
+    };
+    std::vector<FigureTexts> texts;
+    for (std::size_t i = 0; i < entry.figures.size(); ++i) {
+        const Figure& figure = entry.figures[i];
+        const FigureStats& s = stats[i];
+        FigureTexts t{groupedText(figure.hits, style.group), journal_texts::kNone,
+                      journal_texts::kNone, journal_texts::kNone, journal_texts::kNone};
+        if (dealt) {
+            t.estimate = percent(s.estimate);
+            t.interval =
+                intervalText(s.low, s.high, decimals, style.decimal) + journal_texts::kPercent;
+        }
+        if (s.exact) {
+            t.exact = percent(*s.exact);
+        } else if (!figure.note.empty()) {
+            t.exact = journal_texts::kNoHand;
+        }
+        if (dealt && s.gap) {
+            t.gap = oneDecimalText(*s.gap, style.decimal);
+        }
+        texts.push_back(std::move(t));
+    }
+    return texts;
 }
 
 std::string percentText(double percent, std::string_view decimalSeparator) {

@@ -18,12 +18,13 @@ enum class RunKind { Frequency, Survey };
 struct FigurePlan {
     std::string name;
     std::optional<double> exact;  // its exact probability, 0 to 1, where it is known
+    std::string note;             // why there is no exact value, where that needs saying
 };
 
 // What a run looks for, fixed when it starts.
 struct RunPlan {
     RunKind kind = RunKind::Frequency;
-    std::string condition;  // as the run's title shows it: "5 ≤ ♠ ≤ 5", "4432, 5332, …"
+    std::string condition;  // as the run's title shows it: "5 ≤ ♠ ≤ 5", "4432, 5332, … et « 6421 »"
     std::int32_t batchSize = 0;
     std::vector<FigurePlan> figures;
 };

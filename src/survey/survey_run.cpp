@@ -10,6 +10,9 @@ namespace ondiscale {
 namespace {
 
 constexpr std::string_view kInputTitle = "Choix d'une autre main à distribution précisée.";
+constexpr const char* kUnwritable =
+    "aucune main ne s'écrit ainsi : les longueurs vont de la plus longue à la plus courte, par "
+    "exemple 4333";
 
 // A text of up to seven characters as one number (its length in the low
 // byte, its characters above), so that each deal's distribution is
@@ -72,16 +75,25 @@ SurveyRun::SurveyRun(const SurveyGroup& group, std::string typed, Dealer& dealer
     plan_.kind = RunKind::Survey;
     plan_.condition =
         std::string(group.distributions[0]) + ", " + std::string(group.distributions[1]) + ", …";
+    if (!typed_.empty()) {
+        plan_.condition += " et « " + typed_ + " »";
+    }
     plan_.batchSize = kSurveyBatch;
     for (const std::string_view distribution : group.distributions) {
         plan_.figures.push_back(
-            {std::string(distribution), probabilityOf(exactHands(distribution))});
+            {std::string(distribution), probabilityOf(exactHands(distribution)), {}});
     }
-    // The seventh line counts only the hands that none of the six took.
+    // The seventh line counts only the hands that none of the six took; a
+    // text that no hand is written as counts nothing, which is no odds.
     if (!typed_.empty()) {
         const bool taken = std::find(group.distributions.begin(), group.distributions.end(),
                                      typed_) != group.distributions.end();
-        plan_.figures.push_back({typed_, taken ? 0.0 : probabilityOf(exactHands(typed_))});
+        const std::int64_t hands = exactHands(typed_);
+        if (taken || hands > 0) {
+            plan_.figures.push_back({typed_, taken ? 0.0 : probabilityOf(hands), {}});
+        } else {
+            plan_.figures.push_back({typed_, std::nullopt, kUnwritable});
+        }
     }
 }
 

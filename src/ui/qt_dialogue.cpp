@@ -7,8 +7,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "ui/kit/keep_clear.h"
 #include "ui/kit/qt_text.h"
-#include "ui/kit/titled_message_box.h"
+#include "ui/kit/titled_boxes.h"
 #include "ui/kit/twips.h"
 #include "ui/window_texts.h"
 
@@ -27,6 +28,16 @@ QPushButton* addButton(QMessageBox& box, QMessageBox::StandardButton which, cons
     return button;
 }
 
+// Over the window the user is in, but clear of what the open windows ask to
+// keep in view (the journal's chart and figures, while the user decides
+// whether to go on).
+FramePlacement::Rule placementOver(QWidget* owner) {
+    return [owner](const QSize& outer, const QRect& area) {
+        const QRect over = owner != nullptr ? owner->frameGeometry() : area;
+        return boxCorner(outer, area, over, keptClear());
+    };
+}
+
 }  // namespace
 
 QWidget* QtDialogue::owner() {
@@ -43,7 +54,9 @@ QWidget* QtDialogue::owner() {
 
 Answer QtDialogue::messageBox(const std::string& prompt, Buttons buttons,
                               const std::optional<std::string>& title) {
-    TitledMessageBox box(owner());
+    QWidget* owner = QtDialogue::owner();
+    TitledMessageBox box(owner);
+    box.setPlacement(placementOver(owner));
     box.setIcon(QMessageBox::NoIcon);
     box.setWindowTitle(qtText(title.value_or(texts::kApplicationTitle)));
     box.setTextFormat(Qt::PlainText);  // a typed distribution is shown as typed
@@ -68,7 +81,9 @@ Answer QtDialogue::messageBox(const std::string& prompt, Buttons buttons,
 
 std::string QtDialogue::inputBox(const std::string& prompt, const std::string& title,
                                  const std::string& defaultText) {
-    QInputDialog dialog(owner());
+    QWidget* owner = QtDialogue::owner();
+    PlacedInputDialog dialog(owner);
+    dialog.setPlacement(placementOver(owner));
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setWindowTitle(qtText(title));
     dialog.setLabelText(shown(prompt));
@@ -93,6 +108,10 @@ std::string QtDialogue::inputBox(const std::string& prompt, const std::string& t
 
 std::string QtDialogue::decimalSeparator() const {
     return QLocale::system().decimalPoint().toStdString();
+}
+
+std::string QtDialogue::groupSeparator() const {
+    return QLocale::system().groupSeparator().toStdString();
 }
 
 }  // namespace ondiscale

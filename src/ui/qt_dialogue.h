@@ -15,6 +15,7 @@ public:
     std::string inputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText) override;
     [[nodiscard]] std::string decimalSeparator() const override;
+    [[nodiscard]] std::string groupSeparator() const override;
 
 private:
     // The window the boxes belong to: the active one, else the first

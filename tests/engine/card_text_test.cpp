@@ -31,4 +31,12 @@ TEST(CardText, HighToLowWithFrenchHonoursAndADashForAVoid) {
     }
 }
 
+TEST(CardText, AsAScreenReaderSaysThem) {
+    const Hand hand = handOf("AKT64", "QJ9", "", "87652");
+    EXPECT_EQ(suitCardsSpoken(hand, Suit::Spades), "Pique : As, Roi, 10, 6, 4");
+    EXPECT_EQ(suitCardsSpoken(hand, Suit::Hearts), "Cœur : Dame, Valet, 9");
+    EXPECT_EQ(suitCardsSpoken(hand, Suit::Diamonds), "Carreau : chicane");
+    EXPECT_EQ(suitCardsSpoken(hand, Suit::Clubs), "Trèfle : 8, 7, 6, 5, 2");
+}
+
 }  // namespace

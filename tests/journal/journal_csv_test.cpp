@@ -86,8 +86,9 @@ TEST(JournalCsv, TheTextForFrenchSpreadsheets) {
         "1;Main précisée : 5 ≤ ♠ ≤ 5, 12 ≤ points ≤ 14;Main précisée;200000;5180;2,59;";
     EXPECT_NE(csv.find("\r\n" + frequencyLine), std::string::npos) << csv;
     EXPECT_NE(csv.find(";2,582369;0,22\r\n"), std::string::npos) << csv;
-    EXPECT_NE(csv.find("\r\n2;Distributions 4432, 5332, …;4432;10000;2155;21,55;"),
-              std::string::npos);
+    EXPECT_NE(csv.find("\r\n2;\"Distributions 4432, 5332, … et « =1;\"\"x\"\" »\";4432;10000;2155;21,55;"),
+              std::string::npos)
+        << "the typed distribution in the run's title";
     EXPECT_NE(csv.find(";21,55118;"), std::string::npos);
     EXPECT_NE(csv.find(";\"'=1;\"\"x\"\"\";10000;0;0;"), std::string::npos)
         << "quoted, and not taken for a formula";
@@ -110,12 +111,21 @@ TEST(JournalCsv, RoundTrip) {
             EXPECT_EQ(std::stoll(row[3]), e.deals);
             EXPECT_EQ(std::stoll(row[4]), f.hits);
             const FigureStats s = statsOf(f, e.deals);
-            const double expected[] = {s.estimate, s.margin, s.low, s.high, s.exact.value()};
-            for (std::size_t k = 0; k < 5; ++k) {
+            const double expected[] = {s.estimate, s.margin, s.low, s.high};
+            for (std::size_t k = 0; k < 4; ++k) {
                 EXPECT_NEAR(number(row[5 + k]), expected[k], 1e-6 * std::max(1.0, expected[k]))
                     << f.name << ", column " << 5 + k;
             }
-            EXPECT_NEAR(number(row[10]), s.gap.value(), 0.005) << f.name;
+            if (s.exact) {
+                EXPECT_NEAR(number(row[9]), *s.exact, 1e-6 * std::max(1.0, *s.exact)) << f.name;
+                EXPECT_NEAR(number(row[10]), s.gap.value(), 0.005) << f.name;
+            } else {
+                EXPECT_EQ(row[9],
+                          "aucune main ne s'écrit ainsi : les longueurs vont de la plus longue à "
+                          "la plus courte, par exemple 4333")
+                    << "a typed text that no hand is written as";
+                EXPECT_EQ(row[10], "");
+            }
         }
     }
 }

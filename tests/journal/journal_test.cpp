@@ -48,7 +48,7 @@ TEST(Journal, FrequencyRunAfterOuiAndNon) {
     s.journal.setListener([&](std::size_t entry) { told.push_back(entry); });
     std::vector<std::string> labelsBehindReports;
     s.dialogue.whileOpen = [&](const DialogueCall&) {
-        labelsBehindReports.push_back(runLabel(s.journal.entries().back()));
+        labelsBehindReports.push_back(runLabel(s.journal.entries().back(), " "));
     };
     HandBounds bounds;
     bounds.suit(Suit::Spades) = {5, 5};
@@ -58,8 +58,8 @@ TEST(Journal, FrequencyRunAfterOuiAndNon) {
     ASSERT_EQ(s.journal.entries().size(), 1U);
     const JournalEntry& e = s.journal.entries()[0];
     EXPECT_EQ(labelsBehindReports,
-              (std::vector<std::string>{"Main précisée : 5 ≤ ♠ ≤ 5, 12 ≤ points ≤ 14 — 100000 donnes",
-                                        "Main précisée : 5 ≤ ♠ ≤ 5, 12 ≤ points ≤ 14 — 200000 donnes"}));
+              (std::vector<std::string>{"Main précisée : 5 ≤ ♠ ≤ 5, 12 ≤ points ≤ 14 — 100 000 donnes",
+                                        "Main précisée : 5 ≤ ♠ ≤ 5, 12 ≤ points ≤ 14 — 200 000 donnes"}));
     EXPECT_EQ(told, (std::vector<std::size_t>{0, 0, 0})) << "the start and each batch";
     EXPECT_EQ(e.batches, 2);
     EXPECT_EQ(e.deals, 200000);
@@ -87,7 +87,7 @@ TEST(Journal, SurveyAfterOuiAndNon) {
 
     ASSERT_EQ(s.journal.entries().size(), 1U);
     const JournalEntry& e = s.journal.entries()[0];
-    EXPECT_EQ(runLabel(e), "Distributions 4432, 5332, … — 20000 donnes");
+    EXPECT_EQ(runLabel(e, "."), "Distributions 4432, 5332, … et « 6421 » — 20.000 donnes");
     const std::vector<std::string> names{"4432", "5332", "5431", "5422", "4333", "6322", "6421"};
     ASSERT_EQ(e.figures.size(), names.size());
 
@@ -124,7 +124,7 @@ TEST(Journal, SurveysSeventhLine) {
     const Row rows[] = {
         {"4333", 7, 0.0},
         {"4441", 7, odds::patternProbabilities().at("4441")},
-        {"2344", 7, 0.0},
+        {"2344", 7, -1},  // no hand is written so: no exact value, and a word why
         {"", 6, -1},
     };
     for (const Row& r : rows) {
@@ -139,6 +139,11 @@ TEST(Journal, SurveysSeventhLine) {
             const Figure& seventh = e.figures[6];
             EXPECT_EQ(seventh.name, r.typed);
             EXPECT_DOUBLE_EQ(seventh.exact.value_or(-1), r.exact) << r.typed;
+            EXPECT_EQ(seventh.note,
+                      r.exact >= 0 ? ""
+                                   : "aucune main ne s'écrit ainsi : les longueurs vont de la plus "
+                                     "longue à la plus courte, par exemple 4333")
+                << r.typed;
             if (r.exact == 0.0) {
                 EXPECT_EQ(seventh.hits, 0) << r.typed;
                 EXPECT_EQ(statsOf(seventh, e.deals).gap, 0.0) << r.typed;
@@ -155,8 +160,8 @@ TEST(Journal, OneEntryPerRunInOrder) {
 
     const auto& entries = s.journal.entries();
     ASSERT_EQ(entries.size(), 3U);
-    EXPECT_EQ(runLabel(entries[0]), "Main précisée : toutes les mains — 100000 donnes");
-    EXPECT_EQ(runLabel(entries[1]), "Distributions 6511, 6520, … — 10000 donnes");
+    EXPECT_EQ(runLabel(entries[0], " "), "Main précisée : toutes les mains — 100 000 donnes");
+    EXPECT_EQ(runLabel(entries[1], " "), "Distributions 6511, 6520, … et « 7510 » — 10 000 donnes");
     EXPECT_EQ(entries[2].kind, RunKind::Frequency);
     EXPECT_EQ(entries[0].figures[0].exact, 1.0);
     EXPECT_EQ(entries[0].figures[0].hits, 100000);

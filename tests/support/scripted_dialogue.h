@@ -27,6 +27,7 @@ public:
     std::deque<ondiscale::Answer> answers;  // for Yes/No boxes; OK boxes need none
     std::deque<std::string> inputs;
     std::string separator = ".";
+    std::string group = " ";
     // Called while a box is "open", before it answers.
     std::function<void(const DialogueCall&)> whileOpen;
 
@@ -65,6 +66,7 @@ public:
     }
 
     [[nodiscard]] std::string decimalSeparator() const override { return separator; }
+    [[nodiscard]] std::string groupSeparator() const override { return group; }
 
     // The Yes/No reports shown so far.
     [[nodiscard]] std::vector<DialogueCall> reports() const {

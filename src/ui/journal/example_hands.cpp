@@ -1,43 +1,55 @@
 #include "ui/journal/example_hands.h"
 
+#include <QHeaderView>
+
 #include "engine/card_text.h"
+#include "ui/journal/journal_texts.h"
 #include "ui/kit/qt_text.h"
 
 namespace ondiscale {
-namespace {
 
-QString handCells(const Hand& hand) {
-    QString cells;
-    for (const Suit suit : kSuits) {
-        const SuitSign& s = signOf(suit);
-        QString sign = qtText(s.sign);
-        if (s.red) {
-            sign = QStringLiteral("<span style=\"color:#ff0000\">%1</span>").arg(sign);
-        }
-        // No line break within a suit.
-        const QString cards = qtText(suitCardsText(hand, suit))
-                                  .toHtmlEscaped()
-                                  .replace(QLatin1Char(' '), QStringLiteral("&nbsp;"));
-        cells +=
-            QStringLiteral("<td style=\"padding-right:10px\">%1&nbsp;%2</td>").arg(sign, cards);
-    }
-    return cells;
+namespace texts = journal_window_texts;
+
+ExampleHands::ExampleHands(QWidget* parent) : ReadOnlyTable(parent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    verticalHeader()->hide();
+    horizontalHeader()->setStretchLastSection(true);
 }
 
-}  // namespace
-
-QString exampleHandsHtml(const JournalEntry& entry) {
-    QString rows;
-    for (const Example& example : entry.examples) {
-        const QString label =
-            entry.kind == RunKind::Survey
-                ? QStringLiteral("<td style=\"padding-right:10px\"><b>%1</b></td>")
-                      .arg(qtText(example.figure).toHtmlEscaped())
-                : QString();
-        rows +=
-            QStringLiteral("<tr>%1%2</tr>").arg(label, handCells(example.deal[index(Seat::South)]));
+void ExampleHands::showEntry(const JournalEntry& entry) {
+    const bool named = entry.kind == RunKind::Survey;
+    const int first = named ? 1 : 0;
+    clear();
+    setColumnCount(first + static_cast<int>(kSuits.size()));
+    setRowCount(static_cast<int>(entry.examples.size()));
+    if (named) {
+        auto* heading = new QTableWidgetItem(qtText(texts::kDistribution));
+        setHorizontalHeaderItem(0, heading);
     }
-    return QStringLiteral("<table>%1</table>").arg(rows);
+    const QColor red(255, 0, 0);
+    for (const Suit suit : kSuits) {
+        const SuitSign& s = signOf(suit);
+        auto* heading = new QTableWidgetItem(qtText(s.sign));
+        heading->setData(Qt::AccessibleTextRole, qtText(s.name));
+        if (s.red) {
+            heading->setForeground(red);
+        }
+        setHorizontalHeaderItem(first + static_cast<int>(index(suit)), heading);
+    }
+    for (int row = 0; row < rowCount(); ++row) {
+        const Example& example = entry.examples[static_cast<std::size_t>(row)];
+        const Hand& hand = example.deal[index(Seat::South)];
+        if (named) {
+            setItem(row, 0, cell(qtText(example.figure), false));
+        }
+        for (const Suit suit : kSuits) {
+            QTableWidgetItem* item = cell(qtText(suitCardsText(hand, suit)), false);
+            item->setData(Qt::AccessibleTextRole, qtText(suitCardsSpoken(hand, suit)));
+            setItem(row, first + static_cast<int>(index(suit)), item);
+        }
+    }
+    resizeColumnsToContents();
+    resizeRowsToContents();
 }
 
 }  // namespace ondiscale

@@ -3,9 +3,8 @@
 #include <QHeaderView>
 #include <QScrollBar>
 
-#include "dialogue/number_text.h"
-#include "journal/journal_text.h"
 #include "ui/journal/journal_texts.h"
+#include "ui/kit/keep_clear.h"
 #include "ui/kit/qt_text.h"
 
 namespace ondiscale {
@@ -13,62 +12,60 @@ namespace {
 
 namespace texts = journal_window_texts;
 
-QTableWidgetItem* cell(const QString& value) {
-    auto* item = new QTableWidgetItem(value);
-    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    return item;
-}
-
 }  // namespace
 
-FiguresTable::FiguresTable(QWidget* parent) : QTableWidget(0, 5, parent) {
+FiguresTable::FiguresTable(QWidget* parent) : ReadOnlyTable(parent) {
+    setColumnCount(5);
     setHorizontalHeaderLabels({qtText(texts::kHits), qtText(texts::kEstimate),
-                               qtText(texts::kMargin), qtText(texts::kExactColumn),
+                               qtText(texts::kInterval), qtText(texts::kExactColumn),
                                qtText(texts::kGap)});
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // The columns as wide as their contents, the last one taking what is
+    // left, so that no strip stays empty on the right.
+    horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    horizontalHeader()->setStretchLastSection(true);
+    keepClear(*this);
 }
 
-void FiguresTable::showEntry(const JournalEntry& entry, std::string_view decimalSeparator) {
+void FiguresTable::showEntry(const JournalEntry& entry, const std::vector<FigureTexts>& texts) {
     const auto rows = static_cast<int>(entry.figures.size());
     setRowCount(rows);
     QStringList names;
-    const bool dealt = entry.deals > 0;
-    const QString none = QStringLiteral("—");
-    const auto percent = [&](double value) {
-        return qtText(percentText(value, decimalSeparator) + " %");
-    };
     for (int r = 0; r < rows; ++r) {
-        const Figure& f = entry.figures[static_cast<std::size_t>(r)];
-        const FigureStats s = statsOf(f, entry.deals);
-        names << qtText(f.name);
-        setItem(r, 0, cell(qtText(wholeText(f.hits))));
-        setItem(r, 1, cell(dealt ? percent(s.estimate) : none));
-        setItem(r, 2, cell(dealt ? QStringLiteral("± ") + percent(s.margin) : none));
-        setItem(r, 3, cell(s.exact ? percent(*s.exact) : none));
-        setItem(r, 4, cell(dealt && s.gap ? qtText(gapText(*s.gap, decimalSeparator)) : none));
+        const Figure& figure = entry.figures[static_cast<std::size_t>(r)];
+        const FigureTexts& t = texts[static_cast<std::size_t>(r)];
+        names << qtText(figure.name);
+        setItem(r, 0, cell(qtText(t.hits), true));
+        setItem(r, 1, cell(qtText(t.estimate), true));
+        setItem(r, 2, cell(qtText(t.interval), true));
+        QTableWidgetItem* exact = cell(qtText(t.exact), true);
+        if (!figure.note.empty()) {
+            exact->setToolTip(qtText(figure.note));
+            exact->setData(Qt::AccessibleTextRole, qtText(figure.note));
+        }
+        setItem(r, 3, exact);
+        setItem(r, 4, cell(qtText(t.gap), true));
     }
     setVerticalHeaderLabels(names);
-    resizeColumnsToContents();
     resizeRowsToContents();
-    fitHeight();
+    updateGeometry();
 }
 
-void FiguresTable::resizeEvent(QResizeEvent* event) {
-    QTableWidget::resizeEvent(event);
-    fitHeight();
-}
-
-void FiguresTable::fitHeight() {
-    const QHeaderView* across = horizontalHeader();
-    const QHeaderView* down = verticalHeader();
+QSize FiguresTable::sizeHint() const {
     const int frame = 2 * frameWidth();
-    const bool scrolls = width() < down->sizeHint().width() + across->length() + frame;
-    const int scrollBar = scrolls ? horizontalScrollBar()->sizeHint().height() : 0;
-    setFixedHeight(across->sizeHint().height() + down->length() + frame + scrollBar);
+    const int wide = verticalHeader()->sizeHint().width() + horizontalHeader()->length() + frame;
+    const int tall = horizontalHeader()->sizeHint().height() + verticalHeader()->length() + frame;
+    return {wide, tall};
+}
+
+// The header and one row; the rest scrolls.
+QSize FiguresTable::minimumSizeHint() const {
+    const int frame = 2 * frameWidth();
+    const int row = rowCount() > 0 ? rowHeight(0) : verticalHeader()->defaultSectionSize();
+    return {ReadOnlyTable::minimumSizeHint().width(),
+            horizontalHeader()->sizeHint().height() + row + frame +
+                horizontalScrollBar()->sizeHint().height()};
 }
 
 }  // namespace ondiscale

@@ -1,29 +1,24 @@
 #pragma once
 
-#include <QTableWidget>
-
 #include "journal/journal.h"
+#include "journal/journal_text.h"
+#include "ui/kit/read_only_table.h"
 
 namespace ondiscale {
 
-// A run's figures, one row each: hits, estimate, margin, exact probability
-// and gap. As tall as its rows, scrolled sideways only when the window is
-// too narrow for its columns.
-class FiguresTable : public QTableWidget {
+// A run's figures, one row each: hits, estimate, 95 % interval, exact
+// probability and gap, as the journal's rule for numbers writes them.
+class FiguresTable : public ReadOnlyTable {
     Q_OBJECT
 
 public:
     explicit FiguresTable(QWidget* parent = nullptr);
 
-    // Fills the rows with the entry's figures, numbers written with the
-    // given decimal separator.
-    void showEntry(const JournalEntry& entry, std::string_view decimalSeparator);
+    void showEntry(const JournalEntry& entry, const std::vector<FigureTexts>& texts);
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
-    void fitHeight();
+    // As tall as its rows.
+    [[nodiscard]] QSize sizeHint() const override;
+    [[nodiscard]] QSize minimumSizeHint() const override;
 };
 
 }  // namespace ondiscale

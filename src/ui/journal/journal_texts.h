@@ -5,20 +5,30 @@
 namespace ondiscale::journal_window_texts {
 
 inline constexpr const char* kTitle = "Journal des tirages";
-inline constexpr const char* kSave = "Enregistrer sous…";
+// The buttons' texts with their access keys.
+inline constexpr const char* kSave = "&Enregistrer sous…";
 inline constexpr const char* kSaveTip = "Enregistrer le journal en tableau CSV (Ctrl+Maj+S)";
+inline constexpr const char* kSessions = "Séances &précédentes…";
 inline constexpr const char* kHits = "Réussites";
 inline constexpr const char* kEstimate = "Estimation";
-// Column headings on two lines, so that the table fits beside the list.
-inline constexpr const char* kMargin = "Marge d'erreur\nà 95 %";
+// Column headings on two lines, so that the table stays narrow.
+inline constexpr const char* kInterval = "Intervalle\nà 95 %";
 inline constexpr const char* kExactColumn = "Probabilité\nexacte";
 inline constexpr const char* kGap = "Écart\nen σ";
 inline constexpr const char* kExact = "Probabilité exacte";
 inline constexpr const char* kBand = "Bande à 95 %";
 inline constexpr const char* kDeals = "Donnes";
 inline constexpr const char* kPercent = "%";
+// What a screen reader hears of the chart: the figure, its last estimate
+// and the deals, the 95 % interval, the exact probability.
+inline constexpr const char* kChartDescription =
+    "%1 : estimation %2 après %3 donnes, intervalle à 95 % %4, probabilité exacte %5.";
+inline constexpr const char* kNoExactValue = "non calculée";
 inline constexpr const char* kLastHits = "Les cinq dernières mains qui conviennent";
 inline constexpr const char* kLastOfEachLine = "La dernière main de chaque ligne";
+inline constexpr const char* kDistribution = "Distribution";
+// Under the figures, for a figure that no hand can meet as typed.
+inline constexpr const char* kFigureNote = "« %1 » : %2.";
 inline constexpr const char* kNoHand = "Aucune main pour l'instant.";
 inline constexpr const char* kEmpty =
     "Aucun tirage pour l'instant : lancez une fréquence ou une distribution.";

@@ -6,12 +6,11 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScrollArea>
+#include <QKeyEvent>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
-#include "journal/journal_text.h"
 #include "ui/journal/example_hands.h"
 #include "ui/journal/figures_table.h"
 #include "ui/journal/journal_chart.h"
@@ -25,34 +24,61 @@ namespace {
 
 namespace texts = journal_window_texts;
 
-// The window's size when the screen has room for it, and the least
-// width it takes beside the main window rather than below it; in twips,
-// so that they grow with the fonts at a higher DPI.
+// The window's size when the screen has room for it, and the least size it
+// takes beside the main window rather than below it; in twips, so that
+// they grow with the fonts at a higher DPI.
 constexpr int kWidth = 9900;
-constexpr int kHeight = 9000;
+constexpr int kHeight = 10500;
 constexpr int kLeastWidth = 5400;
 constexpr int kLeastHeight = 5400;
-constexpr int kListWidth = 2250;
+// The least heights of the parts; the splitter gives them the rest.
+constexpr int kLeastRunsHeight = 700;
 constexpr int kLeastChartHeight = 2700;
+constexpr int kLeastHandsHeight = 900;
+// What the list, the figures and the hands take at most of the height at
+// first; the chart has the rest.
+constexpr int kRunsLines = 3;
+constexpr double kFiguresShare = 0.35;
+constexpr double kHandsShare = 0.25;
 
 QSize twipsSize(const QWidget& window, int width, int height) {
     const Twips twips(window);
     return {twips.px(width), twips.px(height)};
 }
 
+// A run's title wraps between its ranges only: "5 ≤ ♠ ≤ 5" stays whole.
+QString unbreakable(QString title) {
+    const QChar space(0x00a0);
+    return title.replace(QStringLiteral(" ≤ "), QString(space) + u'≤' + space)
+        .replace(QStringLiteral("« "), QString(u'«') + space)
+        .replace(QStringLiteral(" »"), QString(space) + u'»')
+        .replace(QStringLiteral(" — "), QString(space) + QStringLiteral("— "));
+}
+
+QWidget* stacked(std::initializer_list<QWidget*> parts) {
+    auto* box = new QWidget;
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* part : parts) {
+        layout->addWidget(part, part == *std::prev(parts.end()) ? 1 : 0);
+    }
+    return box;
+}
+
 }  // namespace
 
 JournalWindow::JournalWindow(const Journal& journal, Dialogue& dialogue, QWidget* parent)
-    : QWidget(parent, Qt::Window),
+    : QMainWindow(parent, Qt::Window),
       journal_(journal),
       dialogue_(dialogue),
       runs_(new QListWidget),
       figures_(new FiguresTable),
+      note_(new QLabel),
       chart_(new JournalChart),
       handsTitle_(new QLabel),
-      hands_(new QLabel),
-      handsScroll_(new QScrollArea),
+      hands_(new ExampleHands),
       save_(new QPushButton(qtText(texts::kSave))),
+      split_(new QSplitter(Qt::Vertical)),
       placement_(*this, twipsSize(*this, kWidth, kHeight),
                  twipsSize(*this, kLeastWidth, kLeastHeight)) {
     setObjectName(QStringLiteral("Journal"));
@@ -62,59 +88,57 @@ JournalWindow::JournalWindow(const Journal& journal, Dialogue& dialogue, QWidget
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_QuitOnClose, false);
     const Twips twips(*this);
-    resize(twips.px(kWidth), twips.px(kHeight));
+    resize(twipsSize(*this, kWidth, kHeight));
 
-    // Names for screen readers.
+    // Names for screen readers, object names for scripts.
+    runs_->setObjectName(QStringLiteral("journalRuns"));
     runs_->setAccessibleName(qtText(texts::kRunsName));
+    figures_->setObjectName(QStringLiteral("journalFigures"));
     figures_->setAccessibleName(qtText(texts::kFiguresName));
     chart_->setAccessibleName(qtText(texts::kChartName));
+    hands_->setObjectName(QStringLiteral("journalHands"));
     hands_->setAccessibleName(qtText(texts::kHandsName));
+    save_->setObjectName(QStringLiteral("journalSave"));
 
-    runs_->setObjectName(QStringLiteral("journalRuns"));
-    runs_->setMinimumWidth(twips.px(kListWidth));
     runs_->setWordWrap(true);
     runs_->setTextElideMode(Qt::ElideNone);
-    figures_->setObjectName(QStringLiteral("journalFigures"));
-
+    runs_->setMinimumHeight(twips.px(kLeastRunsHeight));
+    note_->setObjectName(QStringLiteral("journalNote"));
+    note_->setWordWrap(true);
+    note_->hide();
+    chart_->setMinimumHeight(twips.px(kLeastChartHeight));
     handsTitle_->setObjectName(QStringLiteral("journalHandsTitle"));
     handsTitle_->setWordWrap(true);
-    hands_->setObjectName(QStringLiteral("journalHands"));
-    hands_->setTextFormat(Qt::RichText);
-    hands_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    hands_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // A hand with a long suit may be wider than the window: it scrolls
-    // rather than widen the window over the main one.
-    handsScroll_->setWidgetResizable(true);
-    handsScroll_->setWidget(hands_);
+    hands_->setMinimumHeight(twips.px(kLeastHandsHeight));
 
-    save_->setObjectName(QStringLiteral("journalSave"));
     save_->setToolTip(qtText(texts::kSaveTip));
     save_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     save_->setAutoDefault(false);
 
-    chart_->setMinimumHeight(twips.px(kLeastChartHeight));
-
-    auto* right = new QWidget;
-    auto* rightLayout = new QVBoxLayout(right);
-    rightLayout->setContentsMargins(0, 0, 0, 0);
-    rightLayout->addWidget(figures_);
-    rightLayout->addWidget(chart_, 1);
-    rightLayout->addWidget(handsTitle_);
-    rightLayout->addWidget(handsScroll_);
-
-    auto* split = new QSplitter(Qt::Horizontal);
-    split->addWidget(runs_);
-    split->addWidget(right);
-    split->setStretchFactor(1, 1);
-    split->setSizes({twips.px(kListWidth), twips.px(kWidth - kListWidth)});
-    split->setChildrenCollapsible(false);
+    // Each part can shrink to its least height and scroll, so that the
+    // window fits any screen and font.
+    split_->setChildrenCollapsible(false);
+    split_->addWidget(runs_);
+    split_->addWidget(stacked({figures_, note_}));
+    split_->addWidget(chart_);
+    split_->addWidget(stacked({handsTitle_, hands_}));
+    split_->setStretchFactor(2, 1);
+    connect(split_, &QSplitter::splitterMoved, this, [this] { userSized_ = true; });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(save_);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(split, 1);
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(split_, 1);
     layout->addLayout(buttons);
+    setCentralWidget(central);
+
+    // Tab goes from part to part; the arrows move within the list and tables.
+    setTabOrder(runs_, figures_);
+    setTabOrder(figures_, chart_);
+    setTabOrder(chart_, hands_);
+    setTabOrder(hands_, save_);
 
     connect(runs_, &QListWidget::currentRowChanged, this, [this] { showRun(); });
     connect(figures_, &QTableWidget::currentCellChanged, this, [this](int row) {
@@ -131,6 +155,10 @@ JournalWindow::JournalWindow(const Journal& journal, Dialogue& dialogue, QWidget
     showRun();
 }
 
+NumberStyle JournalWindow::numberStyle() const {
+    return {dialogue_.decimalSeparator(), dialogue_.groupSeparator()};
+}
+
 const JournalEntry* JournalWindow::shownEntry() const {
     const int row = runs_->currentRow();
     const auto& entries = journal_.entries();
@@ -144,7 +172,7 @@ void JournalWindow::entryChanged(std::size_t index) {
     if (index >= entries.size()) {
         return;
     }
-    const QString label = qtText(runLabel(entries[index]));
+    const QString label = unbreakable(qtText(runLabel(entries[index], numberStyle().group)));
     const auto row = static_cast<int>(index);
     if (row < runs_->count()) {
         runs_->item(row)->setText(label);
@@ -159,52 +187,97 @@ void JournalWindow::entryChanged(std::size_t index) {
     if (following) {
         runs_->setCurrentRow(row);
     }
+    save_->setEnabled(true);
 }
 
 void JournalWindow::showRun() {
+    save_->setEnabled(!journal_.entries().empty());
     const JournalEntry* entry = shownEntry();
     figures_->setVisible(entry != nullptr);
     chart_->setVisible(entry != nullptr);
+    hands_->setVisible(entry != nullptr && !entry->examples.empty());
     if (entry == nullptr) {
         figures_->setRowCount(0);
-        handsTitle_->clear();
-        hands_->setText(qtText(texts::kEmpty).toHtmlEscaped());
+        note_->hide();
+        handsTitle_->setText(qtText(texts::kEmpty));
         return;
     }
     if (figures_->rowCount() != static_cast<int>(entry->figures.size())) {
         figureRow_ = 0;
     }
-    figures_->showEntry(*entry, dialogue_.decimalSeparator());
+    figures_->showEntry(*entry, figureTexts(*entry, numberStyle()));
     figures_->selectRow(figureRow_);
-    showHands(*entry);
-    showChart();
-}
 
-void JournalWindow::showHands(const JournalEntry& entry) {
-    handsTitle_->setText(
-        qtText(entry.kind == RunKind::Frequency ? texts::kLastHits : texts::kLastOfEachLine));
-    hands_->setText(entry.examples.empty() ? qtText(texts::kNoHand).toHtmlEscaped()
-                                           : exampleHandsHtml(entry));
-    handsScroll_->setMinimumHeight(hands_->sizeHint().height() + 2 * handsScroll_->frameWidth());
+    QStringList notes;
+    for (const Figure& figure : entry->figures) {
+        if (!figure.note.empty()) {
+            notes << qtText(texts::kFigureNote).arg(qtText(figure.name), qtText(figure.note));
+        }
+    }
+    note_->setText(notes.join(QLatin1Char('\n')));
+    note_->setVisible(!notes.isEmpty());
+
+    handsTitle_->setText(qtText(entry->examples.empty() ? texts::kNoHand
+                                : entry->kind == RunKind::Frequency ? texts::kLastHits
+                                                                    : texts::kLastOfEachLine));
+    hands_->showEntry(*entry);
+    showChart();
+    if (shared_ && !userSized_) {
+        shareHeight();
+    }
 }
 
 void JournalWindow::showChart() {
     const JournalEntry* entry = shownEntry();
-    const Figure* figure = nullptr;
-    if (entry != nullptr && figureRow_ >= 0 &&
-        static_cast<std::size_t>(figureRow_) < entry->figures.size()) {
-        figure = &entry->figures[static_cast<std::size_t>(figureRow_)];
+    if (entry == nullptr || figureRow_ < 0 ||
+        static_cast<std::size_t>(figureRow_) >= entry->figures.size()) {
+        chart_->showFigure(nullptr, 0, {}, numberStyle());
+        return;
     }
-    chart_->showFigure(figure, entry != nullptr ? entry->deals : 0);
+    const auto index = static_cast<std::size_t>(figureRow_);
+    chart_->showFigure(&entry->figures[index], entry->deals,
+                       figureTexts(*entry, numberStyle())[index], numberStyle());
+}
+
+void JournalWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier &&
+        parentWidget() != nullptr) {
+        parentWidget()->raise();
+        parentWidget()->activateWindow();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void JournalWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shared_) {
+        shared_ = true;
+        centralWidget()->layout()->activate();
+        shareHeight();
+    }
+}
+
+void JournalWindow::shareHeight() {
+    const int total = split_->height() - split_->handleWidth() * (split_->count() - 1);
+    const int line = runs_->count() > 0 ? runs_->sizeHintForRow(0) : fontMetrics().height();
+    const int runs = std::max(runs_->minimumHeight(), kRunsLines * line + 2 * runs_->frameWidth());
+    const int figures = std::min(split_->widget(1)->sizeHint().height(),
+                                 static_cast<int>(kFiguresShare * total));
+    const int hands = std::min(split_->widget(3)->sizeHint().height(),
+                               static_cast<int>(kHandsShare * total));
+    split_->setSizes({runs, figures, std::max(total - runs - figures - hands, 0), hands});
 }
 
 void JournalWindow::openBeside(QWidget& main) {
-    if (isVisible()) {
-        raise();
-        return;
+    if (!placed_) {
+        placement_.placeBeside(main);
+        placed_ = true;
     }
-    placement_.placeBeside(main);
     show();
+    raise();
+    activateWindow();
+    runs_->setFocus(Qt::OtherFocusReason);
 }
 
 void JournalWindow::saveAs() {

@@ -1,37 +1,42 @@
 #pragma once
 
-#include <QWidget>
+#include <QMainWindow>
 
 #include "dialogue/dialogue.h"
 #include "journal/journal.h"
+#include "journal/journal_text.h"
 #include "ui/kit/window_placement.h"
 
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QScrollArea;
+class QSplitter;
 
 namespace ondiscale {
 
+class ExampleHands;
 class FiguresTable;
 class JournalChart;
 
-// The journal's window: the runs on the left; on the right the selected
-// run's figures, the chart of one figure and the example hands. It opens
-// beside the main window and follows the runs live, without ever taking
-// the keyboard from the report boxes.
-class JournalWindow : public QWidget {
+// The journal's window: the runs above; below them the selected run's
+// figures, the chart of one figure and the example hands, each part able
+// to shrink and scroll so that the window fits any screen. It opens beside
+// the main window and follows the runs live, without taking the keyboard
+// from the report boxes; opened from the menu, it takes the keyboard, and
+// Escape gives it back to the main window.
+class JournalWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    // `dialogue` tells of a failed export and gives the decimal separator.
+    // `dialogue` tells of a failed export and gives the locale's separators.
     JournalWindow(const Journal& journal, Dialogue& dialogue, QWidget* parent);
 
     // Brings the list and, if it is shown, the run up to date after a
     // change to entry `index`.
     void entryChanged(std::size_t index);
 
-    // Shows the window beside `main`, or raises it if it is shown.
+    // Shows the window beside `main` the first time, where the user left it
+    // afterwards, and gives it the keyboard.
     void openBeside(QWidget& main);
 
     // Asks for a file with Qt's own dialog, then saves to it.
@@ -39,22 +44,36 @@ public:
     // Writes the journal to `path`; on failure tells the user why.
     bool saveTo(const QString& path);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    // Escape, which the list and tables leave to their window, gives the
+    // keyboard back to the main window.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    // Shares the window's height between its parts: the list a few lines,
+    // the figures and the hands what they need up to a share, the chart
+    // the rest; again for each run shown, until the user sizes the parts.
+    void shareHeight();
     void showRun();
-    void showHands(const JournalEntry& entry);
     void showChart();
     [[nodiscard]] const JournalEntry* shownEntry() const;
+    [[nodiscard]] NumberStyle numberStyle() const;
 
     const Journal& journal_;
     Dialogue& dialogue_;
     QListWidget* runs_;
     FiguresTable* figures_;
+    QLabel* note_;
     JournalChart* chart_;
     QLabel* handsTitle_;
-    QLabel* hands_;
-    QScrollArea* handsScroll_;
+    ExampleHands* hands_;
     QPushButton* save_;
+    QSplitter* split_;
     BesidePlacement placement_;
+    bool placed_ = false;
+    bool shared_ = false;      // the height shared once the window has its size
+    bool userSized_ = false;   // the user moved a splitter's handle
     int figureRow_ = 0;
 };
 

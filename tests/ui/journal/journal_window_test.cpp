@@ -7,23 +7,32 @@
 #include <QAction>
 #include <QApplication>
 #include <QAreaSeries>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "journal/journal_csv.h"
+#include "modal.h"
 #include "sample_plans.h"
 #include "scripted_dialogue.h"
 #include "ui/journal/journal_chart.h"
 #include "ui/main_window.h"
+#include "ui/qt_dialogue.h"
 
 using namespace ondiscale;
 
@@ -36,7 +45,7 @@ T* child(const QWidget& window, const char* name) {
     return w;
 }
 
-QString cellText(QTableWidget* table, int row, int column) {
+QString cellText(const QTableWidget* table, int row, int column) {
     const QTableWidgetItem* item = table->item(row, column);
     return item != nullptr ? item->text() : QString();
 }
@@ -50,103 +59,170 @@ QLineSeries* series(QChartView* view, const char* name) {
     return nullptr;
 }
 
-// Types the bounds into the main window's boxes.
-void type(const QWidget& window, const std::array<const char*, 10>& boxes) {
-    for (int n = 1; n <= 10; ++n) {
-        window.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(n))
-            ->setText(QString::fromUtf8(boxes[static_cast<std::size_t>(n - 1)]));
+QCategoryAxis* axis(QChartView* view, Qt::Orientation orientation) {
+    return qobject_cast<QCategoryAxis*>(view->chart()->axes(orientation).value(0));
+}
+
+// The program's main window with a scripted dialogue, French separators
+// and a plain space between groups of digits, and the journal it opens.
+struct Session {
+    ScriptedDialogue dialogue;
+    MainWindow window{dialogue};
+
+    Session() {
+        dialogue.separator = ",";
+        dialogue.group = " ";
+        window.show();
     }
+    void type(const std::array<const char*, 10>& boxes) {
+        for (int n = 1; n <= 10; ++n) {
+            window.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(n))
+                ->setText(QString::fromUtf8(boxes[static_cast<std::size_t>(n - 1)]));
+        }
+    }
+    void answers(int batches) {
+        dialogue.answers.clear();
+        for (int b = 1; b < batches; ++b) {
+            dialogue.answers.push_back(Answer::Yes);
+        }
+        dialogue.answers.push_back(Answer::No);
+    }
+    void frequency(const std::array<const char*, 10>& boxes, int batches) {
+        type(boxes);
+        answers(batches);
+        child<QPushButton>(window, "Command2")->click();
+    }
+    void survey(const char* entry, const char* typed, int batches) {
+        dialogue.inputs = {typed};
+        answers(batches);
+        window.findChild<QAction*>(QString::fromLatin1(entry))->trigger();
+    }
+    JournalWindow* journal() {
+        window.findChild<QAction*>(QStringLiteral("mnuJournal"))->trigger();
+        return window.findChild<JournalWindow*>(QStringLiteral("Journal"));
+    }
+};
+
+const std::array<const char*, 10> kFiveSpades{"5", "5", "0", "13", "0", "13", "0", "13", "12", "14"};
+
+// "[a ; b] %" read back.
+std::pair<double, double> interval(QString text) {
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral(R"(^\[([0-9,]+) ; ([0-9,]+)\] %$)")).match(text);
+    EXPECT_TRUE(m.hasMatch()) << text.toStdString();
+    return {m.captured(1).replace(',', '.').toDouble(), m.captured(2).replace(',', '.').toDouble()};
 }
 
 TEST(JournalWindow, FollowsAFrequencyRunBesideTheMainWindow) {
-    ScriptedDialogue dialogue;
-    dialogue.separator = ",";
-    MainWindow window(dialogue);
-    window.show();
-    window.findChild<QAction*>(QStringLiteral("mnuJournal"))->trigger();
-    JournalWindow* journal = window.findChild<JournalWindow*>(QStringLiteral("Journal"));
+    Session s;
+    JournalWindow* journal = s.journal();
     ASSERT_NE(journal, nullptr);
-    EXPECT_EQ(journal->objectName(), QStringLiteral("Journal"));
     EXPECT_EQ(journal->windowTitle(), QStringLiteral("Journal des tirages"));
-    EXPECT_TRUE(journal->isVisible());
-    EXPECT_TRUE(journal->testAttribute(Qt::WA_ShowWithoutActivating));
-    EXPECT_FALSE(journal->frameGeometry().intersects(window.frameGeometry())) << "never over it";
-    EXPECT_TRUE(window.screen()->geometry().contains(journal->frameGeometry()));
+    EXPECT_FALSE(journal->frameGeometry().intersects(s.window.frameGeometry())) << "never over it";
+    EXPECT_TRUE(s.window.screen()->availableGeometry().contains(journal->frameGeometry()));
 
     auto* runs = child<QListWidget>(*journal, "journalRuns");
     auto* table = child<QTableWidget>(*journal, "journalFigures");
-    type(window, {"5", "5", "0", "13", "0", "13", "0", "13", "12", "14"});
-    dialogue.answers = {Answer::Yes, Answer::No};
     QStringList behindReports;
-    dialogue.whileOpen = [&](const DialogueCall&) {
+    s.dialogue.whileOpen = [&](const DialogueCall&) {
         behindReports << (runs->currentItem() != nullptr ? runs->currentItem()->text() : "")
                       << cellText(table, 0, 0);
     };
-    child<QPushButton>(window, "Command2")->click();
+    s.frequency(kFiveSpades, 2);
 
-    // Live: each report box has the journal up to date behind it.
-    const auto reports = dialogue.reports();
+    // Live: each report box has the journal up to date behind it; a title
+    // wraps between its ranges only.
+    const auto reports = s.dialogue.reports();
     ASSERT_EQ(reports.size(), 2U);
     const QString hits = QString::fromStdString(reports[1].prompt).section(' ', 2, 2);
     ASSERT_EQ(behindReports.size(), 4);
-    EXPECT_EQ(behindReports[0],
-              QString::fromUtf8("Main précisée : 5 ≤ ♠ ≤ 5, 12 ≤ points ≤ 14 — 100000 donnes"));
-    EXPECT_EQ(behindReports[3], hits);
+    EXPECT_EQ(behindReports[0].replace(QChar(0x00a0), ' '),
+              QString::fromUtf8("Main précisée : 5 ≤ ♠ ≤ 5, 12 ≤ points ≤ 14 — 100 000 donnes"));
+    EXPECT_EQ(QString(behindReports[3]).remove(' '), hits);
+    EXPECT_FALSE(runs->item(0)->text().contains(QStringLiteral(" ≤ "))) << "no break in a range";
 
-    ASSERT_EQ(runs->count(), 1);
-    EXPECT_EQ(runs->item(0)->text(),
-              QString::fromUtf8("Main précisée : 5 ≤ ♠ ≤ 5, 12 ≤ points ≤ 14 — 200000 donnes"));
-    ASSERT_EQ(table->rowCount(), 1);
     QStringList headers;
     for (int c = 0; c < table->columnCount(); ++c) {
         headers << table->horizontalHeaderItem(c)->text();
     }
     EXPECT_EQ(headers, (QStringList{QString::fromUtf8("Réussites"), "Estimation",
-                                    QString::fromUtf8("Marge d'erreur\nà 95 %"),
+                                    QString::fromUtf8("Intervalle\nà 95 %"),
                                     QString::fromUtf8("Probabilité\nexacte"),
                                     QString::fromUtf8("Écart\nen σ")}));
-    // "Sud précisé: N soit P%": the same N and P in the table.
-    const QString percent = QString::fromStdString(reports[1].prompt).section(' ', 4, 4).chopped(1);
-    EXPECT_EQ(cellText(table, 0, 0), hits);
-    EXPECT_EQ(cellText(table, 0, 1), percent + " %");
-    EXPECT_TRUE(cellText(table, 0, 2).startsWith(QString::fromUtf8("± 0,0")))
-        << cellText(table, 0, 2).toStdString();
-    EXPECT_EQ(cellText(table, 0, 3), QStringLiteral("2,582369 %"));
-    EXPECT_FALSE(cellText(table, 0, 4).contains('.'));
+    // "Sud précisé: N soit P%": the same N; the estimate with the decimals
+    // its interval needs, inside the interval; the exact value likewise.
+    const double estimate = hits.toDouble() / 2000;
+    const QString shown = cellText(table, 0, 1);
+    ASSERT_TRUE(shown.endsWith(QStringLiteral(" %")));
+    EXPECT_NEAR(QString(shown).chopped(2).replace(',', '.').toDouble(), estimate, 0.0005);
+    EXPECT_EQ(shown.section(',', 1).chopped(2).size(), 3) << "3 decimals at 200 000 deals";
+    const auto [low, high] = interval(cellText(table, 0, 2));
+    EXPECT_LT(low, estimate);
+    EXPECT_GT(high, estimate);
+    EXPECT_EQ(cellText(table, 0, 3), QStringLiteral("2,582 %"));
+    EXPECT_TRUE(QRegularExpression(QStringLiteral(R"(^-?\d,\d$|^0$)")).match(cellText(table, 0, 4)).hasMatch())
+        << cellText(table, 0, 4).toStdString();
 
     auto* chart = child<JournalChart>(*journal, "journalChart");
-    QLineSeries* estimate = series(chart, "Estimation");
-    QLineSeries* exact = series(chart, "Probabilité exacte");
-    ASSERT_NE(estimate, nullptr);
-    ASSERT_NE(exact, nullptr);
-    ASSERT_EQ(estimate->count(), 2);
-    EXPECT_EQ(estimate->at(1).x(), 200000);
-    EXPECT_NEAR(estimate->at(1).y(), hits.toDouble() / 2000, 1e-9);
-    EXPECT_NEAR(exact->at(0).y(), 2.582369, 1e-6);
+    QLineSeries* estimates = series(chart, "Estimation");
+    ASSERT_NE(estimates, nullptr);
+    ASSERT_EQ(estimates->count(), 2);
+    EXPECT_EQ(estimates->at(1).x(), 200000);
+    EXPECT_NEAR(estimates->at(1).y(), estimate, 1e-9);
+    EXPECT_NEAR(series(chart, "Probabilité exacte")->at(0).y(), 2.582369, 1e-6);
 
-    const QString hands = child<QLabel>(*journal, "journalHands")->text();
-    EXPECT_EQ(hands.count(QStringLiteral("<tr>")), 5);
-    EXPECT_EQ(hands.count(QString::fromUtf8("♠")), 5);
-    EXPECT_EQ(hands.count(QString::fromUtf8("<span style=\"color:#ff0000\">♥</span>")), 5);
-    EXPECT_EQ(hands.count(QString::fromUtf8("<span style=\"color:#ff0000\">♦</span>")), 5);
+    auto* hands = child<QTableWidget>(*journal, "journalHands");
+    EXPECT_EQ(hands->rowCount(), 5);
     EXPECT_EQ(child<QLabel>(*journal, "journalHandsTitle")->text(),
               QString::fromUtf8("Les cinq dernières mains qui conviennent"));
+    EXPECT_EQ(hands->horizontalHeaderItem(1)->foreground().color(), QColor(255, 0, 0)) << "♥";
+    EXPECT_EQ(hands->horizontalHeaderItem(2)->foreground().color(), QColor(255, 0, 0)) << "♦";
 
     // The next run shows at once, as the user was following the last one.
-    dialogue.whileOpen = nullptr;
-    dialogue.inputs = {"6421"};
-    dialogue.answers = {Answer::No};
-    window.findChild<QAction*>(QStringLiteral("mnuDistri1"))->trigger();
+    s.dialogue.whileOpen = nullptr;
+    s.survey("mnuDistri1", "6421", 1);
     ASSERT_EQ(runs->count(), 2);
     EXPECT_EQ(runs->currentRow(), 1);
     EXPECT_EQ(table->rowCount(), 7);
 }
 
-TEST(JournalWindow, ScreenReadersHearEachPartByName) {
-    Journal journal;
-    ScriptedDialogue dialogue;
-    JournalWindow window(journal, dialogue, nullptr);
-    window.show();
+// An older run chosen stays chosen as new runs arrive; its figures, chart
+// and hands are its own; a survey's lines each chart their own figure.
+TEST(JournalWindow, AnOlderRunStaysChosen) {
+    Session s;
+    JournalWindow* journal = s.journal();
+    s.survey("mnuDistri1", "6421", 2);
+    auto* runs = child<QListWidget>(*journal, "journalRuns");
+    auto* table = child<QTableWidget>(*journal, "journalFigures");
+    auto* chart = child<JournalChart>(*journal, "journalChart");
+    auto* hands = child<QTableWidget>(*journal, "journalHands");
+
+    table->setCurrentCell(3, 0);
+    EXPECT_EQ(chart->chart()->title(), QStringLiteral("5422"));
+    table->setCurrentCell(0, 0);
+    EXPECT_EQ(chart->chart()->title(), QStringLiteral("4432")) << "back to the first line";
+    EXPECT_NEAR(series(chart, "Probabilité exacte")->at(0).y(), 21.55118, 1e-5);
+    EXPECT_EQ(cellText(table, 0, 3), QStringLiteral("21,55 %")) << "2 decimals at 20 000 deals";
+
+    s.frequency(kFiveSpades, 1);  // followed: the new run shows
+    ASSERT_EQ(runs->currentRow(), 1);
+    runs->setCurrentRow(0);  // the user goes back to the survey
+    s.frequency({"0", "13", "0", "13", "0", "13", "0", "13", "0", "37"}, 1);
+    EXPECT_EQ(runs->count(), 3);
+    EXPECT_EQ(runs->currentRow(), 0) << "the user's choice is kept";
+    EXPECT_EQ(table->rowCount(), 7);
+    EXPECT_EQ(hands->rowCount(), 7);
+    EXPECT_EQ(cellText(hands, 0, 0), QStringLiteral("4432"));
+    EXPECT_EQ(series(chart, "Estimation")->at(1).x(), 20000);
+}
+
+TEST(JournalWindow, ScreenReadersHearTheWindowItsPartsAndEveryCard) {
+    Session s;
+    s.frequency(kFiveSpades, 1);
+    JournalWindow* journal = s.journal();
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(journal);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->role(), QAccessible::Window) << "a frame, whose title is announced";
     const std::pair<const char*, const char*> parts[] = {
         {"journalRuns", "Tirages de la séance"},
         {"journalFigures", "Chiffres du tirage choisi"},
@@ -155,41 +231,287 @@ TEST(JournalWindow, ScreenReadersHearEachPartByName) {
     };
     for (const auto& [name, heard] : parts) {
         QAccessibleInterface* part =
-            QAccessible::queryAccessibleInterface(child<QWidget>(window, name));
+            QAccessible::queryAccessibleInterface(child<QWidget>(*journal, name));
         ASSERT_NE(part, nullptr) << name;
         EXPECT_EQ(part->text(QAccessible::Name), QString::fromUtf8(heard)) << name;
     }
+    // The chart says what it shows.
+    const QString described =
+        QAccessible::queryAccessibleInterface(child<QWidget>(*journal, "journalChart"))
+            ->text(QAccessible::Description);
+    EXPECT_TRUE(described.startsWith(QString::fromUtf8("Main précisée : estimation ")))
+        << described.toStdString();
+    EXPECT_TRUE(described.contains(QString::fromUtf8("après 100 000 donnes, intervalle à 95 % [")))
+        << described.toStdString();
+    EXPECT_TRUE(described.endsWith(QString::fromUtf8("probabilité exacte 2,582 %.")))
+        << described.toStdString();
+
+    // The hands card by card, and no action to perform on a cell.
+    auto* hands = child<QTableWidget>(*journal, "journalHands");
+    QAccessibleTableInterface* table =
+        QAccessible::queryAccessibleInterface(hands)->tableInterface();
+    ASSERT_NE(table, nullptr);
+    QAccessibleInterface* spades = table->cellAt(0, 0);
+    ASSERT_NE(spades, nullptr);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral(R"(^Pique : (As|Roi|Dame|Valet|\d+)(, (As|Roi|Dame|Valet|\d+)){4}$)"))
+                    .match(spades->text(QAccessible::Name))
+                    .hasMatch())
+        << spades->text(QAccessible::Name).toStdString();
+    EXPECT_EQ(spades->actionInterface(), nullptr);
+    EXPECT_EQ(table->cellAt(0, 1)->text(QAccessible::Name).section(' ', 0, 1),
+              QString::fromUtf8("Cœur :"));
+    QAccessibleInterface* figures =
+        QAccessible::queryAccessibleInterface(child<QWidget>(*journal, "journalFigures"));
+    EXPECT_EQ(figures->tableInterface()->cellAt(0, 3)->text(QAccessible::Name),
+              QStringLiteral("2,582 %"));
+    EXPECT_EQ(figures->tableInterface()->cellAt(0, 3)->actionInterface(), nullptr);
 }
 
-TEST(JournalWindow, ShowsASurveyOpenedAfterTheRun) {
-    ScriptedDialogue dialogue;
-    dialogue.separator = ",";
-    MainWindow window(dialogue);
-    window.show();
-    dialogue.inputs = {"6421"};
-    dialogue.answers = {Answer::No};
-    window.findChild<QAction*>(QStringLiteral("mnuDistri1"))->trigger();
-    window.findChild<QAction*>(QStringLiteral("mnuJournal"))->trigger();
-    const JournalWindow* journal = window.findChild<JournalWindow*>(QStringLiteral("Journal"));
-    ASSERT_NE(journal, nullptr);
+// From the menu the journal takes the keyboard; Tab goes from part to part
+// and out of the tables; Escape gives the keyboard back.
+TEST(JournalWindow, TheKeyboardGoesThroughAndBack) {
+    Session s;
+    s.frequency(kFiveSpades, 1);
+    QApplication::setActiveWindow(&s.window);
+    JournalWindow* journal = s.journal();
+    QApplication::processEvents();
+    EXPECT_TRUE(journal->isActiveWindow());
+    EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(*journal, "journalRuns"));
 
-    auto* runs = child<QListWidget>(*journal, "journalRuns");
-    ASSERT_EQ(runs->count(), 1);
-    EXPECT_EQ(runs->currentRow(), 0);
-    EXPECT_EQ(runs->item(0)->text(),
-              QString::fromUtf8("Distributions 4432, 5332, … — 10000 donnes"));
+    const char* order[] = {"journalFigures", "journalChart", "journalHands", "journalSave",
+                           "journalRuns"};
+    for (const char* next : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(*journal, next)) << next;
+    }
+    auto* save = child<QPushButton>(*journal, "journalSave");
+    EXPECT_EQ(save->text(), QString::fromUtf8("&Enregistrer sous…")) << "its access key shown";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_TRUE(s.window.isActiveWindow());
+}
+
+TEST(JournalWindow, ATypedTextThatNoHandIsWrittenAsIsSaidSo) {
+    Session s;
+    s.survey("mnuDistri1", "3334", 1);
+    JournalWindow* journal = s.journal();
     auto* table = child<QTableWidget>(*journal, "journalFigures");
     ASSERT_EQ(table->rowCount(), 7);
-    EXPECT_EQ(table->verticalHeaderItem(0)->text(), QStringLiteral("4432"));
-    EXPECT_EQ(table->verticalHeaderItem(6)->text(), QStringLiteral("6421"));
-    EXPECT_EQ(cellText(table, 0, 3), QStringLiteral("21,55118 %"));
-    EXPECT_EQ(cellText(table, 1, 3), QStringLiteral("15,51685 %"));
+    EXPECT_EQ(cellText(table, 6, 3), QStringLiteral("aucune main"));
+    EXPECT_EQ(cellText(table, 6, 4), QString::fromUtf8("—"));
+    EXPECT_EQ(child<QLabel>(*journal, "journalNote")->text(),
+              QString::fromUtf8("« 3334 » : aucune main ne s'écrit ainsi : les longueurs vont "
+                                "de la plus longue à la plus courte, par exemple 4333."));
+    EXPECT_EQ(child<QListWidget>(*journal, "journalRuns")->item(0)->text().replace(QChar(0x00a0), ' '),
+              QString::fromUtf8("Distributions 4432, 5332, … et « 3334 » — 10 000 donnes"));
+}
 
-    // Another line of the table charts that line.
+// A title is written as typed, never read as markup.
+TEST(JournalWindow, MarkupTypedAsADistributionIsShownAsTyped) {
+    Session s;
+    s.survey("mnuDistri1", "<b>&amp;", 1);
+    JournalWindow* journal = s.journal();
+    auto* table = child<QTableWidget>(*journal, "journalFigures");
+    table->setCurrentCell(6, 0);
+    EXPECT_EQ(child<JournalChart>(*journal, "journalChart")->chart()->title(),
+              QStringLiteral("&lt;b&gt;&amp;amp;"));
+    EXPECT_EQ(table->verticalHeaderItem(6)->text(), QStringLiteral("<b>&amp;"));
+}
+
+// After one batch and after three, every point of the band lies within the
+// axes, which end on round numbers, the deals' axis at the last batch; the
+// exact line runs across; labels are distinct, French and never elided.
+TEST(JournalWindow, TheChartsAxesFitTheData) {
+    for (const int batches : {1, 3}) {
+        Session s;
+        s.frequency(kFiveSpades, batches);
+        JournalWindow* journal = s.journal();
+        QApplication::processEvents();
+        auto* chart = child<JournalChart>(*journal, "journalChart");
+        QCategoryAxis* x = axis(chart, Qt::Horizontal);
+        QCategoryAxis* y = axis(chart, Qt::Vertical);
+        ASSERT_NE(x, nullptr);
+        ASSERT_NE(y, nullptr);
+        EXPECT_EQ(x->min(), 0);
+        EXPECT_EQ(x->max(), batches * 100000.0) << "round, and no further than the data";
+        auto* band = qobject_cast<QAreaSeries*>(chart->chart()->series().value(0));
+        ASSERT_NE(band, nullptr);
+        for (const QLineSeries* edge : {band->upperSeries(), band->lowerSeries()}) {
+            for (const QPointF& p : edge->points()) {
+                EXPECT_GE(p.x(), x->min());
+                EXPECT_LE(p.x(), x->max());
+                EXPECT_GE(p.y(), y->min());
+                EXPECT_LE(p.y(), y->max());
+            }
+        }
+        const QLineSeries* exact = series(chart, "Probabilité exacte");
+        EXPECT_EQ(exact->at(0).x(), x->min());
+        EXPECT_EQ(exact->at(1).x(), x->max());
+        const QStringList labels = y->categoriesLabels();
+        EXPECT_GE(labels.size(), 2);
+        EXPECT_EQ(QSet<QString>(labels.begin(), labels.end()).size(), labels.size());
+        for (const QString& label : labels + x->categoriesLabels()) {
+            EXPECT_FALSE(label.contains('.')) << label.toStdString() << ": a decimal comma";
+            EXPECT_FALSE(label.contains(QChar(0x2026))) << label.toStdString();
+        }
+        // Room for every label between two ticks.
+        const QFontMetrics metrics(x->labelsFont());
+        const double perTick =
+            chart->chart()->plotArea().width() / (x->categoriesLabels().size() - 1);
+        for (const QString& label : x->categoriesLabels()) {
+            EXPECT_LT(metrics.horizontalAdvance(label), perTick) << label.toStdString();
+        }
+        const double perYTick =
+            chart->chart()->plotArea().height() / std::max<qsizetype>(labels.size() - 1, 1);
+        EXPECT_GT(perYTick, metrics.height()) << "labels do not overlap";
+    }
+}
+
+// A run where every deal is a hit: sensible labels at 100 %.
+TEST(JournalWindow, TheChartAtOneHundredPercent) {
+    Session s;
+    s.frequency({"0", "13", "0", "13", "0", "13", "0", "13", "0", "37"}, 2);
+    JournalWindow* journal = s.journal();
+    QCategoryAxis* y = axis(child<JournalChart>(*journal, "journalChart"), Qt::Vertical);
+    EXPECT_EQ(y->max(), 100);
+    const QStringList labels = y->categoriesLabels();
+    EXPECT_EQ(QSet<QString>(labels.begin(), labels.end()).size(), labels.size())
+        << labels.join(" / ").toStdString();
+}
+
+// What the screen shows after a change is what a fresh chart shows: no
+// fragment of what was there before.
+TEST(JournalWindow, TheChartRepaintsWhollyOnEveryChange) {
+    Session s;
+    s.survey("mnuDistri1", "6421", 3);
+    JournalWindow* window = s.journal();
+    auto* table = child<QTableWidget>(*window, "journalFigures");
+    auto* chart = child<JournalChart>(*window, "journalChart");
+    QApplication::processEvents();
+    table->setCurrentCell(4, 0);  // 4333, then 5332
+    QApplication::processEvents();
     table->setCurrentCell(1, 0);
+    QTest::qWait(500);  // the chart lays itself out in more than one turn of the loop
+    const QImage changed = chart->grab().toImage();
+    const QImage onScreen =
+        chart->screen()->grabWindow(chart->window()->winId(),
+                                    chart->mapTo(chart->window(), QPoint(0, 0)).x(),
+                                    chart->mapTo(chart->window(), QPoint(0, 0)).y(),
+                                    chart->width(), chart->height())
+            .toImage()
+            .convertToFormat(changed.format());
+    ASSERT_FALSE(onScreen.isNull());
+    EXPECT_EQ(onScreen, changed) << "the screen holds exactly a fresh drawing";
+}
+
+TEST(JournalWindow, ReopenedWhereTheUserLeftIt) {
+    Session s;
+    JournalWindow* journal = s.journal();
+    QApplication::processEvents();
+    const QRect moved(journal->geometry().topLeft() + QPoint(20, 30),
+                      journal->size() - QSize(40, 50));
+    journal->setGeometry(moved);
+    QApplication::processEvents();
+    journal->close();
+    s.journal();
+    QApplication::processEvents();
+    EXPECT_EQ(journal->geometry(), moved);
+}
+
+// On any desktop the window fits its work area beside the main window,
+// shrinking its parts rather than spilling off screen, and no column of
+// figures is cut; on a wide screen it takes its full width.
+TEST(JournalWindow, FitsTheWorkAreaWithEveryColumnWhole) {
+    Session s;
+    s.frequency(kFiveSpades, 3);
+    s.survey("mnuDistri1", "6421", 1);
+    s.survey("mnuDistri3", "7510", 1);
+    JournalWindow* journal = s.journal();
+    QApplication::processEvents();
+    const QRect area = s.window.screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(journal->frameGeometry()))
+        << journal->frameGeometry().width() << 'x' << journal->frameGeometry().height();
+    EXPECT_LE(journal->minimumSizeHint().height(), area.height());
+    EXPECT_FALSE(journal->frameGeometry().intersects(s.window.frameGeometry()));
+    auto* table = child<QTableWidget>(*journal, "journalFigures");
+    // A screen as small as the default offscreen one may leave too little
+    // room: what does not fit then scrolls.
+    if (area.width() >= 1366) {
+        EXPECT_FALSE(table->horizontalScrollBar()->isVisible()) << "no column behind a scroll bar";
+    }
+    const QFontMetrics cells(table->font());
+    const QFontMetrics headings(table->horizontalHeader()->font());
+    for (int c = 0; c < table->columnCount(); ++c) {
+        for (int r = 0; r < table->rowCount(); ++r) {
+            EXPECT_GT(table->columnWidth(c), cells.horizontalAdvance(cellText(table, r, c)))
+                << "column " << c << ", row " << r;
+        }
+        for (const QString& line : table->horizontalHeaderItem(c)->text().split('\n')) {
+            EXPECT_GT(table->columnWidth(c), headings.horizontalAdvance(line)) << "heading " << c;
+        }
+    }
     auto* chart = child<JournalChart>(*journal, "journalChart");
-    EXPECT_EQ(chart->chart()->title(), QStringLiteral("5332"));
-    EXPECT_NEAR(series(chart, "Probabilité exacte")->at(0).y(), 15.51685, 1e-5);
+    EXPECT_GE(chart->height(), chart->minimumHeight());
+    // 9900 twips where the screen has room for it beside the main window.
+    const int preferred = static_cast<int>(std::lround(9900.0 * journal->logicalDpiX() / 1440));
+    if (s.window.frameGeometry().left() - area.left() > preferred + 20) {
+        EXPECT_EQ(journal->width(), preferred);
+    }
+}
+
+TEST(JournalWindow, SavingWaitsForARun) {
+    Session s;
+    JournalWindow* journal = s.journal();
+    EXPECT_FALSE(child<QPushButton>(*journal, "journalSave")->isEnabled());
+    s.frequency(kFiveSpades, 1);
+    EXPECT_TRUE(child<QPushButton>(*journal, "journalSave")->isEnabled());
+}
+
+// Rare bounds over several batches: the examples are the hits, all of
+// them when there are fewer than five.
+TEST(JournalWindow, ExamplesOfRareBoundsAreTheirHits) {
+    Session s;
+    s.frequency({"9", "13", "0", "13", "0", "13", "0", "13", "0", "37"}, 3);
+    JournalWindow* journal = s.journal();
+    auto* table = child<QTableWidget>(*journal, "journalFigures");
+    auto* hands = child<QTableWidget>(*journal, "journalHands");
+    const int hits = cellText(table, 0, 0).remove(' ').toInt();
+    EXPECT_EQ(hands->rowCount(), std::min(hits, 5));
+    for (int r = 0; r < hands->rowCount(); ++r) {
+        const QString spades = cellText(hands, r, 0);
+        EXPECT_GE(spades.split(' ').size(), 9) << spades.toStdString();
+    }
+}
+
+// While the journal is open, a report box covers neither its chart nor its
+// figures where the work area has room for that.
+TEST(JournalWindow, ReportBoxesKeepTheChartAndTheFiguresInView) {
+    QtDialogue real;
+    Session s;
+    s.frequency(kFiveSpades, 1);
+    JournalWindow* journal = s.journal();
+    QApplication::processEvents();
+    auto* chart = child<QWidget>(*journal, "journalChart");
+    auto* table = child<QWidget>(*journal, "journalFigures");
+    const QRect clear = QRect(chart->mapToGlobal(QPoint()), chart->size())
+                            .united(QRect(table->mapToGlobal(QPoint()), table->size()));
+    QRect box;
+    whenModal([&](QWidget* modal) {
+        box = modal->frameGeometry();
+        qobject_cast<QDialog*>(modal)->reject();
+    });
+    QApplication::setActiveWindow(&s.window);
+    real.messageBox("Sud précisé: 5 soit 0,005%", Buttons::YesNo,
+                    std::string("Statistiques sur 100000 tirages au hasard. Voulez-vous continuer?"));
+    const QRect area = s.window.screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(box));
+    const bool room = area.bottom() - s.window.frameGeometry().bottom() >= box.height();
+    if (room) {
+        EXPECT_FALSE(box.intersects(clear))
+            << "box " << box.x() << ',' << box.y() << ' ' << box.width() << 'x' << box.height()
+            << " clear " << clear.x() << ',' << clear.y() << ' ' << clear.width() << 'x'
+            << clear.height() << " main bottom " << s.window.frameGeometry().bottom();
+    }
 }
 
 TEST(JournalWindow, SavesTheCsvOrTellsWhyNot) {
@@ -246,6 +568,25 @@ TEST(JournalWindow, SavesTheCsvOrTellsWhyNot) {
     EXPECT_EQ(journal.entries().size(), 1U);
     EXPECT_EQ(journal.entries()[0].figures[0].hits, 2600) << "the journal as it was";
     QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// A name typed in Qt's own file dialog without its ending gets ".csv".
+TEST(JournalWindow, ATypedFileNameGetsItsEnding) {
+    ScriptedDialogue dialogue;
+    Journal journal;
+    journal.runStarted(fiveSpadesPlan());
+    journal.batchDealt({1, 100'000, {2600}}, {});
+    JournalWindow window(journal, dialogue, nullptr);
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    whenModal([&](QWidget* modal) {
+        auto* files = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(files, nullptr);
+        files->selectFile(dir.filePath(QStringLiteral("seance")));
+        static_cast<QDialog*>(files)->accept();
+    });
+    window.saveAs();
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("seance.csv"))));
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QInputDialog>
 #include <QMessageBox>
+
+#include "ui/kit/window_frame.h"
 
 class QDialog;
 class QWidget;
@@ -18,17 +21,44 @@ void makeRoomForTitle(QDialog& box);
 
 // A message box that keeps the width its title needs even where Qt caps a
 // message box's width (1000 px on a wide screen, which a title at a high
-// font DPI can pass).
+// font DPI can pass), and goes where its placement rule puts its frame.
 class TitledMessageBox : public QMessageBox {
     Q_OBJECT
 
 public:
     using QMessageBox::QMessageBox;
 
+    // Once the box has its size, just before it is shown: where its frame
+    // goes; none for Qt's own place.
+    void setPlacement(FramePlacement::Rule rule) { placement_ = std::move(rule); }
+
 protected:
     // After Qt sizes the box, which it does when shown and at every layout
     // request.
     bool event(QEvent* event) override;
+
+private:
+    FramePlacement::Rule placement_;
 };
+
+// An input box that goes where its placement rule puts its frame.
+class PlacedInputDialog : public QInputDialog {
+    Q_OBJECT
+
+public:
+    using QInputDialog::QInputDialog;
+
+    void setPlacement(FramePlacement::Rule rule) { placement_ = std::move(rule); }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    FramePlacement::Rule placement_;
+};
+
+// Moves a top-level window, sized and about to be shown, where a rule puts
+// its frame.
+void placeFrame(QWidget& window, const FramePlacement::Rule& rule);
 
 }  // namespace ondiscale

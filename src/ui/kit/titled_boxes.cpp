@@ -1,4 +1,4 @@
-#include "ui/kit/titled_message_box.h"
+#include "ui/kit/titled_boxes.h"
 
 #include <QDialog>
 #include <QEvent>
@@ -66,7 +66,23 @@ bool TitledMessageBox::event(QEvent* event) {
                                  ? grid->totalHeightForWidth(wanted)
                                  : height());
     }
+    if (event->type() == QEvent::Show && placement_) {
+        placeFrame(*this, placement_);
+    }
     return handled;
+}
+
+void PlacedInputDialog::showEvent(QShowEvent* event) {
+    QInputDialog::showEvent(event);
+    if (placement_) {
+        placeFrame(*this, placement_);
+    }
+}
+
+void placeFrame(QWidget& window, const FramePlacement::Rule& rule) {
+    const QMargins frame = frameOf(window);
+    const QPoint corner = rule(window.size().grownBy(frame), workArea(window));
+    window.setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), window.size()));
 }
 
 }  // namespace ondiscale
