@@ -214,6 +214,18 @@ TEST(JournalFile, EmptyJournalAndLongHistory) {
     expectSame(readBack(entries), entries);
 }
 
+TEST(JournalFile, ReopenedJournalTakesNoNewRun) {
+    Journal journal = Journal::reopened(smallJournal());
+    EXPECT_TRUE(journal.readOnly());
+    ScriptedDialogue dialogue;
+    FakeProgress progress;
+    Dealer dealer;
+    dialogue.answers = {Answer::No};
+    runFrequency(HandBounds{}, dealer, progress, dialogue, &journal);
+    expectSame(journal.entries(), smallJournal());
+    EXPECT_FALSE(Journal().readOnly());
+}
+
 // What the reader says of a damaged file, or "" where it reads it whole.
 // The small journal's lines: 1 the format, 2 the runs, 3 the frequency
 // run, 4 its figure, 5-6 its points, 7 its example, 8 South's hand, 9 the
