@@ -20,6 +20,13 @@ FigureStats statsOf(std::int64_t hits, std::int64_t deals, std::optional<double>
     return stats;
 }
 
+Journal Journal::reopened(std::vector<JournalEntry> entries) {
+    Journal journal;
+    journal.entries_ = std::move(entries);
+    journal.readOnly_ = true;
+    return journal;
+}
+
 void Journal::changed() {
     if (listener_) {
         listener_(entries_.size() - 1);
@@ -27,6 +34,9 @@ void Journal::changed() {
 }
 
 void Journal::runStarted(const RunPlan& plan) {
+    if (readOnly_) {
+        return;
+    }
     JournalEntry entry;
     entry.kind = plan.kind;
     entry.condition = plan.condition;
@@ -38,7 +48,7 @@ void Journal::runStarted(const RunPlan& plan) {
 }
 
 void Journal::batchDealt(const Tally& tally, std::vector<Example> examples) {
-    if (entries_.empty()) {
+    if (readOnly_ || entries_.empty()) {
         return;
     }
     JournalEntry& entry = entries_.back();

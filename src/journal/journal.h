@@ -49,9 +49,15 @@ struct JournalEntry {
     std::vector<Example> examples;
 };
 
-// The session's runs, one entry per run. Kept in memory only.
+// The session's runs, one entry per run.
 class Journal final : public RunObserver {
 public:
+    Journal() = default;
+    // A past session read back from its file: its runs as they were,
+    // and no new ones.
+    static Journal reopened(std::vector<JournalEntry> entries);
+    [[nodiscard]] bool readOnly() const { return readOnly_; }
+
     // Told the index of the entry just added or changed.
     using Listener = std::function<void(std::size_t entry)>;
     void setListener(Listener listener) { listener_ = std::move(listener); }
@@ -66,6 +72,7 @@ private:
 
     std::vector<JournalEntry> entries_;
     Listener listener_;
+    bool readOnly_ = false;
 };
 
 }  // namespace ondiscale

@@ -21,6 +21,29 @@ inline constexpr const char* kPercent = " %";
 inline constexpr const char* kCsvHeader =
     "N°;Tirage;Figure;Donnes;Réussites;Estimation (%);Marge d'erreur à 95 % (%);"
     "Borne basse à 95 % (%);Borne haute à 95 % (%);Probabilité exacte (%);Écart (σ)";
+
+// Why a journal file cannot be read back: "ligne 12 : une carte apparaît
+// deux fois". %1, %2… stand for what the reader found.
+inline constexpr const char* kNotAJournal = "ce n'est pas un journal de séance";
+inline constexpr const char* kNewerFormat = "il vient d'une version plus récente du programme";
+inline constexpr const char* kCutShort = "il s'arrête avant sa fin";
+inline constexpr const char* kAfterEnd = "du texte suit sa fin";
+inline constexpr const char* kAtLine = "ligne %1 : %2";
+inline constexpr const char* kNoRunCount = "le nombre de tirages manque";
+inline constexpr const char* kNotARecord = "son début est illisible";
+inline constexpr const char* kNotAField = "un champ n'a pas la forme « clé=valeur »";
+inline constexpr const char* kMissingField = "il manque le champ « %1 »";
+inline constexpr const char* kBadNumber = "le champ « %1 » n'est pas un nombre";
+inline constexpr const char* kOutOfRange = "le champ « %1 » sort des valeurs possibles";
+inline constexpr const char* kBadEscape = "un texte est mal écrit";
+inline constexpr const char* kOutOfPlace = "« %1 » n'est pas à sa place";
+inline constexpr const char* kBadCard = "une carte est illisible";
+inline constexpr const char* kCardTwice = "une carte apparaît deux fois";
+inline constexpr const char* kNotThirteen = "une main n'a pas 13 cartes";
+inline constexpr const char* kSeatTwice = "une place apparaît deux fois";
+inline constexpr const char* kLoneHandNotSouth = "une main seule n'est pas celle de Sud";
+inline constexpr const char* kWrongCount = "le champ « %1 » annonce %2, le fichier en donne %3";
+inline constexpr const char* kTooLarge = "il est trop grand pour être lu";
 }  // namespace journal_texts
 
 // "Main précisée : 5 ≤ ♠ ≤ 5, 12 ≤ points ≤ 14" or

@@ -51,4 +51,27 @@ inline constexpr const char* kWriteFailed = "l'écriture a échoué, le disque e
 inline constexpr const char* kCannotCreate = "le fichier ne peut pas être créé";
 inline constexpr const char* kSystemSays = " (le système dit : %1)";
 
+// The past sessions, kept in the user's data folder.
+inline constexpr const char* kSessionLabel = "Séance du %1";
+inline constexpr const char* kSessionWhen = "%1 à %2 h %3";  // "8 décembre 2026 à 14 h 05"
+inline constexpr const char* kFirstOfMonth = "1er";
+inline constexpr const char* kOneRun = "%1 (1 tirage)";
+inline constexpr const char* kRuns = "%1 (%2 tirages)";
+inline constexpr const char* kSessionNotSaved =
+    "La séance n'a pas été enregistrée dans « %1 » : %2.";
+inline constexpr const char* kSessionNotSavedAnywhere =
+    "La séance n'a pas été enregistrée : aucun dossier de données n'est connu pour cet "
+    "utilisateur.";
+inline constexpr const char* kCannotCreateFolder = "le dossier « %1 » ne peut pas être créé";
+inline constexpr const char* kTooManyAtOnce =
+    "trop de séances se sont terminées dans la même seconde";
+inline constexpr const char* kSessionNotOpened = "La séance du %1 ne peut pas être rouverte : %2.";
+inline constexpr const char* kFileGone = "son fichier n'existe plus";
+inline constexpr const char* kFileUnreadable = "son fichier ne peut pas être lu";
+inline constexpr const char* kFileTooLarge = "son fichier est trop grand pour être une séance";
+inline constexpr const char* kFileDamaged = "son fichier est endommagé (%1)";
+inline constexpr const char* kSetAside =
+    " Il a été mis de côté sous le nom « %1 » ; les autres séances restent disponibles.";
+inline constexpr const char* kNotSetAside = " Son fichier « %1 » n'a pas pu être mis de côté%2.";
+
 }  // namespace ondiscale::journal_window_texts
