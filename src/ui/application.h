@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 class QApplication;
 class QCoreApplication;
@@ -21,6 +23,19 @@ QByteArray preferredPlatform(const QByteArray& chosen, const QByteArray& x11,
 
 // Before the application exists: applies preferredPlatform to this process.
 void choosePlatform();
+
+// What the command line asks for. Any other argument is Qt's (-platform,
+// -display, …) or ignored, as is a mistyped option: the program starts.
+enum class CommandLineRequest { Run, Help, Version };
+CommandLineRequest readCommandLine(const QStringList& arguments);
+
+// The answers to --help and --version, each ending with a line break.
+QString helpText();
+QString versionText();
+
+// Before the application exists: answers --help and --version, or chooses
+// the platform. The exit status when the program ends there.
+std::optional<int> answerBeforeWindow(int argc, const char* const* argv);
 
 // The application's name, desktop entry and icon, and Qt's own texts
 // (context menus, standard buttons) in French whatever the system language.

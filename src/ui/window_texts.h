@@ -6,6 +6,17 @@ namespace ondiscale::texts {
 
 inline constexpr const char* kApplicationTitle = "ondiscale";
 
+// The command line: the answers to --help and --version.
+inline constexpr const char* kUsage = "Utilisation : ondiscale [options]";
+inline constexpr const char* kCommandDescription =
+    "Fréquence d'une main de bridge, par tirages au hasard. Sans option, le programme ouvre sa "
+    "fenêtre.";
+inline constexpr const char* kOptionsHeading = "Options :";
+inline constexpr const char* kHelpOption = "Afficher cette aide.";
+inline constexpr const char* kVersionOption = "Afficher la version du programme.";
+inline constexpr const char* kNotWritten =
+    "ondiscale : la réponse n'a pas pu être écrite sur la sortie standard.";
+
 // Main window.
 inline constexpr const char* kMainCaption = "QUADRIVELLE: fréquence d'une main précisée";
 inline constexpr const char* kCommand2 = "Fréquence pour 100.000 tirages";

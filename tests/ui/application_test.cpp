@@ -29,6 +29,30 @@ TEST(Application, PrefersX11WhereTheSessionOffersItAndNoPlatformWasChosen) {
     }
 }
 
+TEST(Application, CommandLineAnswersHelpAndVersionAndStartsOtherwise) {
+    using enum CommandLineRequest;
+    struct Row {
+        QStringList arguments;  // after the program's name
+        CommandLineRequest request;
+    };
+    const Row rows[] = {
+        {{}, Run},
+        {{"--help"}, Help},
+        {{"-h"}, Help},
+        {{"-version"}, Version},
+        {{"-v"}, Version},
+        {{"--frobnicate", "--version"}, Version},  // a mistake beside does not hide it
+        {{"--frobnicate"}, Run},                   // ignored, as any other argument
+        {{"-reverse"}, Run},  // Qt's own options, whose letters hold a v or an h
+        {{"-stylesheet", "sombre.qss"}, Run},
+        {{"--", "--help"}, Run},  // a file named --help
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(readCommandLine(QStringList{"ondiscale"} + row.arguments), row.request)
+            << row.arguments.join(u' ').toStdString();
+    }
+}
+
 // The test program sets itself up as the program does.
 TEST(Application, ContextMenuOfABoxIsFrench) {
     QLineEdit box;
