@@ -1,5 +1,9 @@
 #include "ui/application.h"
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
@@ -8,10 +12,15 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "ui/kit/qt_text.h"
 #include "ui/window_texts.h"
+
+#ifdef ONDISCALE_HAS_XCB
+#include <xcb/xcb.h>
+#endif
 
 namespace ondiscale {
 
@@ -101,6 +110,96 @@ QString versionText() {
     return qtText(texts::kApplicationTitle) + u' ' + QStringLiteral(ONDISCALE_VERSION) + u'\n';
 }
 
+ScreenRequest screenRequest(const QStringList& arguments, const QByteArray& platform,
+                            const QByteArray& x11, const QByteArray& wayland) {
+    ScreenRequest request{{}, x11, wayland};
+    QByteArray platforms = platform;
+    // Qt takes its own options with one dash or two, each with its value.
+    for (qsizetype i = 1; i + 1 < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        const QString name = argument.startsWith(QStringLiteral("--")) ? argument.mid(1) : argument;
+        if (name == QStringLiteral("-platform")) {
+            platforms = arguments[++i].toLocal8Bit();
+        } else if (name == QStringLiteral("-display")) {
+            request.x11Display = arguments[++i].toLocal8Bit();
+        }
+    }
+    request.platforms = platforms.isEmpty() ? QByteArrayList{"xcb"} : platforms.split(';');
+    return request;
+}
+
+QString screenProblem(const ScreenRequest& request, const ServerAnswers& x11Answers,
+                      const ServerAnswers& waylandAnswers) {
+    QStringList reasons;
+    for (const QByteArray& platform : request.platforms) {
+        // "offscreen:configfile=…": the plugin's name, then its settings.
+        const qsizetype colon = platform.indexOf(':');
+        const QByteArray name = colon < 0 ? platform : platform.left(colon);
+        QString reason;
+        if (name == "xcb") {
+            if (x11Answers(request.x11Display)) {
+                return {};
+            }
+            if (!request.x11Display.isEmpty()) {
+                reason = qtText(texts::kX11Silent).arg(QString::fromLocal8Bit(request.x11Display));
+            } else {
+                reason = qtText(request.waylandDisplay.isEmpty() ? texts::kNoDisplaySet
+                                                                 : texts::kNoX11Display);
+            }
+        } else if (name.startsWith("wayland")) {
+            const QByteArray display =
+                request.waylandDisplay.isEmpty() ? QByteArray("wayland-0") : request.waylandDisplay;
+            if (waylandAnswers(display)) {
+                return {};
+            }
+            reason = qtText(texts::kWaylandSilent).arg(QString::fromLocal8Bit(display));
+        } else if (!name.isEmpty()) {
+            return {};
+        }
+        if (!reason.isEmpty() && !reasons.contains(reason)) {
+            reasons << reason;
+        }
+    }
+    if (reasons.isEmpty()) {
+        return {};
+    }
+    return qtText(texts::kNoScreen).arg(reasons.join(QStringLiteral(", ")));
+}
+
+bool x11Answers(const QByteArray& display) {
+#ifdef ONDISCALE_HAS_XCB
+    xcb_connection_t* connection =
+        xcb_connect(display.isEmpty() ? nullptr : display.constData(), nullptr);
+    const bool answers = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return answers;
+#else
+    (void)display;
+    return true;  // Qt will tell
+#endif
+}
+
+bool waylandAnswers(const QByteArray& display, const QByteArray& runtimeFolder) {
+    if (display.isEmpty() || (!display.startsWith('/') && runtimeFolder.isEmpty())) {
+        return false;
+    }
+    const QByteArray path = display.startsWith('/') ? display : runtimeFolder + '/' + display;
+    sockaddr_un address{};
+    if (static_cast<std::size_t>(path.size()) >= sizeof(address.sun_path)) {
+        return false;
+    }
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (socket < 0) {
+        return false;
+    }
+    const bool answers =
+        ::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
+    ::close(socket);
+    return answers;
+}
+
 std::optional<int> answerBeforeWindow(int argc, const char* const* argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
@@ -115,7 +214,19 @@ std::optional<int> answerBeforeWindow(int argc, const char* const* argv) {
             break;
     }
     choosePlatform();
-    return std::nullopt;
+    const ScreenRequest request = screenRequest(arguments, qgetenv("QT_QPA_PLATFORM"),
+                                                qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY"));
+    // A compositor that starts its client hands it a connected socket.
+    const auto wayland = [](const QByteArray& display) {
+        return !qgetenv("WAYLAND_SOCKET").isEmpty() ||
+               waylandAnswers(display, qgetenv("XDG_RUNTIME_DIR"));
+    };
+    const QString problem = screenProblem(request, x11Answers, wayland);
+    if (problem.isEmpty()) {
+        return std::nullopt;
+    }
+    std::fputs((problem + u'\n').toUtf8().constData(), stderr);
+    return 1;
 }
 
 bool loadQtFrench(QCoreApplication& app, const QString& folder) {
