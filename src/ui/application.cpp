@@ -156,7 +156,7 @@ QString screenProblem(const ScreenRequest& request, const ServerAnswers& x11Answ
         } else if (!name.isEmpty()) {
             return {};
         }
-        if (!reason.isEmpty() && !reasons.contains(reason)) {
+        if (!reason.isEmpty()) {
             reasons << reason;
         }
     }
