@@ -19,13 +19,16 @@
 // asks for the seventh distribution first). Everything above ui/ is free
 // of Qt and is tested without a display.
 #include <QApplication>
+#include <optional>
 
 #include "ui/application.h"
 #include "ui/main_window.h"
 #include "ui/qt_dialogue.h"
 
 int main(int argc, char* argv[]) {
-    ondiscale::choosePlatform();
+    if (const std::optional<int> status = ondiscale::answerBeforeWindow(argc, argv)) {
+        return *status;
+    }
     QApplication app(argc, argv);
     ondiscale::setUpApplication(app);
     ondiscale::QtDialogue dialogue;

@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
 
 class QApplication;
 class QCoreApplication;
@@ -21,6 +25,50 @@ QByteArray preferredPlatform(const QByteArray& chosen, const QByteArray& x11,
 
 // Before the application exists: applies preferredPlatform to this process.
 void choosePlatform();
+
+// What the command line asks for. Any other argument is Qt's (-platform,
+// -display, …) or ignored, as is a mistyped option: the program starts.
+enum class CommandLineRequest { Run, Help, Version };
+CommandLineRequest readCommandLine(const QStringList& arguments);
+
+// The answers to --help and --version, each ending with a line break.
+QString helpText();
+QString versionText();
+
+// Where Qt will look for a screen: the platforms it tries in turn, and the
+// servers its X11 and Wayland platforms connect to.
+struct ScreenRequest {
+    QByteArrayList platforms;
+    QByteArray x11Display;      // empty: DISPLAY is not set
+    QByteArray waylandDisplay;  // empty: WAYLAND_DISPLAY is not set
+};
+
+// As Qt reads them: a -platform argument before `platform` (QT_QPA_PLATFORM
+// as choosePlatform() left it) before Qt's default, xcb; a -display
+// argument before `x11` (DISPLAY).
+ScreenRequest screenRequest(const QStringList& arguments, const QByteArray& platform,
+                            const QByteArray& x11, const QByteArray& wayland);
+
+// Whether the display server of that name answers.
+using ServerAnswers = std::function<bool(const QByteArray&)>;
+
+// Why no platform of the request can open a screen, as the sentence to
+// say; empty when one can. Wayland's server is wayland-0 when none is
+// named, as for the Wayland library. Platforms without a display server
+// (offscreen, vnc, …) always can: Qt speaks for them.
+QString screenProblem(const ScreenRequest& request, const ServerAnswers& x11Answers,
+                      const ServerAnswers& waylandAnswers);
+
+// The real servers: an X11 connection through xcb (authorisation
+// included); a Wayland socket, under `runtimeFolder` (XDG_RUNTIME_DIR)
+// unless its name is a path.
+bool x11Answers(const QByteArray& display);
+bool waylandAnswers(const QByteArray& display, const QByteArray& runtimeFolder);
+
+// Before the application exists: answers --help and --version, chooses the
+// platform and makes sure it can open a screen, where Qt would abort with a
+// core dump. The exit status when the program ends there.
+std::optional<int> answerBeforeWindow(int argc, const char* const* argv);
 
 // The application's name, desktop entry and icon, and Qt's own texts
 // (context menus, standard buttons) in French whatever the system language.

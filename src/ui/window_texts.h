@@ -6,6 +6,25 @@ namespace ondiscale::texts {
 
 inline constexpr const char* kApplicationTitle = "ondiscale";
 
+// The command line: the answers to --help and --version, and what is said
+// before ending when no screen can show the window.
+inline constexpr const char* kUsage = "Utilisation : ondiscale [options]";
+inline constexpr const char* kCommandDescription =
+    "Fréquence d'une main de bridge, par tirages au hasard. Sans option, le programme ouvre sa "
+    "fenêtre.";
+inline constexpr const char* kOptionsHeading = "Options :";
+inline constexpr const char* kHelpOption = "Afficher cette aide.";
+inline constexpr const char* kVersionOption = "Afficher la version du programme.";
+inline constexpr const char* kNotWritten =
+    "ondiscale : la réponse n'a pas pu être écrite sur la sortie standard.";
+// "ondiscale ne peut pas … : raison, raison."
+inline constexpr const char* kNoScreen =
+    "ondiscale ne peut pas ouvrir sa fenêtre, faute d'écran graphique : %1.";
+inline constexpr const char* kNoDisplaySet = "ni DISPLAY ni WAYLAND_DISPLAY n'est défini";
+inline constexpr const char* kNoX11Display = "DISPLAY n'est pas défini";
+inline constexpr const char* kX11Silent = "l'affichage X11 « %1 » ne répond pas";
+inline constexpr const char* kWaylandSilent = "le serveur Wayland « %1 » ne répond pas";
+
 // Main window.
 inline constexpr const char* kMainCaption = "QUADRIVELLE: fréquence d'une main précisée";
 inline constexpr const char* kCommand2 = "Fréquence pour 100.000 tirages";

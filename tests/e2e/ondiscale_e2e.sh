@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Drives the built program in a virtual X server with xdotool, as a user
 # would: keyboard and mouse in, window titles and geometry out, controls
-# found by their names as a screen reader finds them. First on a desktop
+# found by their names as a screen reader finds them. First as a command
+# with no display (command_line_e2e.sh), then on a desktop
 # (openbox: desktop_e2e.sh), then on a bare X server; both with the
 # accessibility bus on, each in a session bus of its own.
 #   ondiscale_e2e.sh <program> <output folder>
@@ -40,6 +41,7 @@ unset WAYLAND_DISPLAY
 
 if [ -z "${ONDISCALE_E2E_BUS:-}" ]; then
   started=$(date +%s%N)
+  bash "$here/command_line_e2e.sh" "$program" "$out/command-line" || exit 1
   bash "$here/desktop_e2e.sh" "$program" "$out/desktop" || exit 1
   env ONDISCALE_E2E_BUS=1 dbus-run-session -- bash "$0" "$@" 2>>"$out/session.log" || exit 1
   echo "PASS in $((($(date +%s%N) - started) / 1000000)) ms"

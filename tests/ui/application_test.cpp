@@ -1,10 +1,16 @@
 #include "ui/application.h"
 
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTemporaryDir>
+#include <cstring>
 #include <memory>
 
 using namespace ondiscale;
@@ -27,6 +33,100 @@ TEST(Application, PrefersX11WhereTheSessionOffersItAndNoPlatformWasChosen) {
         EXPECT_EQ(preferredPlatform(row.chosen, row.x11, row.wayland), QByteArray(row.platform))
             << row.chosen << " | " << row.x11 << " | " << row.wayland;
     }
+}
+
+TEST(Application, CommandLineAnswersHelpAndVersionAndStartsOtherwise) {
+    using enum CommandLineRequest;
+    struct Row {
+        QStringList arguments;  // after the program's name
+        CommandLineRequest request;
+    };
+    const Row rows[] = {
+        {{"-help"}, Help},
+        {{"-version"}, Version},
+        {{"--frobnicate", "--version"}, Version},  // a mistake beside does not hide it
+        {{"--frobnicate"}, Run},                   // ignored, as any other argument
+        {{"-reverse"}, Run},  // Qt's own options, whose letters hold a v or an h
+        {{"-stylesheet", "sombre.qss"}, Run},
+        {{"--", "--help"}, Run},  // a file named --help
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(readCommandLine(QStringList{"ondiscale"} + row.arguments), row.request)
+            << row.arguments.join(u' ').toStdString();
+    }
+}
+
+TEST(Application, NoScreenIsSaidInFrench) {
+    struct Row {
+        const char *platforms, *x11, *wayland;
+        QByteArrayList up;    // the servers that answer
+        const char* problem;  // after "… faute d'écran graphique : "; empty: it starts
+    };
+    const Row rows[] = {
+        {"xcb", ":9", "", {"x11 :9"}, ""},
+        {"xcb", "", "wayland-1", {"wayland wayland-1"}, "DISPLAY n'est pas défini"},
+        {"xcb;wayland", ":9", "wayland-1", {"wayland wayland-1"}, ""},
+        {"xcb;wayland",
+         ":9",
+         "wayland-1",
+         {"x11 :8", "wayland wayland-0"},
+         "l'affichage X11 « :9 » ne répond pas, le serveur Wayland « wayland-1 » ne répond pas"},
+        {"wayland", "", "", {}, "le serveur Wayland « wayland-0 » ne répond pas"},
+        {"wayland-egl", "", "", {"wayland wayland-0"}, ""},
+        {"offscreen:configfile=/tmp/a.json", "", "", {}, ""},
+        {"xcb;vnc", ":9", "", {}, ""},
+    };
+    for (const Row& row : rows) {
+        const auto answers = [&](const char* kind) {
+            return [&row, kind](const QByteArray& name) { return row.up.contains(kind + name); };
+        };
+        const QString expected =
+            *row.problem == 0
+                ? QString()
+                : "ondiscale ne peut pas ouvrir sa fenêtre, faute d'écran graphique : " +
+                      QString::fromUtf8(row.problem) + '.';
+        EXPECT_EQ(screenProblem({QByteArray(row.platforms).split(';'), row.x11, row.wayland},
+                                answers("x11 "), answers("wayland ")),
+                  expected)
+            << row.platforms << " | " << row.x11 << " | " << row.wayland;
+    }
+}
+
+// A compositor: a Unix socket listening at `path`; -1 if it cannot be made.
+int listenAt(const QByteArray& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    if (::bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 ||
+        ::listen(socket, 1) != 0) {
+        ::close(socket);
+        return -1;
+    }
+    return socket;
+}
+
+TEST(Application, WaylandAnswersOnlyWhileItsCompositorListens) {
+    const QTemporaryDir folder;
+    const QByteArray runtime = QFile::encodeName(folder.path());
+    const int compositor = listenAt(runtime + "/wayland-7");
+    ASSERT_GE(compositor, 0);
+    struct Row {
+        QByteArray display, runtime;
+        bool answers;
+    };
+    const Row rows[] = {
+        {"wayland-7", runtime, true},
+        {runtime + "/wayland-7", "/nonexistent", true},  // absolute: the folder does not count
+        {"wayland-8", runtime, false},
+        {"wayland-7", "", false},                 // no runtime folder, nowhere to look
+        {"/" + QByteArray(200, 'w'), "", false},  // longer than a socket's address holds
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(waylandAnswers(row.display, row.runtime), row.answers) << row.display.data();
+    }
+    ::close(compositor);
+    EXPECT_FALSE(waylandAnswers("wayland-7", runtime)) << "its file is left, nobody listens";
 }
 
 // The test program sets itself up as the program does.
