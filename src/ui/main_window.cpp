@@ -1,18 +1,21 @@
 #include "ui/main_window.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <cstdio>
 
 #include "engine/card_text.h"
 #include "frequency/frequency_run.h"
 #include "survey/survey_run.h"
 #include "ui/about_box.h"
 #include "ui/journal/journal_window.h"
+#include "ui/journal/session_store.h"
 #include "ui/kit/menu_rows.h"
 #include "ui/kit/qt_text.h"
 #include "ui/kit/twips.h"
@@ -286,6 +289,13 @@ void MainWindow::showHelp() {
 void MainWindow::showInformation() {
     dialogue_.messageBox(std::string(texts::kInfo1) + kCrLf + texts::kInfo2 + kCrLf + texts::kInfo3,
                          Buttons::Ok, std::string(texts::kInfoTitle));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (const auto failure = SessionStore().save(journal_.entries())) {
+        std::fprintf(stderr, "%s\n", failure->toLocal8Bit().constData());
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::openJournal() {

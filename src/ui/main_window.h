@@ -39,6 +39,11 @@ public:
     void showAbout();
     void openJournal();
 
+protected:
+    // The program ends when this window closes: the session's journal is
+    // saved first, without a question.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     // A minimum and a maximum box.
     struct RangeBoxes {

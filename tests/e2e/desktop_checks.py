@@ -14,6 +14,11 @@
       gives that control the keyboard focus.
   desktop_checks.py shown <application> <accessible name>
       exits 0 if that control is on screen, 1 if it is hidden or absent.
+  desktop_checks.py focused <application>
+      prints the name of the control that has the keyboard focus.
+  desktop_checks.py starting <application> <text>
+      prints the name of the first control whose name starts with that
+      text, as a screen reader would read it.
 
 Runs with Debian's /usr/bin/python3, which has python3-pyatspi.
 """
@@ -98,6 +103,45 @@ def shown(application, name):
     return 0 if control is not None and control.getState().contains(pyatspi.STATE_SHOWING) else 1
 
 
+def walk_all(application):
+    import pyatspi
+
+    desktop = pyatspi.Registry.getDesktop(0)
+    stack = [a for a in desktop if a is not None and a.name == application]
+    while stack:
+        node = stack.pop()
+        yield node
+        for i in range(node.childCount - 1, -1, -1):
+            child = node.getChildAtIndex(i)
+            if child is not None:
+                stack.append(child)
+
+
+def focused(application):
+    import pyatspi
+
+    # Qt marks the current item of every list "focused", whether or not its
+    # list has the keyboard: an item counts only when its list has it.
+    items = (pyatspi.ROLE_LIST_ITEM, pyatspi.ROLE_TABLE_CELL)
+    for node in walk_all(application):
+        if not node.getState().contains(pyatspi.STATE_FOCUSED):
+            continue
+        if node.getRole() in items and not (
+                node.parent is not None and node.parent.getState().contains(pyatspi.STATE_FOCUSED)):
+            continue
+        print(node.name)
+        return 0
+    return 1
+
+
+def starting(application, text):
+    for node in walk_all(application):
+        if node.name and node.name.startswith(text):
+            print(node.name)
+            return 0
+    return 1
+
+
 def icon(window, png):
     said = subprocess.run(["xprop", "-id", window, "-notype", "32c", "_NET_WM_ICON"],
                           capture_output=True, text=True, check=True).stdout
@@ -137,4 +181,8 @@ if __name__ == "__main__":
         sys.exit(focus(sys.argv[2], sys.argv[3]))
     if len(sys.argv) == 4 and sys.argv[1] == "shown":
         sys.exit(shown(sys.argv[2], sys.argv[3]))
+    if len(sys.argv) == 3 and sys.argv[1] == "focused":
+        sys.exit(focused(sys.argv[2]))
+    if len(sys.argv) == 4 and sys.argv[1] == "starting":
+        sys.exit(starting(sys.argv[2], sys.argv[3]))
     sys.exit(__doc__)

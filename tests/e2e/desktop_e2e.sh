@@ -158,4 +158,30 @@ until_true 10 centred ||
 ok "frame at $((cx - fl)),$((cy - ft)) size $((cw + fl + fr))x$((ch + ft + fb)), centred on the first showing"
 close_box "$about" "À propos" Return
 
+# The journal as a keyboard and a screen reader user meet it: Alt+J gives it
+# the keyboard, Tab goes through its parts to "Enregistrer sous…" without
+# being caught in a table, the example hands read card by card, Escape
+# goes back to the main window.
+step="the journal from the keyboard"
+keys "$main" alt+j
+expect_window "Journal des tirages"
+journal=$found
+has_keyboard() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$journal" ]; }
+until_true 10 has_keyboard || fail "Alt+J did not give the journal the keyboard"
+heard_focus=
+for _ in $(seq 12); do
+  keys "$journal" Tab
+  sleep 0.3
+  heard_focus=$(checks focused ondiscale)
+  [ "$heard_focus" = "Enregistrer sous…" ] && break
+done
+[ "$heard_focus" = "Enregistrer sous…" ] || fail "Tab did not reach \"Enregistrer sous…\" (last: $heard_focus)"
+card=
+read_card() { card=$(checks starting ondiscale "Pique : ") && [ -n "$card" ]; }
+until_true 10 read_card || fail "no hand read card by card"
+keys "$journal" Escape
+back_home() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$main" ]; }
+until_true 10 back_home || fail "Escape did not give the keyboard back to the main window"
+ok "Alt+J, Tab to \"Enregistrer sous…\", a hand heard as \"$card\", Escape back"
+
 echo "PASS desktop part"

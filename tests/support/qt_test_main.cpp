@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFont>
+#include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -39,10 +40,12 @@ Desktop desktopFrom(const char* text) {
 
 int main(int argc, char** argv) {
     Desktop desktop;
+    QString config;
     if (const char* text = std::getenv("ONDISCALE_TEST_DESKTOP")) {
         desktop = desktopFrom(text);
-        const QString config = QDir::temp().filePath(
-            QStringLiteral("ondiscale-screen-%1x%2.json").arg(desktop.width).arg(desktop.height));
+        // One file for each process: tests run side by side.
+        config = QDir::temp().filePath(
+            QStringLiteral("ondiscale-screen-%1.json").arg(QCoreApplication::applicationPid()));
         QFile file(config);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
             file.write(QStringLiteral(R"({"screens": [{"name": "test", "x": 0, "y": 0, )"
@@ -61,6 +64,9 @@ int main(int argc, char** argv) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
+    // Sessions saved when a test closes a main window go to Qt's test
+    // folders, never to the user's.
+    QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     ondiscale::setUpApplication(app);
     if (desktop.points > 0) {
@@ -69,5 +75,9 @@ int main(int argc, char** argv) {
         QApplication::setFont(font);
     }
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int failed = RUN_ALL_TESTS();
+    if (!config.isEmpty()) {
+        QFile::remove(config);
+    }
+    return failed;
 }

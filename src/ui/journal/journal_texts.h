@@ -9,6 +9,14 @@ inline constexpr const char* kTitle = "Journal des tirages";
 inline constexpr const char* kSave = "&Enregistrer sous…";
 inline constexpr const char* kSaveTip = "Enregistrer le journal en tableau CSV (Ctrl+Maj+S)";
 inline constexpr const char* kSessions = "Séances &précédentes…";
+inline constexpr const char* kSessionsTitle = "Séances précédentes";
+inline constexpr const char* kSessionsSaid =
+    "Les journaux des dernières séances, enregistrés quand le programme s'est terminé :";
+inline constexpr const char* kNoSession = "Aucune séance précédente n'a été enregistrée.";
+inline constexpr const char* kOpenSession = "&Ouvrir";
+inline constexpr const char* kCloseSessions = "&Fermer";
+// A reopened session's window: "Journal — Séance du 8 décembre 2026 à 14 h 05".
+inline constexpr const char* kReopenedTitle = "Journal — %1";
 inline constexpr const char* kHits = "Réussites";
 inline constexpr const char* kEstimate = "Estimation";
 // Column headings on two lines, so that the table stays narrow.

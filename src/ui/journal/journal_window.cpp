@@ -3,10 +3,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QKeyEvent>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QVBoxLayout>
@@ -16,6 +16,8 @@
 #include "ui/journal/journal_chart.h"
 #include "ui/journal/journal_export.h"
 #include "ui/journal/journal_texts.h"
+#include "ui/journal/session_store.h"
+#include "ui/journal/sessions_dialog.h"
 #include "ui/kit/qt_text.h"
 #include "ui/kit/twips.h"
 
@@ -68,7 +70,24 @@ QWidget* stacked(std::initializer_list<QWidget*> parts) {
 }  // namespace
 
 JournalWindow::JournalWindow(const Journal& journal, Dialogue& dialogue, QWidget* parent)
+    : JournalWindow(nullptr, journal, dialogue, parent) {}
+
+JournalWindow* JournalWindow::reopened(std::vector<JournalEntry> entries, const QString& label,
+                                       Dialogue& dialogue, QWidget* parent) {
+    auto own = std::make_unique<Journal>(Journal::reopened(std::move(entries)));
+    const Journal& journal = *own;
+    auto* window = new JournalWindow(std::move(own), journal, dialogue, parent);
+    window->setObjectName(QStringLiteral("JournalReopened"));
+    window->setWindowTitle(qtText(texts::kReopenedTitle).arg(label));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->sessions_->hide();
+    return window;
+}
+
+JournalWindow::JournalWindow(std::unique_ptr<Journal> own, const Journal& journal,
+                             Dialogue& dialogue, QWidget* parent)
     : QMainWindow(parent, Qt::Window),
+      own_(std::move(own)),
       journal_(journal),
       dialogue_(dialogue),
       runs_(new QListWidget),
@@ -77,6 +96,7 @@ JournalWindow::JournalWindow(const Journal& journal, Dialogue& dialogue, QWidget
       chart_(new JournalChart),
       handsTitle_(new QLabel),
       hands_(new ExampleHands),
+      sessions_(new QPushButton(qtText(texts::kSessions))),
       save_(new QPushButton(qtText(texts::kSave))),
       split_(new QSplitter(Qt::Vertical)),
       placement_(*this, twipsSize(*this, kWidth, kHeight),
@@ -99,6 +119,8 @@ JournalWindow::JournalWindow(const Journal& journal, Dialogue& dialogue, QWidget
     hands_->setObjectName(QStringLiteral("journalHands"));
     hands_->setAccessibleName(qtText(texts::kHandsName));
     save_->setObjectName(QStringLiteral("journalSave"));
+    sessions_->setObjectName(QStringLiteral("journalSessions"));
+    sessions_->setAutoDefault(false);
 
     runs_->setWordWrap(true);
     runs_->setTextElideMode(Qt::ElideNone);
@@ -126,6 +148,7 @@ JournalWindow::JournalWindow(const Journal& journal, Dialogue& dialogue, QWidget
     connect(split_, &QSplitter::splitterMoved, this, [this] { userSized_ = true; });
 
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(sessions_);
     buttons->addStretch(1);
     buttons->addWidget(save_);
     auto* central = new QWidget;
@@ -138,7 +161,8 @@ JournalWindow::JournalWindow(const Journal& journal, Dialogue& dialogue, QWidget
     setTabOrder(runs_, figures_);
     setTabOrder(figures_, chart_);
     setTabOrder(chart_, hands_);
-    setTabOrder(hands_, save_);
+    setTabOrder(hands_, sessions_);
+    setTabOrder(sessions_, save_);
 
     connect(runs_, &QListWidget::currentRowChanged, this, [this] { showRun(); });
     connect(figures_, &QTableWidget::currentCellChanged, this, [this](int row) {
@@ -148,6 +172,7 @@ JournalWindow::JournalWindow(const Journal& journal, Dialogue& dialogue, QWidget
         }
     });
     connect(save_, &QPushButton::clicked, this, [this] { saveAs(); });
+    connect(sessions_, &QPushButton::clicked, this, [this] { showSessions(); });
 
     for (std::size_t i = 0; i < journal_.entries().size(); ++i) {
         entryChanged(i);
@@ -217,7 +242,7 @@ void JournalWindow::showRun() {
     note_->setText(notes.join(QLatin1Char('\n')));
     note_->setVisible(!notes.isEmpty());
 
-    handsTitle_->setText(qtText(entry->examples.empty() ? texts::kNoHand
+    handsTitle_->setText(qtText(entry->examples.empty()             ? texts::kNoHand
                                 : entry->kind == RunKind::Frequency ? texts::kLastHits
                                                                     : texts::kLastOfEachLine));
     hands_->showEntry(*entry);
@@ -262,10 +287,10 @@ void JournalWindow::shareHeight() {
     const int total = split_->height() - split_->handleWidth() * (split_->count() - 1);
     const int line = runs_->count() > 0 ? runs_->sizeHintForRow(0) : fontMetrics().height();
     const int runs = std::max(runs_->minimumHeight(), kRunsLines * line + 2 * runs_->frameWidth());
-    const int figures = std::min(split_->widget(1)->sizeHint().height(),
-                                 static_cast<int>(kFiguresShare * total));
-    const int hands = std::min(split_->widget(3)->sizeHint().height(),
-                               static_cast<int>(kHandsShare * total));
+    const int figures =
+        std::min(split_->widget(1)->sizeHint().height(), static_cast<int>(kFiguresShare * total));
+    const int hands =
+        std::min(split_->widget(3)->sizeHint().height(), static_cast<int>(kHandsShare * total));
     split_->setSizes({runs, figures, std::max(total - runs - figures - hands, 0), hands});
 }
 
@@ -297,6 +322,37 @@ void JournalWindow::saveAs() {
         return;
     }
     saveTo(dialog.selectedFiles().constFirst());
+}
+
+void JournalWindow::showSessions() {
+    const SessionStore store;
+    SessionsDialog dialog(store, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    const std::optional<SavedSession> session = dialog.chosen();
+    if (!session) {
+        return;
+    }
+    ReopenedSession read = store.open(*session);
+    if (!read.entries) {
+        dialogue_.messageBox(read.message.toStdString(), Buttons::Ok,
+                             std::string(texts::kSessionsTitle));
+        return;
+    }
+    JournalWindow* past =
+        reopened(std::move(*read.entries), session->label, dialogue_, parentWidget());
+    // Over this window, a little lower and to the right, as windows cascade.
+    const int step = fontMetrics().height() * 2;
+    QRect place = geometry().translated(step, step);
+    const QRect area = workArea(*this);
+    place.moveRight(std::min(place.right(), area.right() - frameOf(*this).right()));
+    place.moveBottom(std::min(place.bottom(), area.bottom() - frameOf(*this).bottom()));
+    past->setGeometry(place);
+    past->placed_ = true;
+    past->show();
+    past->raise();
+    past->activateWindow();
 }
 
 bool JournalWindow::saveTo(const QString& path) {

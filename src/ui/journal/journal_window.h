@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
 
 #include "dialogue/dialogue.h"
 #include "journal/journal.h"
@@ -31,6 +32,11 @@ public:
     // `dialogue` tells of a failed export and gives the locale's separators.
     JournalWindow(const Journal& journal, Dialogue& dialogue, QWidget* parent);
 
+    // A past session's journal, read-only, in a window of its own titled
+    // with the session's label.
+    static JournalWindow* reopened(std::vector<JournalEntry> entries, const QString& label,
+                                   Dialogue& dialogue, QWidget* parent);
+
     // Brings the list and, if it is shown, the run up to date after a
     // change to entry `index`.
     void entryChanged(std::size_t index);
@@ -44,6 +50,9 @@ public:
     // Writes the journal to `path`; on failure tells the user why.
     bool saveTo(const QString& path);
 
+    // Lists the past sessions and opens the one the user chooses.
+    void showSessions();
+
 protected:
     void showEvent(QShowEvent* event) override;
     // Escape, which the list and tables leave to their window, gives the
@@ -51,6 +60,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    JournalWindow(std::unique_ptr<Journal> own, const Journal& journal, Dialogue& dialogue,
+                  QWidget* parent);
+
     // Shares the window's height between its parts: the list a few lines,
     // the figures and the hands what they need up to a share, the chart
     // the rest; again for each run shown, until the user sizes the parts.
@@ -60,6 +72,7 @@ private:
     [[nodiscard]] const JournalEntry* shownEntry() const;
     [[nodiscard]] NumberStyle numberStyle() const;
 
+    std::unique_ptr<Journal> own_;  // a reopened session's
     const Journal& journal_;
     Dialogue& dialogue_;
     QListWidget* runs_;
@@ -68,12 +81,13 @@ private:
     JournalChart* chart_;
     QLabel* handsTitle_;
     ExampleHands* hands_;
+    QPushButton* sessions_;
     QPushButton* save_;
     QSplitter* split_;
     BesidePlacement placement_;
     bool placed_ = false;
-    bool shared_ = false;      // the height shared once the window has its size
-    bool userSized_ = false;   // the user moved a splitter's handle
+    bool shared_ = false;     // the height shared once the window has its size
+    bool userSized_ = false;  // the user moved a splitter's handle
     int figureRow_ = 0;
 };
 

@@ -31,6 +31,7 @@
 #include "sample_plans.h"
 #include "scripted_dialogue.h"
 #include "ui/journal/journal_chart.h"
+#include "ui/journal/session_store.h"
 #include "ui/main_window.h"
 #include "ui/qt_dialogue.h"
 
@@ -103,7 +104,8 @@ struct Session {
     }
 };
 
-const std::array<const char*, 10> kFiveSpades{"5", "5", "0", "13", "0", "13", "0", "13", "12", "14"};
+const std::array<const char*, 10> kFiveSpades{"5",  "5", "0",  "13", "0",
+                                              "13", "0", "13", "12", "14"};
 
 // "[a ; b] %" read back.
 std::pair<double, double> interval(QString text) {
@@ -160,7 +162,9 @@ TEST(JournalWindow, FollowsAFrequencyRunBesideTheMainWindow) {
     EXPECT_LT(low, estimate);
     EXPECT_GT(high, estimate);
     EXPECT_EQ(cellText(table, 0, 3), QStringLiteral("2,582 %"));
-    EXPECT_TRUE(QRegularExpression(QStringLiteral(R"(^-?\d,\d$|^0$)")).match(cellText(table, 0, 4)).hasMatch())
+    EXPECT_TRUE(QRegularExpression(QStringLiteral(R"(^-?\d,\d$|^0$)"))
+                    .match(cellText(table, 0, 4))
+                    .hasMatch())
         << cellText(table, 0, 4).toStdString();
 
     auto* chart = child<JournalChart>(*journal, "journalChart");
@@ -253,9 +257,11 @@ TEST(JournalWindow, ScreenReadersHearTheWindowItsPartsAndEveryCard) {
     ASSERT_NE(table, nullptr);
     QAccessibleInterface* spades = table->cellAt(0, 0);
     ASSERT_NE(spades, nullptr);
-    EXPECT_TRUE(QRegularExpression(QStringLiteral(R"(^Pique : (As|Roi|Dame|Valet|\d+)(, (As|Roi|Dame|Valet|\d+)){4}$)"))
-                    .match(spades->text(QAccessible::Name))
-                    .hasMatch())
+    EXPECT_TRUE(
+        QRegularExpression(
+            QStringLiteral(R"(^Pique : (As|Roi|Dame|Valet|\d+)(, (As|Roi|Dame|Valet|\d+)){4}$)"))
+            .match(spades->text(QAccessible::Name))
+            .hasMatch())
         << spades->text(QAccessible::Name).toStdString();
     EXPECT_EQ(spades->actionInterface(), nullptr);
     EXPECT_EQ(table->cellAt(0, 1)->text(QAccessible::Name).section(' ', 0, 1),
@@ -278,14 +284,16 @@ TEST(JournalWindow, TheKeyboardGoesThroughAndBack) {
     EXPECT_TRUE(journal->isActiveWindow());
     EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(*journal, "journalRuns"));
 
-    const char* order[] = {"journalFigures", "journalChart", "journalHands", "journalSave",
-                           "journalRuns"};
+    const char* order[] = {"journalFigures",  "journalChart", "journalHands",
+                           "journalSessions", "journalSave",  "journalRuns"};
     for (const char* next : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(*journal, next)) << next;
     }
     auto* save = child<QPushButton>(*journal, "journalSave");
     EXPECT_EQ(save->text(), QString::fromUtf8("&Enregistrer sous…")) << "its access key shown";
+    EXPECT_EQ(child<QPushButton>(*journal, "journalSessions")->text(),
+              QString::fromUtf8("Séances &précédentes…"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QApplication::processEvents();
     EXPECT_TRUE(s.window.isActiveWindow());
@@ -302,8 +310,9 @@ TEST(JournalWindow, ATypedTextThatNoHandIsWrittenAsIsSaidSo) {
     EXPECT_EQ(child<QLabel>(*journal, "journalNote")->text(),
               QString::fromUtf8("« 3334 » : aucune main ne s'écrit ainsi : les longueurs vont "
                                 "de la plus longue à la plus courte, par exemple 4333."));
-    EXPECT_EQ(child<QListWidget>(*journal, "journalRuns")->item(0)->text().replace(QChar(0x00a0), ' '),
-              QString::fromUtf8("Distributions 4432, 5332, … et « 3334 » — 10 000 donnes"));
+    EXPECT_EQ(
+        child<QListWidget>(*journal, "journalRuns")->item(0)->text().replace(QChar(0x00a0), ' '),
+        QString::fromUtf8("Distributions 4432, 5332, … et « 3334 » — 10 000 donnes"));
 }
 
 // A title is written as typed, never read as markup.
@@ -394,10 +403,10 @@ TEST(JournalWindow, TheChartRepaintsWhollyOnEveryChange) {
     QTest::qWait(500);  // the chart lays itself out in more than one turn of the loop
     const QImage changed = chart->grab().toImage();
     const QImage onScreen =
-        chart->screen()->grabWindow(chart->window()->winId(),
-                                    chart->mapTo(chart->window(), QPoint(0, 0)).x(),
-                                    chart->mapTo(chart->window(), QPoint(0, 0)).y(),
-                                    chart->width(), chart->height())
+        chart->screen()
+            ->grabWindow(chart->window()->winId(), chart->mapTo(chart->window(), QPoint(0, 0)).x(),
+                         chart->mapTo(chart->window(), QPoint(0, 0)).y(), chart->width(),
+                         chart->height())
             .toImage()
             .convertToFormat(changed.format());
     ASSERT_FALSE(onScreen.isNull());
@@ -501,8 +510,9 @@ TEST(JournalWindow, ReportBoxesKeepTheChartAndTheFiguresInView) {
         qobject_cast<QDialog*>(modal)->reject();
     });
     QApplication::setActiveWindow(&s.window);
-    real.messageBox("Sud précisé: 5 soit 0,005%", Buttons::YesNo,
-                    std::string("Statistiques sur 100000 tirages au hasard. Voulez-vous continuer?"));
+    real.messageBox(
+        "Sud précisé: 5 soit 0,005%", Buttons::YesNo,
+        std::string("Statistiques sur 100000 tirages au hasard. Voulez-vous continuer?"));
     const QRect area = s.window.screen()->availableGeometry();
     EXPECT_TRUE(area.contains(box));
     const bool room = area.bottom() - s.window.frameGeometry().bottom() >= box.height();
@@ -587,6 +597,86 @@ TEST(JournalWindow, ATypedFileNameGetsItsEnding) {
     });
     window.saveAs();
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("seance.csv"))));
+}
+
+}  // namespace
+
+namespace {
+
+// Closing the main window saves the session without a question; the
+// journal's "Séances précédentes…" lists it and reopens it read-only, with
+// its figures and chart.
+TEST(JournalSessions, SavedAtTheEndAndReopened) {
+    const SessionStore store;
+    {
+        Session s;
+        s.window.close();  // no run: nothing saved
+    }
+    const std::size_t before = store.list().size();
+    {
+        Session s;
+        s.frequency({"0", "13", "7", "13", "0", "13", "0", "13", "0", "37"}, 2);
+        s.window.close();
+    }
+    const std::vector<SavedSession> saved = store.list();
+    ASSERT_EQ(saved.size(), std::min<std::size_t>(before + 1, SessionStore::kKeptSessions));
+
+    Session s;
+    JournalWindow* journal = s.journal();
+    QString listed;
+    whenModal([&](QWidget* modal) {
+        auto* list = modal->findChild<QListWidget*>(QStringLiteral("journalSessionsList"));
+        ASSERT_NE(list, nullptr);
+        EXPECT_EQ(modal->windowTitle(), QString::fromUtf8("Séances précédentes"));
+        listed = list->item(0)->text();
+        list->setCurrentRow(0);
+        qobject_cast<QDialog*>(modal)->accept();
+    });
+    child<QPushButton>(*journal, "journalSessions")->click();
+    EXPECT_TRUE(listed.startsWith(QString::fromUtf8("Séance du "))) << listed.toStdString();
+    EXPECT_TRUE(listed.endsWith(QStringLiteral("(1 tirage)"))) << listed.toStdString();
+
+    auto* past = s.window.findChild<JournalWindow*>(QStringLiteral("JournalReopened"));
+    ASSERT_NE(past, nullptr);
+    EXPECT_TRUE(past->windowTitle().startsWith(QString::fromUtf8("Journal — Séance du ")));
+    auto* runs = child<QListWidget>(*past, "journalRuns");
+    ASSERT_EQ(runs->count(), 1);
+    EXPECT_EQ(runs->item(0)->text().replace(QChar(0x00a0), ' '),
+              QString::fromUtf8("Main précisée : 7 ≤ ♥ ≤ 13 — 200 000 donnes"));
+    EXPECT_EQ(series(child<JournalChart>(*past, "journalChart"), "Estimation")->count(), 2);
+    EXPECT_FALSE(child<QPushButton>(*past, "journalSessions")->isVisible());
+    past->close();
+}
+
+// A damaged session is set aside with a word why; the others stay.
+TEST(JournalSessions, ADamagedSessionIsSetAsideWithAWordWhy) {
+    const SessionStore store;
+    {
+        Session s;
+        s.frequency({"0", "13", "0", "13", "0", "13", "0", "13", "0", "37"}, 1);
+        s.window.close();
+    }
+    const std::vector<SavedSession> saved = store.list();
+    ASSERT_FALSE(saved.empty());
+    QFile file(store.path(saved.front()));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("ondiscale-journal 1\ncassé\n");
+    file.close();
+
+    Session s;
+    JournalWindow* journal = s.journal();
+    whenModal([&](QWidget* modal) {
+        auto* list = modal->findChild<QListWidget*>(QStringLiteral("journalSessionsList"));
+        list->setCurrentRow(0);
+        qobject_cast<QDialog*>(modal)->accept();
+    });
+    child<QPushButton>(*journal, "journalSessions")->click();
+    ASSERT_EQ(s.dialogue.calls.size(), 1U);
+    EXPECT_EQ(s.dialogue.calls[0].title, "Séances précédentes");
+    EXPECT_TRUE(s.dialogue.calls[0].prompt.starts_with("La séance du "))
+        << s.dialogue.calls[0].prompt;
+    EXPECT_EQ(s.window.findChild<JournalWindow*>(QStringLiteral("JournalReopened")), nullptr);
+    EXPECT_EQ(store.list().size(), saved.size() - 1) << "set aside, no longer offered";
 }
 
 }  // namespace
