@@ -130,8 +130,15 @@ TEST(JournalCsv, RoundTrip) {
     }
 }
 
-// Whatever the user typed as a distribution reads back as one field.
+// Whatever the user typed as a distribution reads back as one field, and
+// a spreadsheet takes none of it for a formula.
 TEST(JournalCsv, TypedTextsStayOneField) {
+    for (const std::string typed : {"-1+1", "+4432", "@A1"}) {
+        Journal journal;
+        Dealer dealer;
+        journal.runStarted(SurveyRun(kSurveyGroups[0], typed, dealer).plan());
+        EXPECT_EQ(readCsv(journalCsv(journal.entries()))[7][2], "'" + typed);
+    }
     for (const std::string typed : {"44;32", "44\"32", "44\r\n32"}) {
         Journal journal;
         Dealer dealer;

@@ -91,6 +91,11 @@ TEST(MenuRows, ArrowsGoThroughEveryEntryOfEveryRowAndWrap) {
     EXPECT_EQ(w.state(), "2:&Journal");
     w.key(Qt::Key_Left);
     EXPECT_EQ(w.state(), "2:&Fréquences des distributions ");
+    // Tab and Shift+Tab step as Right and Left do, across the rows too.
+    w.key(Qt::Key_Backtab);
+    EXPECT_EQ(w.state(), "1:&Aide");
+    w.key(Qt::Key_Tab);
+    EXPECT_EQ(w.state(), "2:&Fréquences des distributions ");
     w.key(Qt::Key_Escape);
     EXPECT_EQ(w.state(), "");
     EXPECT_EQ(QApplication::focusWidget(), w.box) << "the focus goes back to the box";
