@@ -8,7 +8,8 @@ namespace {
 // Ranks 2 to 14, written and spoken; ace, king (roi), queen (dame), jack
 // (valet).
 using Ranks = std::array<const char*, 15>;
-constexpr Ranks kRankLetters{"", "", "2", "3", "4", "5", "6", "7", "8", "9", "10", "V", "D", "R", "A"};
+constexpr Ranks kRankLetters{"",  "",  "2",  "3", "4", "5", "6", "7",
+                             "8", "9", "10", "V", "D", "R", "A"};
 constexpr Ranks kRankNames{"",  "",  "2",  "3",     "4",    "5",   "6", "7",
                            "8", "9", "10", "Valet", "Dame", "Roi", "As"};
 

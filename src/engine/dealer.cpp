@@ -1,5 +1,9 @@
 #include "engine/dealer.h"
 
+#include <algorithm>
+#include <array>
+#include <utility>
+
 #include "engine/random_range.h"
 
 namespace ondiscale {
@@ -30,6 +34,61 @@ void Dealer::dealSouth(Hand& hand) {
         kept += fresh;
     }
     hand = cards;
+    generator_ = generator;
+}
+
+namespace {
+
+// The 52 cards, spades to clubs.
+constexpr std::array<Card, 52> kDeck = [] {
+    std::array<Card, 52> deck{};
+    for (std::size_t i = 0; i < deck.size(); ++i) {
+        deck[i] = static_cast<Card>(kLowestCard + i);
+    }
+    return deck;
+}();
+
+// A whole number uniform in 0..n-1 from 32 random bits (Lemire's
+// multiply-and-shift), and where those bits fall in the few that would
+// favour some numbers, from the next 32 bits taken instead.
+template <typename Next>
+std::uint32_t below(std::uint32_t n, std::uint32_t bits, Next&& next) {
+    std::uint64_t product = std::uint64_t{bits} * n;
+    if (static_cast<std::uint32_t>(product) < n) {
+        const std::uint32_t threshold = (0U - n) % n;
+        while (static_cast<std::uint32_t>(product) < threshold) {
+            product = std::uint64_t{next()} * n;
+        }
+    }
+    return static_cast<std::uint32_t>(product >> 32);
+}
+
+}  // namespace
+
+void Dealer::dealTable(Deal& deal) {
+    Generator generator = generator_;
+    generator.reseed(clock_());
+    const auto fresh32 = [&generator] {
+        return static_cast<std::uint32_t>(generator.next() >> 32);
+    };
+
+    // Fisher and Yates, stopped once the first three hands are drawn: the
+    // last 13 cards are West's. Each 64-bit value gives two draws.
+    std::array<Card, 52> deck = kDeck;
+    constexpr std::size_t kDrawn = 39;
+    for (std::size_t i = 0; i < kDrawn; i += 2) {
+        const std::uint64_t bits = generator.next();
+        const auto first = static_cast<std::uint32_t>(deck.size() - i);
+        std::swap(deck[i], deck[i + below(first, static_cast<std::uint32_t>(bits), fresh32)]);
+        if (i + 1 < kDrawn) {
+            std::swap(
+                deck[i + 1],
+                deck[i + 1 + below(first - 1, static_cast<std::uint32_t>(bits >> 32), fresh32)]);
+        }
+    }
+    for (std::size_t seat = 0; seat < deal.size(); ++seat) {
+        std::copy_n(deck.begin() + static_cast<std::ptrdiff_t>(13 * seat), 13, deal[seat].begin());
+    }
     generator_ = generator;
 }
 

@@ -19,6 +19,12 @@ public:
     // the order drawn.
     void dealSouth(Hand& hand);
 
+    // A whole deal: a reseed from the clock, then the 52 cards shuffled
+    // into North, East, South and West, every deal equally likely. Each
+    // card is drawn exactly uniformly from those left, 32 random bits a
+    // draw, the rare draw that would favour some cards drawn again.
+    void dealTable(Deal& deal);
+
 private:
     Generator generator_;
     Clock clock_;

@@ -1,0 +1,147 @@
+// The whole deal: four hands of 13 distinct cards, every card as likely in
+// every seat, partnerships' lengths and a two-hand condition at their
+// exact odds, consecutive deals independent, and a seed and a clock that
+// give the same deals again.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <bitset>
+#include <random>
+
+#include "engine/dealer.h"
+#include "engine/hand_measures.h"
+#include "engine/table_measures.h"
+#include "exact_odds.h"
+
+using namespace ondiscale;
+
+namespace {
+
+std::uint64_t frozenClock() { return 1'700'000'000'000'000'000ULL; }
+
+TEST(TableDealer, FourHandsOfThirteenDistinctCardsEveryCardInEverySeatAlike) {
+    Dealer dealer;
+    Deal deal{};
+    constexpr long long deals = 1'000'000;
+    std::array<std::array<long long, 4>, 54> seatOf{};
+    std::array<long long, 54> sameSeatNext{};
+    std::array<std::size_t, 54> previousSeat{};
+    std::array<long long, 14> nsSpades{};
+    for (long long n = 0; n < deals; ++n) {
+        dealer.dealTable(deal);
+        std::bitset<64> all;
+        for (std::size_t seat = 0; seat < 4; ++seat) {
+            std::bitset<64> hand;
+            for (const Card card : deal[seat]) {
+                ASSERT_GE(card, 2);
+                ASSERT_LE(card, 53);
+                hand.set(card);
+                ++seatOf[card][seat];
+                sameSeatNext[card] += n > 0 && previousSeat[card] == seat ? 1 : 0;
+                previousSeat[card] = seat;
+            }
+            ASSERT_EQ(hand.count(), 13U) << "deal " << n << ", seat " << seat;
+            all |= hand;
+        }
+        ASSERT_EQ(all.count(), 52U) << "deal " << n;
+        const TableMeasures m = measureTable(deal);
+        ++nsSpades[m.length(rowOf(Side::NorthSouth), Suit::Spades)];
+    }
+    for (std::size_t card = 2; card <= 53; ++card) {
+        for (std::size_t seat = 0; seat < 4; ++seat) {
+            EXPECT_TRUE(odds::agrees(seatOf[card][seat], deals, 0.25))
+                << "card " << card << ", seat " << seat;
+        }
+        // A card's seat in one deal says nothing of its seat in the next.
+        EXPECT_TRUE(odds::agrees(sameSeatNext[card], deals - 1, 0.25)) << "card " << card;
+    }
+    // North-South's spades: k of the 13 among their 26 cards.
+    for (int k = 0; k <= 13; ++k) {
+        const double p = odds::choose(13, k) * odds::choose(39, 26 - k) / odds::choose(52, 26);
+        EXPECT_TRUE(odds::agrees(nsSpades[static_cast<std::size_t>(k)], deals, p)) << k;
+    }
+}
+
+// North-South with at least 25 points and at least 8 spades together:
+// 4.530308 % exactly.
+TEST(TableDealer, APartnershipConditionAtItsExactOdds) {
+    Dealer dealer;
+    Deal deal{};
+    TableBounds bounds;
+    bounds.side(Side::NorthSouth).points = {25, 40};
+    bounds.side(Side::NorthSouth).suit(Suit::Spades) = {8, 13};
+    const TableCheck check(bounds);
+    constexpr long long deals = 2'000'000;
+    long long hits = 0;
+    for (long long n = 0; n < deals; ++n) {
+        dealer.dealTable(deal);
+        hits += check.meets(measureTable(deal)) ? 1 : 0;
+    }
+    EXPECT_TRUE(odds::agrees(hits, deals, 0.04530308));
+}
+
+// Every row's measures are its hands' own, and the check agrees with the
+// bounds tested one measure at a time.
+TEST(TableDealer, MeasuresAndChecksAgreeWithTheHandsOwn) {
+    Dealer dealer(Generator::seeded(7), frozenClock);
+    std::mt19937 random(7);
+    Deal deal{};
+    for (int n = 0; n < 20'000; ++n) {
+        dealer.dealTable(deal);
+        const TableMeasures m = measureTable(deal);
+        std::array<SuitLengths, 6> lengths{};
+        std::array<int, 6> points{};
+        for (const Seat seat : kSeats) {
+            lengths[rowOf(seat)] = suitLengths(deal[index(seat)]);
+            points[rowOf(seat)] = highCardPoints(deal[index(seat)]);
+        }
+        for (const auto& [side, a, b] : {std::tuple{Side::NorthSouth, Seat::North, Seat::South},
+                                         std::tuple{Side::EastWest, Seat::East, Seat::West}}) {
+            for (std::size_t s = 0; s < 4; ++s) {
+                lengths[rowOf(side)][s] =
+                    static_cast<std::uint8_t>(lengths[rowOf(a)][s] + lengths[rowOf(b)][s]);
+            }
+            points[rowOf(side)] = points[rowOf(a)] + points[rowOf(b)];
+        }
+        TableBounds bounds;
+        bool expected = true;
+        for (std::size_t row = 0; row < 6; ++row) {
+            ASSERT_EQ(m.points(row), points[row]);
+            for (const Suit suit : kSuits) {
+                ASSERT_EQ(m.length(row, suit), lengths[row][index(suit)]);
+            }
+            if (random() % 3 != 0) {
+                continue;  // a row left open
+            }
+            HandBounds& b = row < 4 ? bounds.hands[row] : bounds.sides[row - 4];
+            const auto near = [&](int v, int spread) {
+                return static_cast<std::uint8_t>(
+                    std::max(0, v + static_cast<int>(random() % (2 * spread + 1)) - spread));
+            };
+            b.suits[random() % 4] = {near(4, 3), near(5, 3)};
+            b.points = {near(row < 4 ? 10 : 20, 6), near(row < 4 ? 12 : 22, 8)};
+            expected = expected && meets(b, lengths[row], static_cast<std::uint8_t>(points[row]));
+        }
+        ASSERT_EQ(TableCheck(bounds).meets(m), expected) << "deal " << n;
+    }
+}
+
+// A seed and a clock give the same deals again; the golden deal pins the
+// whole chain, and changes knowingly or not at all.
+TEST(TableDealer, ASeedAndAClockGiveTheSameDealsEveryTime) {
+    Dealer first(Generator::seeded(2026), frozenClock);
+    Dealer second(Generator::seeded(2026), frozenClock);
+    Deal a{};
+    Deal b{};
+    for (int n = 0; n < 1000; ++n) {
+        first.dealTable(a);
+        second.dealTable(b);
+        ASSERT_EQ(a, b) << "deal " << n;
+    }
+    Dealer golden(Generator::seeded(1), frozenClock);
+    Deal deal{};
+    golden.dealTable(deal);
+    EXPECT_EQ(deal[index(Seat::North)], (Hand{31, 50, 22, 51, 6, 33, 12, 13, 36, 48, 47, 15, 45}));
+}
+
+}  // namespace
