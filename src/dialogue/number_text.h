@@ -6,6 +6,13 @@
 
 namespace ondiscale {
 
+// How the user's locale writes numbers: "," or "." before the decimals,
+// what it puts between groups of three digits.
+struct NumberStyle {
+    std::string decimal;
+    std::string group;
+};
+
 // A whole number in plain decimal digits, no grouping: 100000.
 std::string wholeText(std::int64_t n);
 

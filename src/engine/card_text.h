@@ -21,6 +21,12 @@ inline constexpr PerSuit<SuitSign> kSuitSigns{{
 }};
 constexpr const SuitSign& signOf(Suit suit) { return kSuitSigns[index(suit)]; }
 
+// The seats and partnerships as the program names them.
+inline constexpr std::array<const char*, 4> kSeatNames{"Nord", "Est", "Sud", "Ouest"};
+inline constexpr std::array<const char*, 2> kSideNames{"Nord-Sud", "Est-Ouest"};
+constexpr const char* nameOf(Seat seat) { return kSeatNames[index(seat)]; }
+constexpr const char* nameOf(Side side) { return kSideNames[index(side)]; }
+
 // The cards of one suit of the hand from high to low, with the French
 // honour letters and a space between cards: "A R 10 4"; "—" for a void.
 std::string suitCardsText(const Hand& hand, Suit suit);

@@ -56,8 +56,8 @@ void FrequencyRun::dealBatch(Tally& tally) {
     tally.hits.front() += dealFrequencyBatch(dealer_, bounds_, progress_, recent_);
 }
 
-Report FrequencyRun::report(const Tally& tally, std::string_view decimalSeparator) const {
-    return frequencyReport(tally.hits.front(), tally.deals, decimalSeparator);
+Report FrequencyRun::report(const Tally& tally, const NumberStyle& style) const {
+    return frequencyReport(tally.hits.front(), tally.deals, style.decimal);
 }
 
 std::vector<Example> FrequencyRun::examples(const Tally& tally) const {

@@ -49,8 +49,7 @@ public:
 
     [[nodiscard]] const RunPlan& plan() const override { return plan_; }
     void dealBatch(Tally& tally) override;
-    [[nodiscard]] Report report(const Tally& tally,
-                                std::string_view decimalSeparator) const override;
+    [[nodiscard]] Report report(const Tally& tally, const NumberStyle& style) const override;
     [[nodiscard]] std::vector<Example> examples(const Tally& tally) const override;
 
 private:

@@ -21,6 +21,7 @@ constexpr std::string_view kSuitLetters = "SHDC";
 constexpr std::string_view kSeatLetters = "NESW";
 constexpr std::string_view kFrequencyKind = "frequency";
 constexpr std::string_view kSurveyKind = "survey";
+constexpr std::string_view kTableKind = "table";
 constexpr std::int64_t kMost = std::numeric_limits<std::int64_t>::max();
 
 // "%1", "%2"… of a text replaced by the given words.
@@ -199,6 +200,8 @@ std::string_view kindName(RunKind kind) {
             return kFrequencyKind;
         case RunKind::Survey:
             return kSurveyKind;
+        case RunKind::Table:
+            return kTableKind;
     }
     return {};
 }
@@ -470,6 +473,8 @@ private:
             run.entry.kind = RunKind::Frequency;
         } else if (kind == kSurveyKind) {
             run.entry.kind = RunKind::Survey;
+        } else if (kind == kTableKind) {
+            run.entry.kind = RunKind::Table;
         } else {
             run.skipped = true;
             run_ = std::move(run);

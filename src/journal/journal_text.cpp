@@ -9,9 +9,15 @@
 namespace ondiscale {
 
 std::string runTitle(const JournalEntry& entry) {
-    return (entry.kind == RunKind::Frequency ? journal_texts::kFrequencyRun
-                                             : journal_texts::kSurveyRun) +
-           entry.condition;
+    switch (entry.kind) {
+        case RunKind::Frequency:
+            return journal_texts::kFrequencyRun + entry.condition;
+        case RunKind::Survey:
+            return journal_texts::kSurveyRun + entry.condition;
+        case RunKind::Table:
+            break;
+    }
+    return journal_texts::kTableRun + entry.condition;
 }
 
 std::string runLabel(const JournalEntry& entry, std::string_view groupSeparator) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "dialogue/number_text.h"
 #include "journal/journal.h"
 
 namespace ondiscale {
@@ -12,6 +13,7 @@ namespace ondiscale {
 namespace journal_texts {
 inline constexpr const char* kFrequencyRun = "Main précisée : ";
 inline constexpr const char* kSurveyRun = "Distributions ";
+inline constexpr const char* kTableRun = "Donne précisée : ";
 inline constexpr const char* kDeals = " donnes";
 inline constexpr const char* kDash = " — ";
 inline constexpr const char* kNotComputed = "non calculée";
@@ -65,10 +67,6 @@ struct FigureTexts {
     std::string interval;
     std::string exact;
     std::string gap;
-};
-struct NumberStyle {
-    std::string decimal;
-    std::string group;
 };
 std::vector<FigureTexts> figureTexts(const JournalEntry& entry, const NumberStyle& style);
 

@@ -21,7 +21,8 @@ Tally runBatches(BatchedRun& run, Dialogue& dialogue, RunObserver* observer) {
         if (observer != nullptr) {
             observer->batchDealt(tally, run.examples(tally));
         }
-        const Report report = run.report(tally, dialogue.decimalSeparator());
+        const Report report =
+            run.report(tally, {dialogue.decimalSeparator(), dialogue.groupSeparator()});
         answer = dialogue.messageBox(report.prompt, Buttons::YesNo, report.title);
     }
     return tally;

@@ -7,11 +7,12 @@
 #include <vector>
 
 #include "dialogue/dialogue.h"
+#include "dialogue/number_text.h"
 #include "engine/cards.h"
 
 namespace ondiscale {
 
-enum class RunKind { Frequency, Survey };
+enum class RunKind { Frequency, Survey, Table };
 
 // One figure a run counts: the targeted hand of a frequency run, one line
 // of a survey.
@@ -64,8 +65,7 @@ public:
     // Deals one batch of plan().batchSize deals and adds their hits to the
     // tally's; the batch and deal counts are the loop's.
     virtual void dealBatch(Tally& tally) = 0;
-    [[nodiscard]] virtual Report report(const Tally& tally,
-                                        std::string_view decimalSeparator) const = 0;
+    [[nodiscard]] virtual Report report(const Tally& tally, const NumberStyle& style) const = 0;
     // Hands it keeps as examples of the hits so far.
     [[nodiscard]] virtual std::vector<Example> examples(const Tally& tally) const = 0;
 };

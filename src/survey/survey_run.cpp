@@ -125,8 +125,8 @@ void SurveyRun::dealBatch(Tally& tally) {
     }
 }
 
-Report SurveyRun::report(const Tally& tally, std::string_view decimalSeparator) const {
-    return surveyReport(group_, typed_, tally, decimalSeparator);
+Report SurveyRun::report(const Tally& tally, const NumberStyle& style) const {
+    return surveyReport(group_, typed_, tally, style.decimal);
 }
 
 std::vector<Example> SurveyRun::examples(const Tally& tally) const {

@@ -21,8 +21,8 @@ public:
         tally.hits[0] += 100;
         tally.hits[1] += 1;
     }
-    [[nodiscard]] Report report(const Tally& tally, std::string_view separator) const override {
-        return {std::to_string(tally.hits[0]) + std::string(separator),
+    [[nodiscard]] Report report(const Tally& tally, const NumberStyle& style) const override {
+        return {std::to_string(tally.hits[0]) + style.decimal,
                 std::to_string(tally.deals)};
     }
     [[nodiscard]] std::vector<Example> examples(const Tally& /*tally*/) const override {

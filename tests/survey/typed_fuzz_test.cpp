@@ -36,7 +36,7 @@ TEST(TypedFuzz, AnyTypedTextIsReportedAsTypedAndCountsOnlyWhenExact) {
         if (!typed.empty() && (!shapes.contains(typed) || inSix)) {
             ASSERT_EQ(tally.hits[6], 0) << '"' << typed << '"';
         }
-        const auto report = run.report(tally, ",");
+        const auto report = run.report(tally, {",", " "});
         if (typed.empty()) {
             ASSERT_EQ(report.prompt.find("7) Main de type "), std::string::npos);
         } else {
