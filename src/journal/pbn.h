@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/cards.h"
+
+namespace ondiscale {
+
+// One game of a PBN file: a deal, or South's hand alone.
+struct PbnGame {
+    Deal deal{};
+    bool wholeDeal = true;  // false: only South's hand is known
+};
+
+// Games as a PBN 2.1 file for other bridge programs: every game the
+// mandatory tags in their order, "" for those that do not apply, the
+// boards numbered from 1 with the dealer and vulnerability of the usual
+// 16-board rotation, the deal from North clockwise with the suits from
+// spades to clubs, a hand not known written "-"; an empty line between
+// games. `event` and `date` ("2026.12.08") go in every game.
+std::string pbnText(const std::vector<PbnGame>& games, std::string_view event,
+                    std::string_view date);
+
+// The value of a Deal tag, "N:AKQ2.J4.T98.7653 - …", read back: the hands
+// it gives, a hand "-" left empty and not known; nothing when the text is
+// no deal (52 distinct cards at most, 13 a hand given).
+struct ReadDeal {
+    Deal deal{};
+    std::array<bool, 4> known{};
+};
+std::optional<ReadDeal> readPbnDeal(std::string_view value);
+
+// The dealer and vulnerability of a board in the 16-board rotation, as
+// PBN writes them: "N", "E", "S", "W"; "None", "NS", "EW", "All".
+std::string_view pbnDealer(int board);
+std::string_view pbnVulnerable(int board);
+
+}  // namespace ondiscale
