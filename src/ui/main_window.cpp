@@ -14,8 +14,10 @@
 #include "frequency/frequency_run.h"
 #include "survey/survey_run.h"
 #include "ui/about_box.h"
+#include "ui/bar_progress.h"
 #include "ui/journal/journal_window.h"
 #include "ui/journal/session_store.h"
+#include "ui/table_window.h"
 #include "ui/kit/menu_rows.h"
 #include "ui/kit/qt_text.h"
 #include "ui/kit/twips.h"
@@ -24,17 +26,6 @@
 #include "ui/window_texts.h"
 
 namespace ondiscale {
-
-// The frequency run's bar is the window's.
-class WindowProgress final : public Progress {
-public:
-    explicit WindowProgress(QProgressBar& bar) : bar_(bar) {}
-    void setProgressVisible(bool visible) override { bar_.setVisible(visible); }
-    void setProgressValue(int value) override { bar_.setValue(value); }
-
-private:
-    QProgressBar& bar_;
-};
 
 namespace {
 
@@ -165,7 +156,7 @@ void MainWindow::buildControls() {
     progressBar_->setRange(0, 100);
     progressBar_->setValue(0);
     progressBar_->setTextVisible(false);
-    progress_ = std::make_unique<WindowProgress>(*progressBar_);
+    progress_ = std::make_unique<BarProgress>(*progressBar_);
 
     auto* command1 = new VerticalButton(qtText(texts::kCommand1), client);
     command1->setObjectName(QStringLiteral("Command1"));
@@ -216,6 +207,7 @@ void MainWindow::buildMenus() {
     // there while the row has room.
     menus->addMenu(distributions);
     entry(texts::kMnuJournal, "mnuJournal", &MainWindow::openJournal);
+    entry(texts::kMnuDonne, "mnuDonne", &MainWindow::openTable);
 }
 
 QString MainWindow::suitLabelText(Suit suit) {
@@ -303,6 +295,13 @@ void MainWindow::openJournal() {
         journalWindow_ = new JournalWindow(journal_, dialogue_, this);
     }
     journalWindow_->openBeside(*this);
+}
+
+void MainWindow::openTable() {
+    if (tableWindow_ == nullptr) {
+        tableWindow_ = new TableWindow(dealer_, dialogue_, journal_, this);
+    }
+    tableWindow_->openBeside(*this);
 }
 
 void MainWindow::showAbout() {

@@ -16,7 +16,8 @@ namespace ondiscale {
 
 class About;
 class JournalWindow;
-class WindowProgress;
+class TableWindow;
+class BarProgress;
 
 // The main window: the ten bound boxes, the frequency button and its
 // progress bar, the menus. It holds the session's dealer and journal, and
@@ -38,6 +39,7 @@ public:
     void showInformation();
     void showAbout();
     void openJournal();
+    void openTable();
 
 protected:
     // The program ends when this window closes: the session's journal is
@@ -65,9 +67,10 @@ private:
     PerSuit<RangeBoxes> suitBoxes_;  // Text1 to Text8
     RangeBoxes pointBoxes_;          // Text9 and Text10
     QProgressBar* progressBar_ = nullptr;
-    std::unique_ptr<WindowProgress> progress_;
+    std::unique_ptr<BarProgress> progress_;
     About* about_ = nullptr;
     JournalWindow* journalWindow_ = nullptr;
+    TableWindow* tableWindow_ = nullptr;
 };
 
 }  // namespace ondiscale

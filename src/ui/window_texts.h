@@ -36,6 +36,14 @@ inline constexpr const char* kMnuInfo = "&Information";
 inline constexpr const char* kMnuHelp = "&Aide";
 inline constexpr const char* kMnuFreqDistri = "&Fréquences des distributions ";
 inline constexpr const char* kMnuJournal = "&Journal";
+inline constexpr const char* kMnuDonne = "&Donne";
+
+// The window of the whole table.
+inline constexpr const char* kDonneTitle = "Fréquence d'une donne précisée";
+inline constexpr const char* kCmdDonne = "&Fréquence pour 100 000 donnes";
+inline constexpr const char* kPoints = "points";
+inline constexpr const char* kMin = "min";
+inline constexpr const char* kMax = "max";
 
 // What a screen reader says of the controls that show no text of their own:
 // the bound boxes ("Pique minimum", "Points Honneur maximum": the suit's

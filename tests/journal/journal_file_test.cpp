@@ -328,7 +328,7 @@ TEST(JournalFile, LineEndsOfAnotherSystem) {
 TEST(JournalFile, RunOfAnUnknownKindIsSkipped) {
     const std::string text =
         replaced(replaced(journalFileText(smallJournal()), "runs=2", "runs=3"), "run\tkind=survey",
-                 "run\tkind=table\tfigures=1\tdeals=5\nfigure\tnew=1\npoint\tx=y\n"
+                 "run\tkind=hologram\tfigures=1\tdeals=5\nfigure\tnew=1\npoint\tx=y\n"
                  "hand\tseat=N\tcards=SA SA\nrun\tkind=survey");
     const JournalFileReading reading = readJournalFile(text);
     ASSERT_TRUE(reading.entries.has_value()) << reading.damage;

@@ -1,10 +1,13 @@
 #include "ui/journal/journal_export.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #include "journal/journal_csv.h"
+#include "journal/journal_text.h"
+#include "journal/pbn.h"
 #include "ui/journal/journal_texts.h"
 #include "ui/kit/qt_text.h"
 
@@ -41,19 +44,35 @@ QString failureReason(const QString& path, const QSaveFile& file) {
 
 }  // namespace
 
-std::optional<QString> saveJournalCsv(const std::vector<JournalEntry>& entries,
-                                      const QString& path) {
-    const std::string csv = journalCsv(entries);
+std::optional<QString> saveText(const std::string& text, const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) ||
-        file.write(csv.data(), static_cast<qint64>(csv.size())) !=
-            static_cast<qint64>(csv.size()) ||
+        file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
         !file.commit()) {
         const QString reason = failureReason(path, file);
         file.cancelWriting();
         return reason;
     }
     return std::nullopt;
+}
+
+std::optional<QString> saveJournalCsv(const std::vector<JournalEntry>& entries,
+                                      const QString& path) {
+    return saveText(journalCsv(entries), path);
+}
+
+std::string runPbn(const JournalEntry& entry, std::size_t most) {
+    std::vector<PbnGame> games;
+    for (const Example& example : entry.examples) {
+        if (games.size() == most) {
+            break;
+        }
+        games.push_back({example.deal, example.wholeDeal});
+    }
+    const std::string date =
+        QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd")).toStdString();
+    return pbnText(games, runTitle(entry), date);
 }
 
 }  // namespace ondiscale

@@ -34,6 +34,17 @@ inline constexpr const char* kChartDescription =
 inline constexpr const char* kNoExactValue = "non calculée";
 inline constexpr const char* kLastHits = "Les cinq dernières mains qui conviennent";
 inline constexpr const char* kLastOfEachLine = "La dernière main de chaque ligne";
+inline constexpr const char* kLastDeals = "Les cinq dernières donnes qui conviennent";
+inline constexpr const char* kDealName = "Donne %1";
+inline constexpr const char* kDealsName = "Exemples de donnes";
+inline constexpr const char* kExportPbn = "E&xporter en PBN…";
+inline constexpr const char* kExportPbnTip =
+    "Enregistrer les donnes du tirage choisi en fichier PBN, pour d'autres programmes de bridge";
+inline constexpr const char* kCopyPbn = "&Copier en PBN";
+inline constexpr const char* kPbnCaption = "Exporter les donnes en PBN";
+inline constexpr const char* kPbnFilter = "Fichiers PBN (*.pbn)";
+inline constexpr const char* kPbnFileName = "donnes.pbn";
+inline constexpr const char* kPbnNotSaved = "Les donnes n'ont pas été enregistrées dans « %1 » : %2.";
 inline constexpr const char* kDistribution = "Distribution";
 // Under the figures, for a figure that no hand can meet as typed.
 inline constexpr const char* kFigureNote = "« %1 » : %2.";

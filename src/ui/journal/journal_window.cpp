@@ -1,6 +1,9 @@
 #include "ui/journal/journal_window.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
+#include <QScrollArea>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -11,6 +14,7 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
+#include "ui/journal/deal_diagrams.h"
 #include "ui/journal/example_hands.h"
 #include "ui/journal/figures_table.h"
 #include "ui/journal/journal_chart.h"
@@ -18,6 +22,7 @@
 #include "ui/journal/journal_texts.h"
 #include "ui/journal/session_store.h"
 #include "ui/journal/sessions_dialog.h"
+#include "ui/kit/flow_layout.h"
 #include "ui/kit/qt_text.h"
 #include "ui/kit/twips.h"
 
@@ -42,6 +47,8 @@ constexpr int kLeastHandsHeight = 900;
 constexpr int kRunsLines = 3;
 constexpr double kFiguresShare = 0.35;
 constexpr double kHandsShare = 0.25;
+// A four-hand run's deals drawn as diagrams.
+constexpr std::size_t kShownDeals = 5;
 
 QSize twipsSize(const QWidget& window, int width, int height) {
     const Twips twips(window);
@@ -96,7 +103,11 @@ JournalWindow::JournalWindow(std::unique_ptr<Journal> own, const Journal& journa
       chart_(new JournalChart),
       handsTitle_(new QLabel),
       hands_(new ExampleHands),
+      deals_(new DealDiagrams),
+      dealsScroll_(new QScrollArea),
       sessions_(new QPushButton(qtText(texts::kSessions))),
+      copyPbn_(new QPushButton(qtText(texts::kCopyPbn))),
+      exportPbn_(new QPushButton(qtText(texts::kExportPbn))),
       save_(new QPushButton(qtText(texts::kSave))),
       split_(new QSplitter(Qt::Vertical)),
       placement_(*this, twipsSize(*this, kWidth, kHeight),
@@ -120,7 +131,18 @@ JournalWindow::JournalWindow(std::unique_ptr<Journal> own, const Journal& journa
     hands_->setAccessibleName(qtText(texts::kHandsName));
     save_->setObjectName(QStringLiteral("journalSave"));
     sessions_->setObjectName(QStringLiteral("journalSessions"));
-    sessions_->setAutoDefault(false);
+    copyPbn_->setObjectName(QStringLiteral("journalCopyPbn"));
+    exportPbn_->setObjectName(QStringLiteral("journalExportPbn"));
+    exportPbn_->setToolTip(qtText(texts::kExportPbnTip));
+    for (QPushButton* button : {sessions_, copyPbn_, exportPbn_}) {
+        button->setAutoDefault(false);
+    }
+    deals_->setObjectName(QStringLiteral("journalDeals"));
+    deals_->setAccessibleName(qtText(texts::kDealsName));
+    dealsScroll_->setWidget(deals_);
+    dealsScroll_->setWidgetResizable(true);
+    dealsScroll_->setMinimumHeight(twips.px(kLeastHandsHeight));
+    dealsScroll_->hide();
 
     runs_->setWordWrap(true);
     runs_->setTextElideMode(Qt::ElideNone);
@@ -143,13 +165,15 @@ JournalWindow::JournalWindow(std::unique_ptr<Journal> own, const Journal& journa
     split_->addWidget(runs_);
     split_->addWidget(stacked({figures_, note_}));
     split_->addWidget(chart_);
-    split_->addWidget(stacked({handsTitle_, hands_}));
+    split_->addWidget(stacked({handsTitle_, hands_, dealsScroll_}));
     split_->setStretchFactor(2, 1);
     connect(split_, &QSplitter::splitterMoved, this, [this] { userSized_ = true; });
 
-    auto* buttons = new QHBoxLayout;
+    // The buttons go on to another line where the window is narrow.
+    auto* buttons = new FlowLayout;
     buttons->addWidget(sessions_);
-    buttons->addStretch(1);
+    buttons->addWidget(copyPbn_);
+    buttons->addWidget(exportPbn_);
     buttons->addWidget(save_);
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
@@ -161,8 +185,11 @@ JournalWindow::JournalWindow(std::unique_ptr<Journal> own, const Journal& journa
     setTabOrder(runs_, figures_);
     setTabOrder(figures_, chart_);
     setTabOrder(chart_, hands_);
-    setTabOrder(hands_, sessions_);
-    setTabOrder(sessions_, save_);
+    setTabOrder(hands_, deals_);
+    setTabOrder(deals_, sessions_);
+    setTabOrder(sessions_, copyPbn_);
+    setTabOrder(copyPbn_, exportPbn_);
+    setTabOrder(exportPbn_, save_);
 
     connect(runs_, &QListWidget::currentRowChanged, this, [this] { showRun(); });
     connect(figures_, &QTableWidget::currentCellChanged, this, [this](int row) {
@@ -173,6 +200,8 @@ JournalWindow::JournalWindow(std::unique_ptr<Journal> own, const Journal& journa
     });
     connect(save_, &QPushButton::clicked, this, [this] { saveAs(); });
     connect(sessions_, &QPushButton::clicked, this, [this] { showSessions(); });
+    connect(copyPbn_, &QPushButton::clicked, this, [this] { copyPbn(); });
+    connect(exportPbn_, &QPushButton::clicked, this, [this] { exportPbn(); });
 
     for (std::size_t i = 0; i < journal_.entries().size(); ++i) {
         entryChanged(i);
@@ -220,7 +249,12 @@ void JournalWindow::showRun() {
     const JournalEntry* entry = shownEntry();
     figures_->setVisible(entry != nullptr);
     chart_->setVisible(entry != nullptr);
-    hands_->setVisible(entry != nullptr && !entry->examples.empty());
+    const bool wholeDeals = entry != nullptr && entry->kind == RunKind::Table;
+    const bool examples = entry != nullptr && !entry->examples.empty();
+    hands_->setVisible(examples && !wholeDeals);
+    dealsScroll_->setVisible(examples && wholeDeals);
+    copyPbn_->setEnabled(examples);
+    exportPbn_->setEnabled(examples);
     if (entry == nullptr) {
         figures_->setRowCount(0);
         note_->hide();
@@ -242,10 +276,15 @@ void JournalWindow::showRun() {
     note_->setText(notes.join(QLatin1Char('\n')));
     note_->setVisible(!notes.isEmpty());
 
-    handsTitle_->setText(qtText(entry->examples.empty()             ? texts::kNoHand
+    handsTitle_->setText(qtText(entry->examples.empty()                ? texts::kNoHand
                                 : entry->kind == RunKind::Frequency ? texts::kLastHits
+                                : entry->kind == RunKind::Table     ? texts::kLastDeals
                                                                     : texts::kLastOfEachLine));
-    hands_->showEntry(*entry);
+    if (wholeDeals) {
+        deals_->showEntry(*entry, kShownDeals);
+    } else {
+        hands_->showEntry(*entry);
+    }
     showChart();
     if (shared_ && !userSized_) {
         shareHeight();
@@ -353,6 +392,52 @@ void JournalWindow::showSessions() {
     past->show();
     past->raise();
     past->activateWindow();
+}
+
+void JournalWindow::exportPbn() {
+    if (shownEntry() == nullptr) {
+        return;
+    }
+    QFileDialog dialog(this, qtText(texts::kPbnCaption));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(qtText(texts::kPbnFilter));
+    dialog.setDefaultSuffix(QStringLiteral("pbn"));
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) {
+        folder = QDir::homePath();
+    }
+    dialog.setDirectory(folder);
+    dialog.selectFile(qtText(texts::kPbnFileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    exportPbnTo(dialog.selectedFiles().constFirst());
+}
+
+bool JournalWindow::exportPbnTo(const QString& path) {
+    const JournalEntry* entry = shownEntry();
+    if (entry == nullptr) {
+        return false;
+    }
+    const auto failure = saveText(runPbn(*entry, entry->examples.size()), path);
+    if (!failure) {
+        return true;
+    }
+    const QString message =
+        qtText(texts::kPbnNotSaved).arg(QDir::toNativeSeparators(path), *failure);
+    dialogue_.messageBox(message.toStdString(), Buttons::Ok, std::string(texts::kTitle));
+    return false;
+}
+
+void JournalWindow::copyPbn() {
+    const JournalEntry* entry = shownEntry();
+    if (entry == nullptr) {
+        return;
+    }
+    const std::size_t shown = entry->kind == RunKind::Table ? kShownDeals : entry->examples.size();
+    QGuiApplication::clipboard()->setText(qtText(runPbn(*entry, shown)));
 }
 
 bool JournalWindow::saveTo(const QString& path) {

@@ -11,10 +11,12 @@
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QScrollArea;
 class QSplitter;
 
 namespace ondiscale {
 
+class DealDiagrams;
 class ExampleHands;
 class FiguresTable;
 class JournalChart;
@@ -53,6 +55,12 @@ public:
     // Lists the past sessions and opens the one the user chooses.
     void showSessions();
 
+    // The chosen run's example deals (all a four-hand run kept, up to
+    // 1,000) in a PBN file, or (those shown) on the clipboard.
+    void exportPbn();
+    bool exportPbnTo(const QString& path);
+    void copyPbn();
+
 protected:
     void showEvent(QShowEvent* event) override;
     // Escape, which the list and tables leave to their window, gives the
@@ -81,7 +89,11 @@ private:
     JournalChart* chart_;
     QLabel* handsTitle_;
     ExampleHands* hands_;
+    DealDiagrams* deals_;
+    QScrollArea* dealsScroll_;
     QPushButton* sessions_;
+    QPushButton* copyPbn_;
+    QPushButton* exportPbn_;
     QPushButton* save_;
     QSplitter* split_;
     BesidePlacement placement_;

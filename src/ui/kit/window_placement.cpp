@@ -27,10 +27,11 @@ FramePlacement::Rule centredOnWorkArea(const QWidget& window) {
     };
 }
 
-BesidePlacement::BesidePlacement(QWidget& window, QSize preferred, QSize least)
+BesidePlacement::BesidePlacement(QWidget& window, QSize preferred, QSize least, Order order)
     : window_(window),
       preferred_(preferred),
       least_(least),
+      order_(order),
       placement_(new FramePlacement(
           window, [this](const QSize& outer, const QRect& area) { return corner(outer, area); })) {}
 
@@ -53,7 +54,12 @@ void BesidePlacement::placeBeside(QWidget& other) {
         preferred_.height(), area.bottom() + 1 - std::max(area.top(), main.top()) - frameHeight);
 
     QSize inner(0, besideHeight);
-    if (roomLeft >= least_.width()) {
+    const QSize below(std::min(preferred_.width(), area.width() - frameWidth),
+                      std::min(preferred_.height(), roomBelow));
+    if (order_ == Order::BelowFirst && roomBelow >= least_.height()) {
+        side_ = Side::Below;
+        inner = below;
+    } else if (roomLeft >= least_.width()) {
         side_ = Side::Left;
         inner.setWidth(std::min(roomLeft, preferred_.width()));
     } else if (roomRight >= least_.width()) {
@@ -61,8 +67,7 @@ void BesidePlacement::placeBeside(QWidget& other) {
         inner.setWidth(std::min(roomRight, preferred_.width()));
     } else if (roomBelow >= least_.height()) {
         side_ = Side::Below;
-        inner = QSize(std::min(preferred_.width(), area.width() - frameWidth),
-                      std::min(preferred_.height(), roomBelow));
+        inner = below;
     } else {
         side_ = roomLeft >= roomRight ? Side::Left : Side::Right;
         inner.setWidth(std::max(std::max(roomLeft, roomRight), 1));

@@ -31,11 +31,21 @@ FramePlacement::Rule centredOnWorkArea(const QWidget& window);
 // where there is room, and never less than its least size where there is.
 class BesidePlacement {
 public:
+    // The sides tried first: left then right then below, or below first.
+    enum class Order { LeftFirst, BelowFirst };
+
     // Sizes of the window without its frame.
-    BesidePlacement(QWidget& window, QSize preferred, QSize least);
+    BesidePlacement(QWidget& window, QSize preferred, QSize least,
+                    Order order = Order::LeftFirst);
 
     // Sizes the window for the side of `other` that has room, then places it.
     void placeBeside(QWidget& other);
+
+    // The sizes to place it with, where they are known only once it is built.
+    void setSizes(QSize preferred, QSize least) {
+        preferred_ = preferred;
+        least_ = least;
+    }
 
 private:
     enum class Side { Left, Right, Below };
@@ -44,6 +54,7 @@ private:
     QWidget& window_;
     QSize preferred_;
     QSize least_;
+    Order order_;
     QPointer<QWidget> other_;
     Side side_ = Side::Left;
     FramePlacement* placement_;

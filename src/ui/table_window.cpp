@@ -1,0 +1,169 @@
+#include "ui/table_window.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "engine/card_text.h"
+#include "table/table_run.h"
+#include "ui/bar_progress.h"
+#include "ui/kit/qt_text.h"
+#include "ui/kit/twips.h"
+#include "ui/window_texts.h"
+
+namespace ondiscale {
+namespace {
+
+// The rows' and the measures' parts of the boxes' object names.
+constexpr std::array<const char*, kTableRows> kRowKeys{"Nord",  "Est",     "Sud",
+                                                        "Ouest", "NordSud", "EstOuest"};
+constexpr std::array<const char*, kMeasures> kMeasureKeys{"Pique", "Coeur", "Carreau", "Trefle",
+                                                          "Points"};
+
+}  // namespace
+
+TableWindow::TableWindow(Dealer& dealer, Dialogue& dialogue, RunObserver& journal,
+                         QWidget* parent)
+    : QMainWindow(parent, Qt::Window),
+      dealer_(dealer),
+      dialogue_(dialogue),
+      journal_(journal),
+      run_(new QPushButton(qtText(texts::kCmdDonne))),
+      bar_(new QProgressBar),
+      progress_(std::make_unique<BarProgress>(*bar_)),
+      placement_(*this, QSize(), QSize(), BesidePlacement::Order::BelowFirst) {
+    setObjectName(QStringLiteral("Donne"));
+    setWindowTitle(qtText(texts::kDonneTitle));
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(Twips(*this).px(60));
+    // The headings: each suit's sign over its two boxes, red for the red
+    // suits, then "points"; under them "min" and "max".
+    for (std::size_t m = 0; m < kMeasures; ++m) {
+        const auto column = static_cast<int>(1 + 2 * m);
+        auto* heading =
+            new QLabel(m < kSuits.size() ? qtText(signOf(kSuits[m]).sign) : qtText(texts::kPoints));
+        heading->setAlignment(Qt::AlignCenter);
+        if (m < kSuits.size() && signOf(kSuits[m]).red) {
+            heading->setStyleSheet(QStringLiteral("color: #ff0000"));
+        }
+        QFont font = heading->font();
+        font.setBold(true);
+        heading->setFont(font);
+        grid->addWidget(heading, 0, column, 1, 2);
+        for (const bool max : {false, true}) {
+            auto* end = new QLabel(qtText(max ? texts::kMax : texts::kMin));
+            end->setAlignment(Qt::AlignCenter);
+            grid->addWidget(end, 1, column + (max ? 1 : 0));
+        }
+    }
+    // The boxes, row by row, made in the order a reader and Tab go through
+    // them.
+    const int boxWidth = fontMetrics().horizontalAdvance(QStringLiteral("000")) +
+                         Twips(*this).px(180);
+    QWidget* previous = nullptr;
+    const TableTexts defaults = textsOf(TableBounds{});
+    for (std::size_t row = 0; row < kTableRows; ++row) {
+        auto* name = new QLabel(qtText(rowName(row)));
+        grid->addWidget(name, static_cast<int>(2 + row), 0);
+        for (std::size_t m = 0; m < kMeasures; ++m) {
+            for (const bool max : {false, true}) {
+                auto* box = new QLineEdit(qtText(max ? defaults[row][m].max : defaults[row][m].min));
+                box->setObjectName(QStringLiteral("%1%2%3").arg(
+                    QLatin1String(kRowKeys[row]), QLatin1String(kMeasureKeys[m]),
+                    max ? QStringLiteral("Max") : QStringLiteral("Min")));
+                box->setAccessibleName(qtText(boxName({row, m, max})));
+                box->setFixedWidth(boxWidth);
+                box->setAlignment(Qt::AlignRight);
+                grid->addWidget(box, static_cast<int>(2 + row),
+                                static_cast<int>(1 + 2 * m + (max ? 1 : 0)));
+                boxes_[row][m][max ? 1 : 0] = box;
+                if (previous != nullptr) {
+                    setTabOrder(previous, box);
+                }
+                previous = box;
+            }
+        }
+    }
+    run_->setObjectName(QStringLiteral("cmdDonne"));
+    run_->setAutoDefault(true);
+    setTabOrder(previous, run_);
+    bar_->setObjectName(QStringLiteral("DonneProgression"));
+    bar_->setAccessibleName(qtText(texts::kProgressName));
+    bar_->setRange(0, 100);
+    bar_->setTextVisible(false);
+    bar_->hide();
+    connect(run_, &QPushButton::clicked, this, &TableWindow::runTable);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(run_);
+    buttons->addWidget(bar_, 1);
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->addLayout(grid);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+    setCentralWidget(central);
+}
+
+TableWindow::~TableWindow() = default;
+
+QLineEdit* TableWindow::box(const TableBox& box) const {
+    return boxes_[box.row][box.measure][box.max ? 1 : 0];
+}
+
+TableTexts TableWindow::boxTexts() const {
+    TableTexts out;
+    for (std::size_t row = 0; row < kTableRows; ++row) {
+        for (std::size_t m = 0; m < kMeasures; ++m) {
+            out[row][m] = {boxes_[row][m][0]->text().toStdString(),
+                           boxes_[row][m][1]->text().toStdString()};
+        }
+    }
+    return out;
+}
+
+void TableWindow::runTable() {
+    const TableBoundsCheck check = checkTableBounds(boxTexts());
+    if (!check.bounds) {
+        dialogue_.messageBox(check.message, Buttons::Ok, std::string(texts::kDonneTitle));
+        QLineEdit* wrong = box(check.box);
+        wrong->setFocus(Qt::OtherFocusReason);
+        wrong->selectAll();
+        return;
+    }
+    lastRun_ = std::make_unique<TableRun>(*check.bounds, dealer_, *progress_);
+    runBatches(*lastRun_, dialogue_, &journal_);
+    bar_->hide();
+}
+
+void TableWindow::openBeside(QWidget& main) {
+    if (!placed_) {
+        // As large as its boxes and button want, where there is room.
+        placement_.setSizes(sizeHint(), minimumSizeHint());
+        placement_.placeBeside(main);
+        placed_ = true;
+    }
+    show();
+    raise();
+    activateWindow();
+    boxes_[0][0][0]->setFocus(Qt::OtherFocusReason);
+}
+
+void TableWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier &&
+        parentWidget() != nullptr) {
+        parentWidget()->raise();
+        parentWidget()->activateWindow();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+}  // namespace ondiscale

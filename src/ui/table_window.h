@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+#include "dialogue/dialogue.h"
+#include "engine/dealer.h"
+#include "run/batch_run.h"
+#include "table/table_bounds_check.h"
+#include "ui/kit/window_placement.h"
+
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+
+namespace ondiscale {
+
+class BarProgress;
+class TableRun;
+
+// "Fréquence d'une donne précisée": a minimum and a maximum for each suit's
+// length and the points of each hand and each partnership, and the run of
+// whole deals that meet them all, batch after batch, into the journal.
+// Bad bounds get one message and the keyboard goes to the box at fault;
+// nothing typed is ever reset.
+class TableWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    TableWindow(Dealer& dealer, Dialogue& dialogue, RunObserver& journal, QWidget* parent);
+    ~TableWindow() override;
+
+    // Shows the window beside `main` the first time, where the user left it
+    // afterwards, and gives it the keyboard.
+    void openBeside(QWidget& main);
+
+    // The run of the bounds the boxes hold, if they can be run.
+    void runTable();
+
+    // The run last made, if any: its bounds and the deals it kept.
+    [[nodiscard]] const TableRun* lastRun() const { return lastRun_.get(); }
+
+    // The box of a row's measure: "NordSudPointsMin".
+    [[nodiscard]] QLineEdit* box(const TableBox& box) const;
+
+protected:
+    // Escape gives the keyboard back to the main window.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    [[nodiscard]] TableTexts boxTexts() const;
+
+    Dealer& dealer_;
+    Dialogue& dialogue_;
+    RunObserver& journal_;
+    std::array<std::array<std::array<QLineEdit*, 2>, kMeasures>, kTableRows> boxes_{};
+    QPushButton* run_;
+    QProgressBar* bar_;
+    std::unique_ptr<BarProgress> progress_;
+    std::unique_ptr<TableRun> lastRun_;
+    BesidePlacement placement_;
+    bool placed_ = false;
+};
+
+}  // namespace ondiscale
