@@ -40,8 +40,12 @@ std::string fixedText(double value, int decimals, std::string_view decimalSepara
 
 std::string intervalText(double low, double high, int decimals,
                          std::string_view decimalSeparator) {
-    return "[" + fixedText(low, decimals, decimalSeparator) + " ; " +
-           fixedText(high, decimals, decimalSeparator) + "]";
+    std::string text = "[";
+    text += fixedText(low, decimals, decimalSeparator);
+    text += " ; ";
+    text += fixedText(high, decimals, decimalSeparator);
+    text += ']';
+    return text;
 }
 
 std::string oneDecimalText(double value, std::string_view decimalSeparator) {

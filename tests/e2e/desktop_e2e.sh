@@ -184,4 +184,41 @@ back_home() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$main" ]; }
 until_true 10 back_home || fail "Escape did not give the keyboard back to the main window"
 ok "Alt+J, Tab to \"Enregistrer sous…\", a hand heard as \"$card\", Escape back"
 
+# A four-hand run: North-South with 25 points and 8 spades together, one
+# batch; its deals exported as PBN through Qt's own file dialog.
+step="four-hand run and its PBN file"
+keys "$main" alt+d
+expect_window "Fréquence d'une donne précisée"
+donne=$found
+focus_control "$donne" "Nord-Sud points minimum"
+keys "$donne" ctrl+a
+type_text "$donne" 25
+focus_control "$donne" "Nord-Sud pique minimum"
+keys "$donne" ctrl+a
+type_text "$donne" 8
+focus_control "$donne" "Fréquence pour 100 000 donnes"
+keys "$donne" Return
+report=
+find_report() { report=$(xdotool search --onlyvisible --name '^Statistiques sur 100.000 donnes' 2>/dev/null | head -n 1) && [ -n "$report" ]; }
+until_true 30 find_report || fail "no report of the four-hand run"
+report_title=$(xdotool getwindowname "$report")
+close_box "$report" "$report_title" Escape
+expect_window "Journal des tirages"
+journal=$found
+pbn="$(cd "$out" && pwd)/donnes-e2e.pbn"
+rm -f "$pbn"
+click_control "$journal" "Exporter en PBN…"
+expect_window "Exporter les donnes en PBN"
+keys "$found" ctrl+a
+type_text "$found" "$pbn"
+close_box "$found" "Exporter les donnes en PBN" Return
+for _ in $(seq 50); do [ -s "$pbn" ] && break; sleep 0.1; done
+[ -s "$pbn" ] || fail "no file $pbn"
+boards=$(grep -c '^\[Board "' "$pbn")
+[ "$boards" -eq 1000 ] || fail "$boards boards in $pbn, expected the last 1000 deals"
+grep -q '^\[Deal "N:[AKQJT2-9]*\.[^ ]* [^ ]* [^ ]* [^ ]*"\]$' "$pbn" || fail "no whole deal in $pbn"
+grep -q '^\[Event "Donne précisée : Nord-Sud : 8 ≤ ♠ ≤ 13, 25 ≤ points ≤ 40"\]$' "$pbn" ||
+  fail "no event naming the run in $pbn"
+ok "\"$report_title\"; $boards deals exported as PBN"
+
 echo "PASS desktop part"

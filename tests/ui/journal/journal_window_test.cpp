@@ -9,6 +9,8 @@
 #include <QAreaSeries>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -678,6 +680,57 @@ TEST(JournalSessions, ADamagedSessionIsSetAsideWithAWordWhy) {
         << s.dialogue.calls[0].prompt;
     EXPECT_EQ(s.window.findChild<JournalWindow*>(QStringLiteral("JournalReopened")), nullptr);
     EXPECT_EQ(store.list().size(), saved.size() - 1) << "set aside, no longer offered";
+}
+
+}  // namespace
+
+namespace {
+
+// A four-hand run's deals: five diagrams a screen reader reads hand by
+// hand; up to the last 1,000 deals in a PBN file; the five shown on the
+// clipboard; a frequency run's hands with the other seats unknown.
+TEST(JournalWindow, DealsAsDiagramsAndAsPbn) {
+    Session s;
+    s.window.findChild<QAction*>(QStringLiteral("mnuDonne"))->trigger();
+    auto* table = s.window.findChild<QWidget*>(QStringLiteral("Donne"));
+    table->findChild<QLineEdit*>(QStringLiteral("NordSudPointsMin"))->setText("20");
+    s.answers(1);
+    table->findChild<QPushButton*>(QStringLiteral("cmdDonne"))->click();
+    JournalWindow* journal = s.journal();
+    QApplication::processEvents();
+
+    auto* deals = child<QWidget>(*journal, "journalDeals");
+    EXPECT_TRUE(deals->isVisible());
+    EXPECT_FALSE(child<QWidget>(*journal, "journalHands")->isVisible());
+    for (int n = 1; n <= 5; ++n) {
+        auto* diagram = deals->findChild<QWidget*>(QStringLiteral("journalDeal%1").arg(n));
+        ASSERT_NE(diagram, nullptr) << n;
+        const QString heard =
+            QAccessible::queryAccessibleInterface(diagram)->text(QAccessible::Description);
+        EXPECT_TRUE(heard.startsWith(QString::fromUtf8("Nord — Pique : "))) << heard.toStdString();
+        EXPECT_TRUE(heard.contains(QString::fromUtf8(". Ouest — Pique : "))) << heard.toStdString();
+    }
+    EXPECT_EQ(deals->findChild<QWidget*>(QStringLiteral("journalDeal6")), nullptr);
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("donnes.pbn"));
+    ASSERT_TRUE(journal->exportPbnTo(path));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString pbn = QString::fromUtf8(file.readAll());
+    EXPECT_EQ(pbn.count(QStringLiteral("[Board \"")), 1000) << "the last 1 000 deals";
+    EXPECT_TRUE(pbn.contains(QStringLiteral("[Board \"1000\"]\n")));
+    EXPECT_TRUE(pbn.contains(QString::fromUtf8("[Event \"Donne précisée : Nord-Sud : 20 ≤ points ≤ 40\"]")));
+
+    child<QPushButton>(*journal, "journalCopyPbn")->click();
+    const QString copied = QGuiApplication::clipboard()->text();
+    EXPECT_EQ(copied.count(QStringLiteral("[Board \"")), 5) << "the deals shown";
+
+    s.frequency(kFiveSpades, 1);
+    child<QPushButton>(*journal, "journalCopyPbn")->click();
+    const QString hands = QGuiApplication::clipboard()->text();
+    EXPECT_EQ(hands.count(QStringLiteral("[Deal \"N:- - ")), 5) << hands.toStdString();
 }
 
 }  // namespace

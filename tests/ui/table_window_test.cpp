@@ -1,0 +1,167 @@
+#include "ui/table_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+#include "modal.h"
+#include "scripted_dialogue.h"
+#include "table/table_run.h"
+#include "ui/journal/journal_window.h"
+#include "ui/main_window.h"
+#include "ui/qt_dialogue.h"
+
+using namespace ondiscale;
+
+namespace {
+
+TableWindow* openTable(MainWindow& window) {
+    window.findChild<QAction*>(QStringLiteral("mnuDonne"))->trigger();
+    return window.findChild<TableWindow*>(QStringLiteral("Donne"));
+}
+
+QLineEdit* box(const QWidget& window, const char* name) {
+    auto* b = window.findChild<QLineEdit*>(QString::fromLatin1(name));
+    EXPECT_NE(b, nullptr) << name;
+    return b;
+}
+
+TEST(TableWindow, SixtyNamedBoxesInReadingOrderBesideTheMainWindow) {
+    ScriptedDialogue dialogue;
+    MainWindow window(dialogue);
+    window.show();
+    TableWindow* table = openTable(window);
+    ASSERT_NE(table, nullptr);
+    QApplication::processEvents();
+    EXPECT_EQ(table->windowTitle(), QString::fromUtf8("Fréquence d'une donne précisée"));
+    EXPECT_TRUE(table->isVisible());
+    EXPECT_FALSE(table->frameGeometry().intersects(window.frameGeometry())) << "never over it";
+    EXPECT_TRUE(window.screen()->availableGeometry().contains(table->frameGeometry()));
+    EXPECT_EQ(QApplication::focusWidget(), box(*table, "NordPiqueMin"));
+
+    const char* rows[][2] = {{"Nord", "Nord"},        {"Est", "Est"},
+                             {"Sud", "Sud"},          {"Ouest", "Ouest"},
+                             {"NordSud", "Nord-Sud"}, {"EstOuest", "Est-Ouest"}};
+    const char* measures[][2] = {{"Pique", "pique"},     {"Coeur", "cœur"},
+                                 {"Carreau", "carreau"}, {"Trefle", "trèfle"},
+                                 {"Points", "points"}};
+    QWidget* expected = box(*table, "NordPiqueMin");
+    QStringList heard;
+    for (std::size_t r = 0; r < 6; ++r) {
+        for (std::size_t m = 0; m < 5; ++m) {
+            for (const char* end : {"Min", "Max"}) {
+                const QString name = QString::fromLatin1(rows[r][0]) +
+                                     QString::fromLatin1(measures[m][0]) + QLatin1String(end);
+                QLineEdit* b = table->findChild<QLineEdit*>(name);
+                ASSERT_NE(b, nullptr) << name.toStdString();
+                EXPECT_EQ(b, expected) << "Tab reaches " << name.toStdString() << " in turn";
+                heard << QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name);
+                // The defaults allow everything.
+                const bool side = r >= 4;
+                const char* open = std::string(end) == "Min" ? "0"
+                                   : m < 4                   ? "13"
+                                   : side                    ? "40"
+                                                             : "37";
+                EXPECT_EQ(b->text(), QString::fromLatin1(open)) << name.toStdString();
+                expected = b->nextInFocusChain();
+                while (expected->focusPolicy() == Qt::NoFocus) {
+                    expected = expected->nextInFocusChain();
+                }
+            }
+        }
+    }
+    EXPECT_EQ(expected->objectName(), QStringLiteral("cmdDonne"));
+    EXPECT_EQ(heard.size(), 60);
+    EXPECT_EQ(heard[0], QStringLiteral("Nord pique minimum"));
+    EXPECT_EQ(heard[39], QString::fromUtf8("Ouest points maximum"));
+    EXPECT_EQ(heard[48], QStringLiteral("Nord-Sud points minimum"));
+    EXPECT_EQ(heard[53], QString::fromUtf8("Est-Ouest cœur maximum"));
+}
+
+// Each bad input: one message naming the row and the measure, the keyboard
+// at that box, and every box as the user typed it.
+TEST(TableWindow, BadBoundsAreSaidTheFocusGoesThereAndNothingIsLost) {
+    struct Row {
+        std::vector<std::pair<const char*, const char*>> typed;
+        const char* message;
+        const char* focus;
+    };
+    const Row rows[] = {
+        {{{"SudCoeurMax", ""}}, "Sud cœur maximum : la case est vide ; il faut un nombre de 0 à 13.",
+         "SudCoeurMax"},
+        {{{"EstOuestPointsMin", "vingt"}},
+         "Est-Ouest points minimum : « vingt » n'est pas un nombre de 0 à 40.",
+         "EstOuestPointsMin"},
+        {{{"NordPiqueMin", "6"}, {"NordPiqueMax", "4"}},
+         "Nord pique : le minimum, 6, dépasse le maximum, 4.", "NordPiqueMin"},
+        {{{"NordPiqueMax", "3"}, {"SudPiqueMax", "3"}, {"NordSudPiqueMin", "8"}},
+         "Nord-Sud pique : aucune paire de mains ne le peut ; Nord et Sud en ont ensemble de 0 à "
+         "6, la paire en demande de 8 à 13.",
+         "NordSudPiqueMin"},
+    };
+    for (const Row& r : rows) {
+        ScriptedDialogue dialogue;
+        MainWindow window(dialogue);
+        window.show();
+        TableWindow* table = openTable(window);
+        for (const auto& [name, text] : r.typed) {
+            box(*table, name)->setText(QString::fromUtf8(text));
+        }
+        table->findChild<QPushButton*>(QStringLiteral("cmdDonne"))->click();
+        ASSERT_EQ(dialogue.calls.size(), 1U) << r.message;
+        EXPECT_EQ(dialogue.calls[0].prompt, r.message);
+        EXPECT_EQ(dialogue.calls[0].title, "Fréquence d'une donne précisée");
+        EXPECT_EQ(dialogue.calls[0].buttons, Buttons::Ok);
+        EXPECT_EQ(table->focusWidget(), box(*table, r.focus)) << r.message;
+        for (const auto& [name, text] : r.typed) {
+            EXPECT_EQ(box(*table, name)->text(), QString::fromUtf8(text)) << "kept as typed";
+        }
+        EXPECT_TRUE(dialogue.reports().empty()) << "no run";
+    }
+}
+
+// A run through Qt's own boxes, and its entry in the journal.
+TEST(TableWindow, ARunThroughTheRealBoxesIntoTheJournal) {
+    QtDialogue dialogue;
+    MainWindow window(dialogue);
+    window.show();
+    TableWindow* table = openTable(window);
+    box(*table, "NordSudPointsMin")->setText(QStringLiteral("25"));
+    box(*table, "NordSudPiqueMin")->setText(QStringLiteral("8"));
+    QString title;
+    QString prompt;
+    whenModal([&](QWidget* modal) {
+        auto* report = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(report, nullptr);
+        title = report->windowTitle();
+        prompt = report->text();
+        for (QAbstractButton* b : report->buttons()) {
+            if (b->text() == QStringLiteral("&Non")) {
+                b->click();
+            }
+        }
+    });
+    table->findChild<QPushButton*>(QStringLiteral("cmdDonne"))->click();
+    EXPECT_TRUE(title.startsWith(QStringLiteral("Statistiques sur 100"))) << title.toStdString();
+    EXPECT_TRUE(title.endsWith(QStringLiteral("donnes. Voulez-vous continuer ?")));
+    EXPECT_TRUE(prompt.startsWith(QString::fromUtf8("Donnes précisées : "))) << prompt.toStdString();
+    ASSERT_NE(table->lastRun(), nullptr);
+    EXPECT_GT(table->lastRun()->kept().size(), 3000U) << "about 4 530 in 100 000";
+    EXPECT_EQ(box(*table, "NordSudPointsMin")->text(), QStringLiteral("25")) << "the bounds stay";
+
+    window.findChild<QAction*>(QStringLiteral("mnuJournal"))->trigger();
+    auto* runs = window.findChild<QListWidget*>(QStringLiteral("journalRuns"));
+    ASSERT_EQ(runs->count(), 1);
+    EXPECT_TRUE(runs->item(0)->text().replace(QChar(0x00a0), ' ').startsWith(
+        QString::fromUtf8("Donne précisée : Nord-Sud : 8 ≤ ♠ ≤ 13, 25 ≤ points ≤ 40 — 100")));
+}
+
+}  // namespace
