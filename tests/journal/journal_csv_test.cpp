@@ -153,7 +153,7 @@ TEST(JournalCsv, TypedTextsStayOneField) {
 // An exact probability that was not computed is said so, never written 0.
 TEST(JournalCsv, AnExactValueNotComputedIsSaidSo) {
     Journal journal;
-    journal.runStarted({RunKind::Frequency, "…", 100'000, {{"Main précisée", std::nullopt}}});
+    journal.runStarted({RunKind::Frequency, "…", 100'000, {{"Main précisée", std::nullopt, ""}}});
     journal.batchDealt({1, 100'000, {12}}, {});
     const auto rows = readCsv(journalCsv(journal.entries()));
     ASSERT_EQ(rows.size(), 2U);

@@ -13,7 +13,7 @@ namespace {
 class CountingRun final : public BatchedRun {
 public:
     explicit CountingRun(std::vector<std::string>& log) : log_(log) {
-        plan_ = {RunKind::Survey, "essai", 250, {{"a", 0.5}, {"b", std::nullopt}}};
+        plan_ = {RunKind::Survey, "essai", 250, {{"a", 0.5, ""}, {"b", std::nullopt, ""}}};
     }
     [[nodiscard]] const RunPlan& plan() const override { return plan_; }
     void dealBatch(Tally& tally) override {

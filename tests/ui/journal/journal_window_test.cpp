@@ -73,8 +73,8 @@ struct Session {
     MainWindow window{dialogue};
 
     Session() {
-        dialogue.separator = ",";
-        dialogue.group = " ";
+        dialogue.separator = std::string(",");
+        dialogue.group = std::string(" ");
         window.show();
     }
     void type(const std::array<const char*, 10>& boxes) {
@@ -369,12 +369,14 @@ TEST(JournalWindow, TheChartsAxesFitTheData) {
         // Room for every label between two ticks.
         const QFontMetrics metrics(x->labelsFont());
         const double perTick =
-            chart->chart()->plotArea().width() / (x->categoriesLabels().size() - 1);
+            chart->chart()->plotArea().width() /
+            static_cast<double>(x->categoriesLabels().size() - 1);
         for (const QString& label : x->categoriesLabels()) {
             EXPECT_LT(metrics.horizontalAdvance(label), perTick) << label.toStdString();
         }
         const double perYTick =
-            chart->chart()->plotArea().height() / std::max<qsizetype>(labels.size() - 1, 1);
+            chart->chart()->plotArea().height() /
+            static_cast<double>(std::max<qsizetype>(labels.size() - 1, 1));
         EXPECT_GT(perYTick, metrics.height()) << "labels do not overlap";
     }
 }
