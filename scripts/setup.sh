@@ -7,6 +7,8 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
+  # The double-dummy solver.
+  libdds-dev
   qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core qt6-translations-l10n
   # Qt Charts' CMake files ask for Qt OpenGL's, which its package lacks.
   qt6-charts-dev libqt6opengl6-dev
