@@ -1,5 +1,7 @@
 #include "journal/journal.h"
 
+#include <string_view>
+
 namespace ondiscale {
 
 FigureStats statsOf(std::int64_t hits, std::int64_t deals, std::optional<double> exact) {
@@ -60,6 +62,34 @@ void Journal::batchDealt(const Tally& tally, std::vector<Example> examples) {
         figure.history.add(entry.batches, entry.deals, figure.hits);
     }
     entry.examples = std::move(examples);
+    changed();
+}
+
+void Journal::analysisDealt(AnalysisUpdate update) {
+    if (readOnly_ || entries_.empty() || entries_.back().kind != RunKind::Analysis) {
+        return;
+    }
+    JournalEntry& entry = entries_.back();
+    entry.batches += 1;
+    entry.deals = update.deals;
+    const auto key = [](std::string_view name) { return name.substr(0, name.find(" ; ")); };
+    std::vector<Figure> figures;
+    update.detail.figureTricks.clear();
+    for (AnalysisFigure& counted : update.figures) {
+        Figure figure{std::move(counted.name), std::nullopt, {}, counted.hits, {}};
+        for (Figure& before : entry.figures) {
+            if (key(before.name) == key(figure.name)) {
+                figure.history = std::move(before.history);
+                break;
+            }
+        }
+        figure.history.add(entry.batches, entry.deals, figure.hits);
+        figures.push_back(std::move(figure));
+        update.detail.figureTricks.push_back(counted.tricks);
+    }
+    entry.figures = std::move(figures);
+    entry.analysis = std::move(update.detail);
+    entry.examples = std::move(update.examples);
     changed();
 }
 

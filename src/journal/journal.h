@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -37,6 +38,34 @@ inline FigureStats statsOf(const Figure& figure, std::int64_t deals) {
     return statsOf(figure.hits, deals, figure.exact);
 }
 
+// What an analysis at double dummy adds to its entry, for its charts.
+struct AnalysisDetail {
+    // Deals by the tricks each declarer takes in each strain:
+    // [strain][declarer][tricks], strains SA, ♠, ♥, ♦, ♣, declarers from North.
+    std::array<std::array<std::array<std::int64_t, 14>, 4>, 5> tricks{};
+    // North-South's par scores, each with its deals, highest first.
+    std::vector<std::pair<int, std::int64_t>> parScores;
+    // For each figure, the strain and declarer whose tricks it counts
+    // (4 × strain + declarer), or -1 for a par score.
+    std::vector<int> figureTricks;
+};
+
+// One figure of an analysis as it stands after some deals.
+struct AnalysisFigure {
+    std::string name;
+    std::int64_t hits = 0;
+    int tricks = -1;  // as AnalysisDetail::figureTricks
+};
+
+// An analysis after each step: its figures, their details and the deals
+// analysed so far.
+struct AnalysisUpdate {
+    std::int64_t deals = 0;
+    std::vector<AnalysisFigure> figures;
+    AnalysisDetail detail;  // its figureTricks left to the journal
+    std::vector<Example> examples;
+};
+
 // One run, brought up to date after every batch while it goes on.
 struct JournalEntry {
     RunKind kind = RunKind::Frequency;
@@ -47,6 +76,7 @@ struct JournalEntry {
     // A frequency run's last five hits, newest first; a survey's last hand
     // of each line that has one, in report order.
     std::vector<Example> examples;
+    std::optional<AnalysisDetail> analysis;  // an analysis's
 };
 
 // The session's runs, one entry per run.
@@ -66,6 +96,11 @@ public:
 
     void runStarted(const RunPlan& plan) override;
     void batchDealt(const Tally& tally, std::vector<Example> examples) override;
+
+    // A step of the analysis that the last runStarted began: its figures
+    // replace the entry's, each keeping the history of the figure of the
+    // same name before " ; " (what follows, an average, may change).
+    void analysisDealt(AnalysisUpdate update);
 
 private:
     void changed();

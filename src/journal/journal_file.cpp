@@ -1,5 +1,6 @@
 #include "journal/journal_file.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -22,6 +23,7 @@ constexpr std::string_view kSeatLetters = "NESW";
 constexpr std::string_view kFrequencyKind = "frequency";
 constexpr std::string_view kSurveyKind = "survey";
 constexpr std::string_view kTableKind = "table";
+constexpr std::string_view kAnalysisKind = "analysis";
 constexpr std::int64_t kMost = std::numeric_limits<std::int64_t>::max();
 
 // "%1", "%2"… of a text replaced by the given words.
@@ -169,6 +171,17 @@ void appendNumber(std::string& out, std::string_view key, std::int64_t value) {
     appendField(out, key, std::to_string(value));
 }
 
+// Numbers separated by commas: "0,0,3,12".
+template <typename Numbers>
+void appendNumbers(std::string& out, std::string_view key, const Numbers& numbers) {
+    std::string list;
+    for (const auto n : numbers) {
+        list += list.empty() ? "" : ",";
+        list += std::to_string(n);
+    }
+    appendField(out, key, list);
+}
+
 void appendText(std::string& out, std::string_view key, std::string_view text) {
     appendField(out, key, {});
     appendEscaped(out, text);
@@ -202,6 +215,8 @@ std::string_view kindName(RunKind kind) {
             return kSurveyKind;
         case RunKind::Table:
             return kTableKind;
+        case RunKind::Analysis:
+            return kAnalysisKind;
     }
     return {};
 }
@@ -280,6 +295,32 @@ public:
             fail(filled(texts::kOutOfRange, {key}));
         }
         return n;
+    }
+
+    // Exactly `count` numbers between `low` and `high`, separated by commas.
+    [[nodiscard]] std::vector<std::int64_t> numbers(std::string_view key, std::size_t count,
+                                                    std::int64_t low, std::int64_t high) const {
+        std::string_view list = required(key);
+        std::vector<std::int64_t> out;
+        while (out.size() < count) {
+            const std::string_view digits = list.substr(0, list.find(','));
+            std::int64_t n = 0;
+            const char* end = digits.data() + digits.size();
+            const auto [stop, error] = std::from_chars(digits.data(), end, n);
+            if (error != std::errc() || stop != end || digits.empty()) {
+                fail(filled(texts::kBadNumber, {key}));
+            }
+            if (n < low || n > high) {
+                fail(filled(texts::kOutOfRange, {key}));
+            }
+            out.push_back(n);
+            list.remove_prefix(std::min(list.size(), digits.size() + 1));
+            if (list.empty() != (out.size() == count)) {
+                fail(filled(texts::kWrongCount,
+                            {key, std::to_string(count), std::to_string(out.size())}));
+            }
+        }
+        return out;
     }
 
     [[nodiscard]] std::optional<double> probability(std::string_view key) const {
@@ -442,7 +483,7 @@ private:
             }
             ended_ = true;
         } else if (keyword == "figure" || keyword == "point" || keyword == "example" ||
-                   keyword == "hand") {
+                   keyword == "hand" || keyword == "tricks" || keyword == "par") {
             if (!run_) {
                 record.fail(filled(texts::kOutOfPlace, {keyword}));
             }
@@ -455,8 +496,10 @@ private:
                 addPoint(record);
             } else if (keyword == "example") {
                 addExample(record);
-            } else {
+            } else if (keyword == "hand") {
                 addHand(record);
+            } else {
+                addAnalysisDetail(record);
             }
         }
     }
@@ -475,6 +518,9 @@ private:
             run.entry.kind = RunKind::Survey;
         } else if (kind == kTableKind) {
             run.entry.kind = RunKind::Table;
+        } else if (kind == kAnalysisKind) {
+            run.entry.kind = RunKind::Analysis;
+            run.entry.analysis.emplace();
         } else {
             run.skipped = true;
             run_ = std::move(run);
@@ -496,6 +542,10 @@ private:
         figure.note = record.text("note");
         FigureCheck check{record.line()};
         check.points = record.number("points", 0, kMost);
+        if (run_->entry.analysis) {
+            run_->entry.analysis->figureTricks.push_back(
+                record.value("chart") ? static_cast<int>(record.number("chart", -1, 19)) : -1);
+        }
         run_->entry.figures.push_back(std::move(figure));
         run_->figureChecks.push_back(check);
     }
@@ -531,8 +581,39 @@ private:
             record.fail(filled(texts::kOutOfRange, {"hands"}));
         }
         example.wholeDeal = check.hands == 4;
+        if (record.value("tricks")) {
+            TrickTable table;
+            const std::vector<std::int64_t> tricks = record.numbers("tricks", 20, 0, 13);
+            for (std::size_t i = 0; i < tricks.size(); ++i) {
+                table.tricks.at(i / 4).at(i % 4) = static_cast<std::uint8_t>(tricks[i]);
+            }
+            example.tricks = table;
+        }
+        if (record.value("parscore")) {
+            example.par = ParResult{static_cast<int>(record.number("parscore", -7600, 7600)),
+                                    record.text("par")};
+        }
         run_->entry.examples.push_back(std::move(example));
         run_->exampleChecks.push_back(check);
+    }
+
+    // An analysis's tricks of one strain and declarer, or the deals of
+    // one par score.
+    void addAnalysisDetail(const Record& record) {
+        if (!run_->entry.analysis) {
+            record.fail(filled(texts::kOutOfPlace, {record.keyword()}));
+        }
+        AnalysisDetail& detail = *run_->entry.analysis;
+        const std::int64_t deals = run_->entry.deals;
+        if (record.keyword() == "par") {
+            detail.parScores.emplace_back(record.number("score", -7600, 7600),
+                                          record.number("deals", 0, deals));
+            return;
+        }
+        const auto strain = static_cast<std::size_t>(record.number("strain", 0, 4));
+        const auto declarer = static_cast<std::size_t>(record.number("declarer", 0, 3));
+        const std::vector<std::int64_t> counts = record.numbers("deals", 14, 0, deals);
+        std::copy(counts.begin(), counts.end(), detail.tricks[strain][declarer].begin());
     }
 
     void addHand(const Record& record) {
@@ -641,7 +722,25 @@ std::string journalFileText(const std::vector<JournalEntry>& entries) {
         appendNumber(out, "examples", static_cast<std::int64_t>(entry.examples.size()));
         appendText(out, "condition", entry.condition);
         out += '\n';
-        for (const Figure& figure : entry.figures) {
+        if (entry.analysis) {
+            for (std::size_t strain = 0; strain < entry.analysis->tricks.size(); ++strain) {
+                for (std::size_t declarer = 0; declarer < 4; ++declarer) {
+                    out += "tricks";
+                    appendNumber(out, "strain", static_cast<std::int64_t>(strain));
+                    appendNumber(out, "declarer", static_cast<std::int64_t>(declarer));
+                    appendNumbers(out, "deals", entry.analysis->tricks[strain][declarer]);
+                    out += '\n';
+                }
+            }
+            for (const auto& [score, deals] : entry.analysis->parScores) {
+                out += "par";
+                appendNumber(out, "score", score);
+                appendNumber(out, "deals", deals);
+                out += '\n';
+            }
+        }
+        for (std::size_t i = 0; i < entry.figures.size(); ++i) {
+            const Figure& figure = entry.figures[i];
             const std::vector<BatchHistory::Point>& points = figure.history.points();
             out += "figure";
             appendNumber(out, "hits", figure.hits);
@@ -651,6 +750,9 @@ std::string journalFileText(const std::vector<JournalEntry>& entries) {
             }
             if (!figure.note.empty()) {
                 appendText(out, "note", figure.note);
+            }
+            if (entry.analysis && i < entry.analysis->figureTricks.size()) {
+                appendNumber(out, "chart", entry.analysis->figureTricks[i]);
             }
             appendText(out, "name", figure.name);
             out += '\n';
@@ -665,6 +767,17 @@ std::string journalFileText(const std::vector<JournalEntry>& entries) {
         for (const Example& example : entry.examples) {
             out += "example";
             appendNumber(out, "hands", example.wholeDeal ? 4 : 1);
+            if (example.tricks) {
+                std::vector<int> tricks;
+                for (const auto& strain : example.tricks->tricks) {
+                    tricks.insert(tricks.end(), strain.begin(), strain.end());
+                }
+                appendNumbers(out, "tricks", tricks);
+            }
+            if (example.par) {
+                appendNumber(out, "parscore", example.par->northSouthScore);
+                appendText(out, "par", example.par->contracts);
+            }
             appendText(out, "figure", example.figure);
             out += '\n';
             for (const Seat seat : kSeats) {

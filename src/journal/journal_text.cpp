@@ -14,6 +14,8 @@ std::string runTitle(const JournalEntry& entry) {
             return journal_texts::kFrequencyRun + entry.condition;
         case RunKind::Survey:
             return journal_texts::kSurveyRun + entry.condition;
+        case RunKind::Analysis:
+            return journal_texts::kAnalysisRun + entry.condition;
         case RunKind::Table:
             break;
     }

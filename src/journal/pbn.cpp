@@ -3,6 +3,8 @@
 #include <array>
 #include <bitset>
 
+#include "doubledummy/pbn_tables.h"
+
 namespace ondiscale {
 namespace {
 
@@ -79,6 +81,12 @@ std::string pbnText(const std::vector<PbnGame>& games, std::string_view event,
         out += tag("Deal", deal);
         for (const std::string_view empty : {"Scoring", "Declarer", "Contract", "Result"}) {
             out += tag(empty, "");
+        }
+        if (game.tricks) {
+            out += optimumResultTableText(*game.tricks);
+        }
+        if (game.par) {
+            out += parTagsText(*game.par);
         }
     }
     return out;

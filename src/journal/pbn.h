@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "doubledummy/par.h"
+#include "doubledummy/trick_table.h"
 #include "engine/cards.h"
 
 namespace ondiscale {
@@ -12,7 +14,9 @@ namespace ondiscale {
 // One game of a PBN file: a deal, or South's hand alone.
 struct PbnGame {
     Deal deal{};
-    bool wholeDeal = true;  // false: only South's hand is known
+    bool wholeDeal = true;             // false: only South's hand is known
+    std::optional<TrickTable> tricks;  // at double dummy, where the deal was analysed
+    std::optional<ParResult> par;      // where it is known
 };
 
 // Games as a PBN 2.1 file for other bridge programs: every game the
@@ -20,7 +24,9 @@ struct PbnGame {
 // boards numbered from 1 with the dealer and vulnerability of the usual
 // 16-board rotation, the deal from North clockwise with the suits from
 // spades to clubs, a hand not known written "-"; an empty line between
-// games. `event` and `date` ("2026.12.08") go in every game.
+// games. An analysed deal adds its tricks at double dummy (the
+// OptimumResultTable) and its par contract (ParContract). `event` and `date` ("2026.12.08") go in
+// every game.
 std::string pbnText(const std::vector<PbnGame>& games, std::string_view event,
                     std::string_view date);
 

@@ -8,11 +8,13 @@
 
 #include "dialogue/dialogue.h"
 #include "dialogue/number_text.h"
+#include "doubledummy/par.h"
+#include "doubledummy/trick_table.h"
 #include "engine/cards.h"
 
 namespace ondiscale {
 
-enum class RunKind { Frequency, Survey, Table };
+enum class RunKind { Frequency, Survey, Table, Analysis };
 
 // One figure a run counts: the targeted hand of a frequency run, one line
 // of a survey.
@@ -44,6 +46,10 @@ struct Example {
     std::string figure;
     Deal deal{};             // South's hand alone where the run deals only South
     bool wholeDeal = false;  // all four hands dealt
+    // An analysed deal's tricks at double dummy, and the par of its board
+    // in the 16-board rotation.
+    std::optional<TrickTable> tricks;
+    std::optional<ParResult> par;
 };
 
 // What a report box shows after a batch: the results in its text, the

@@ -17,12 +17,12 @@
 #include "ui/bar_progress.h"
 #include "ui/journal/journal_window.h"
 #include "ui/journal/session_store.h"
-#include "ui/table_window.h"
 #include "ui/kit/menu_rows.h"
 #include "ui/kit/qt_text.h"
 #include "ui/kit/twips.h"
 #include "ui/kit/vertical_button.h"
 #include "ui/kit/window_placement.h"
+#include "ui/table_window.h"
 #include "ui/window_texts.h"
 
 namespace ondiscale {
@@ -88,7 +88,10 @@ MainWindow::MainWindow(Dialogue& dialogue, QWidget* parent)
     suitBoxes_[0].min->setFocus();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // An analysis under way stops before the journal it feeds goes.
+    delete tableWindow_;
+}
 
 void MainWindow::buildControls() {
     const Twips twips(*this);

@@ -41,6 +41,8 @@ public:
     void openJournal();
     void openTable();
 
+    [[nodiscard]] const Journal& journal() const { return journal_; }
+
 protected:
     // The program ends when this window closes: the session's journal is
     // saved first, without a question.

@@ -1,5 +1,6 @@
 #include "ui/table_window.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -11,6 +12,7 @@
 
 #include "engine/card_text.h"
 #include "table/table_run.h"
+#include "ui/analysis_panel.h"
 #include "ui/bar_progress.h"
 #include "ui/kit/qt_text.h"
 #include "ui/kit/twips.h"
@@ -21,14 +23,13 @@ namespace {
 
 // The rows' and the measures' parts of the boxes' object names.
 constexpr std::array<const char*, kTableRows> kRowKeys{"Nord",  "Est",     "Sud",
-                                                        "Ouest", "NordSud", "EstOuest"};
+                                                       "Ouest", "NordSud", "EstOuest"};
 constexpr std::array<const char*, kMeasures> kMeasureKeys{"Pique", "Coeur", "Carreau", "Trefle",
                                                           "Points"};
 
 }  // namespace
 
-TableWindow::TableWindow(Dealer& dealer, Dialogue& dialogue, RunObserver& journal,
-                         QWidget* parent)
+TableWindow::TableWindow(Dealer& dealer, Dialogue& dialogue, Journal& journal, QWidget* parent)
     : QMainWindow(parent, Qt::Window),
       dealer_(dealer),
       dialogue_(dialogue),
@@ -36,6 +37,14 @@ TableWindow::TableWindow(Dealer& dealer, Dialogue& dialogue, RunObserver& journa
       run_(new QPushButton(qtText(texts::kCmdDonne))),
       bar_(new QProgressBar),
       progress_(std::make_unique<BarProgress>(*bar_)),
+      analysis_(new AnalysisPanel(
+          journal, dialogue,
+          [this](std::size_t most) -> std::optional<AnalysisSource> {
+              if (!lastRun_) {
+                  return std::nullopt;
+              }
+              return AnalysisSource{lastRun_->kept().newest(most), lastRun_->plan().condition};
+          })),
       placement_(*this, QSize(), QSize(), BesidePlacement::Order::BelowFirst) {
     setObjectName(QStringLiteral("Donne"));
     setWindowTitle(qtText(texts::kDonneTitle));
@@ -65,8 +74,8 @@ TableWindow::TableWindow(Dealer& dealer, Dialogue& dialogue, RunObserver& journa
     }
     // The boxes, row by row, made in the order a reader and Tab go through
     // them.
-    const int boxWidth = fontMetrics().horizontalAdvance(QStringLiteral("000")) +
-                         Twips(*this).px(180);
+    const int boxWidth =
+        fontMetrics().horizontalAdvance(QStringLiteral("000")) + Twips(*this).px(180);
     QWidget* previous = nullptr;
     const TableTexts defaults = textsOf(TableBounds{});
     for (std::size_t row = 0; row < kTableRows; ++row) {
@@ -74,7 +83,8 @@ TableWindow::TableWindow(Dealer& dealer, Dialogue& dialogue, RunObserver& journa
         grid->addWidget(name, static_cast<int>(2 + row), 0);
         for (std::size_t m = 0; m < kMeasures; ++m) {
             for (const bool max : {false, true}) {
-                auto* box = new QLineEdit(qtText(max ? defaults[row][m].max : defaults[row][m].min));
+                auto* box =
+                    new QLineEdit(qtText(max ? defaults[row][m].max : defaults[row][m].min));
                 box->setObjectName(QStringLiteral("%1%2%3").arg(
                     QLatin1String(kRowKeys[row]), QLatin1String(kMeasureKeys[m]),
                     max ? QStringLiteral("Max") : QStringLiteral("Min")));
@@ -109,6 +119,8 @@ TableWindow::TableWindow(Dealer& dealer, Dialogue& dialogue, RunObserver& journa
     layout->addLayout(grid);
     layout->addStretch(1);
     layout->addLayout(buttons);
+    layout->addWidget(analysis_);
+    setTabOrder(run_, analysis_);
     setCentralWidget(central);
 }
 
@@ -154,6 +166,11 @@ void TableWindow::openBeside(QWidget& main) {
     raise();
     activateWindow();
     boxes_[0][0][0]->setFocus(Qt::OtherFocusReason);
+}
+
+void TableWindow::closeEvent(QCloseEvent* event) {
+    analysis_->cancel();
+    QMainWindow::closeEvent(event);
 }
 
 void TableWindow::keyPressEvent(QKeyEvent* event) {

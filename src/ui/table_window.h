@@ -6,7 +6,7 @@
 
 #include "dialogue/dialogue.h"
 #include "engine/dealer.h"
-#include "run/batch_run.h"
+#include "journal/journal.h"
 #include "table/table_bounds_check.h"
 #include "ui/kit/window_placement.h"
 
@@ -16,6 +16,7 @@ class QPushButton;
 
 namespace ondiscale {
 
+class AnalysisPanel;
 class BarProgress;
 class TableRun;
 
@@ -28,7 +29,7 @@ class TableWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    TableWindow(Dealer& dealer, Dialogue& dialogue, RunObserver& journal, QWidget* parent);
+    TableWindow(Dealer& dealer, Dialogue& dialogue, Journal& journal, QWidget* parent);
     ~TableWindow() override;
 
     // Shows the window beside `main` the first time, where the user left it
@@ -44,21 +45,27 @@ public:
     // The box of a row's measure: "NordSudPointsMin".
     [[nodiscard]] QLineEdit* box(const TableBox& box) const;
 
+    // The analysis at double dummy of the last run's deals.
+    [[nodiscard]] AnalysisPanel* analysis() const { return analysis_; }
+
 protected:
     // Escape gives the keyboard back to the main window.
     void keyPressEvent(QKeyEvent* event) override;
+    // Closing the window stops an analysis; what it analysed stays.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     [[nodiscard]] TableTexts boxTexts() const;
 
     Dealer& dealer_;
     Dialogue& dialogue_;
-    RunObserver& journal_;
+    Journal& journal_;
     std::array<std::array<std::array<QLineEdit*, 2>, kMeasures>, kTableRows> boxes_{};
     QPushButton* run_;
     QProgressBar* bar_;
     std::unique_ptr<BarProgress> progress_;
     std::unique_ptr<TableRun> lastRun_;
+    AnalysisPanel* analysis_;
     BesidePlacement placement_;
     bool placed_ = false;
 };

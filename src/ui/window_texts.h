@@ -45,6 +45,17 @@ inline constexpr const char* kPoints = "points";
 inline constexpr const char* kMin = "min";
 inline constexpr const char* kMax = "max";
 
+// The analysis at double dummy of the deals a run kept.
+inline constexpr const char* kCmdAnalyse = "&Analyse à quatre jeux";
+inline constexpr const char* kCmdAnalyseAnnuler = "Annuler";
+inline constexpr const char* kAnalyseDonnes = "Donnes à analyser :";
+inline constexpr const char* kAnalyseContrats = "Contrats :";
+inline constexpr const char* kAnalyseContratsExample = "3SA Sud, 4♠ Nord";
+inline constexpr const char* kAnalyseProgressName = "Progression de l'analyse";
+inline constexpr const char* kNothingToAnalyse =
+    "Aucune donne à analyser : lancez d'abord « Fréquence pour 100 000 donnes » ; l'analyse "
+    "porte sur les donnes précisées qu'elle a trouvées.";
+
 // What a screen reader says of the controls that show no text of their own:
 // the bound boxes ("Pique minimum", "Points Honneur maximum": the suit's
 // name or kPointsName, then one of these), the progress bar and the rows

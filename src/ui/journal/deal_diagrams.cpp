@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+#include "doubledummy/strain.h"
 #include "engine/card_text.h"
 #include "ui/journal/journal_texts.h"
 #include "ui/kit/qt_text.h"
@@ -19,9 +20,9 @@ QString handHtml(const Hand& hand) {
     QStringList lines;
     for (const Suit suit : kSuits) {
         const SuitSign& s = signOf(suit);
-        const QString sign = s.red ? QStringLiteral("<span style=\"color:#ff0000\">%1</span>")
-                                         .arg(qtText(s.sign))
-                                   : qtText(s.sign);
+        const QString sign =
+            s.red ? QStringLiteral("<span style=\"color:#ff0000\">%1</span>").arg(qtText(s.sign))
+                  : qtText(s.sign);
         lines << sign + QStringLiteral("&nbsp;") +
                      qtText(suitCardsText(hand, suit))
                          .toHtmlEscaped()
@@ -39,7 +40,46 @@ QString handSpoken(Seat seat, const Hand& hand) {
     return qtText(nameOf(seat)) + QStringLiteral(" — ") + suits.join(QStringLiteral(" ; "));
 }
 
-QFrame* diagram(const Deal& deal, int number) {
+// The tricks each declarer takes at double dummy, a strain a line:
+// the table printed under a diagram, and what a screen reader says of it.
+QString tricksHtml(const TrickTable& table) {
+    QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\"><tr><td></td>");
+    for (const Seat seat : kSeats) {
+        html +=
+            QStringLiteral("<td align=\"right\">&nbsp;%1</td>").arg(qtText(nameOf(seat)).left(1));
+    }
+    html += QStringLiteral("</tr>");
+    for (const Strain strain : kStrains) {
+        const bool red = strain == Strain::Hearts || strain == Strain::Diamonds;
+        html += QStringLiteral("<tr><td>%1</td>")
+                    .arg(red ? QStringLiteral("<span style=\"color:#ff0000\">%1</span>")
+                                   .arg(qtText(strainText(strain)))
+                             : qtText(strainText(strain)));
+        for (const Seat seat : kSeats) {
+            html += QStringLiteral("<td align=\"right\">&nbsp;%1</td>").arg(table.of(strain, seat));
+        }
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
+QString tricksSpoken(const TrickTable& table) {
+    QStringList strains;
+    for (const Strain strain : kStrains) {
+        QStringList seats;
+        for (const Seat seat : kSeats) {
+            seats << QStringLiteral("%1 %2").arg(qtText(nameOf(seat))).arg(table.of(strain, seat));
+        }
+        const QString name = strain == Strain::NoTrump
+                                 ? qtText(texts::kNoTrumpSpoken)
+                                 : qtText(signOf(kSuits.at(index(strain) - 1)).name);
+        strains << name + QStringLiteral(" : ") + seats.join(QStringLiteral(", "));
+    }
+    return qtText(texts::kTricksSpoken) + strains.join(QStringLiteral(" ; "));
+}
+
+QFrame* diagram(const Example& example, int number) {
+    const Deal& deal = example.deal;
     auto* frame = new QFrame;
     frame->setObjectName(QStringLiteral("journalDeal%1").arg(number));
     frame->setFrameShape(QFrame::StyledPanel);
@@ -51,10 +91,8 @@ QFrame* diagram(const Deal& deal, int number) {
         Seat seat;
         int row, column;
     };
-    constexpr std::array<Place, 4> kPlaces{{{Seat::North, 0, 1},
-                                            {Seat::West, 1, 0},
-                                            {Seat::East, 1, 2},
-                                            {Seat::South, 2, 1}}};
+    constexpr std::array<Place, 4> kPlaces{
+        {{Seat::North, 0, 1}, {Seat::West, 1, 0}, {Seat::East, 1, 2}, {Seat::South, 2, 1}}};
     QStringList spoken;
     for (const Place& p : kPlaces) {
         auto* hand = new QLabel(handHtml(deal[index(p.seat)]));
@@ -68,6 +106,14 @@ QFrame* diagram(const Deal& deal, int number) {
     auto* centre = new QLabel(QString::number(number));
     centre->setAlignment(Qt::AlignCenter);
     grid->addWidget(centre, 1, 1);
+    if (example.tricks) {
+        auto* tricks = new QLabel(tricksHtml(*example.tricks));
+        tricks->setObjectName(QStringLiteral("journalTricks%1").arg(number));
+        tricks->setTextFormat(Qt::RichText);
+        tricks->setAccessibleName(tricksSpoken(*example.tricks));
+        grid->addWidget(tricks, 3, 0, 1, 3, Qt::AlignHCenter);
+        spoken << tricksSpoken(*example.tricks);
+    }
     frame->setAccessibleName(qtText(texts::kDealName).arg(number));
     frame->setAccessibleDescription(spoken.join(QStringLiteral(". ")));
     return frame;
@@ -89,7 +135,7 @@ void DealDiagrams::showEntry(const JournalEntry& entry, std::size_t most) {
         if (static_cast<std::size_t>(number) == most) {
             break;
         }
-        row_->addWidget(diagram(example.deal, ++number));
+        row_->addWidget(diagram(example, ++number));
     }
     row_->addStretch(1);
 }

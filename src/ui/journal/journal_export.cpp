@@ -68,7 +68,7 @@ std::string runPbn(const JournalEntry& entry, std::size_t most) {
         if (games.size() == most) {
             break;
         }
-        games.push_back({example.deal, example.wholeDeal});
+        games.push_back({example.deal, example.wholeDeal, example.tricks, example.par});
     }
     const std::string date =
         QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd")).toStdString();

@@ -44,7 +44,8 @@ inline constexpr const char* kCopyPbn = "&Copier en PBN";
 inline constexpr const char* kPbnCaption = "Exporter les donnes en PBN";
 inline constexpr const char* kPbnFilter = "Fichiers PBN (*.pbn)";
 inline constexpr const char* kPbnFileName = "donnes.pbn";
-inline constexpr const char* kPbnNotSaved = "Les donnes n'ont pas été enregistrées dans « %1 » : %2.";
+inline constexpr const char* kPbnNotSaved =
+    "Les donnes n'ont pas été enregistrées dans « %1 » : %2.";
 inline constexpr const char* kDistribution = "Distribution";
 // Under the figures, for a figure that no hand can meet as typed.
 inline constexpr const char* kFigureNote = "« %1 » : %2.";
@@ -54,6 +55,20 @@ inline constexpr const char* kEmpty =
 inline constexpr const char* kRunsName = "Tirages de la séance";
 inline constexpr const char* kFiguresName = "Chiffres du tirage choisi";
 inline constexpr const char* kChartName = "Estimation après chaque tranche";
+// An analysis's bars: the tricks of a strain and declarer, or the par scores.
+// Under an analysed deal: "Levées à quatre jeux — sans-atout : Nord 9, Est 4, …".
+inline constexpr const char* kTricksSpoken = "Levées à quatre jeux — ";
+inline constexpr const char* kNoTrumpSpoken = "Sans-atout";
+inline constexpr const char* kBarsName = "Répartition sur les donnes analysées";
+inline constexpr const char* kShareOfDeals = "Part des donnes";
+inline constexpr const char* kBarDescription = "%1 : %2 %";
+inline constexpr const char* kTricksAxis = "Levées";
+inline constexpr const char* kParAxis = "Par de Nord-Sud, personne vulnérable";
+// "SA par Sud : 8,74 levées en moyenne sur 1 000 donnes"
+inline constexpr const char* kTricksTitle = "%1 par %2 : %3 levées en moyenne sur %4 donnes";
+inline constexpr const char* kParTitle = "Par de Nord-Sud, personne vulnérable, sur %1 donnes";
+inline constexpr const char* kFirstAnalysed =
+    "Les cinq premières donnes analysées, avec leurs levées à quatre jeux";
 inline constexpr const char* kHandsName = "Exemples de mains";
 inline constexpr const char* kSaveCaption = "Enregistrer le journal";
 inline constexpr const char* kCsvFilter = "Tableaux CSV (*.csv)";

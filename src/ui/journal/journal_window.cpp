@@ -2,19 +2,23 @@
 
 #include <QClipboard>
 #include <QDir>
-#include <QGuiApplication>
-#include <QScrollArea>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
+#include "doubledummy/strain.h"
+#include "engine/card_text.h"
+#include "journal/readable_numbers.h"
 #include "ui/journal/deal_diagrams.h"
+#include "ui/journal/distribution_chart.h"
 #include "ui/journal/example_hands.h"
 #include "ui/journal/figures_table.h"
 #include "ui/journal/journal_chart.h"
@@ -101,6 +105,7 @@ JournalWindow::JournalWindow(std::unique_ptr<Journal> own, const Journal& journa
       figures_(new FiguresTable),
       note_(new QLabel),
       chart_(new JournalChart),
+      bars_(new DistributionChart),
       handsTitle_(new QLabel),
       hands_(new ExampleHands),
       deals_(new DealDiagrams),
@@ -151,6 +156,8 @@ JournalWindow::JournalWindow(std::unique_ptr<Journal> own, const Journal& journa
     note_->setWordWrap(true);
     note_->hide();
     chart_->setMinimumHeight(twips.px(kLeastChartHeight));
+    bars_->setMinimumHeight(twips.px(kLeastChartHeight));
+    bars_->hide();
     handsTitle_->setObjectName(QStringLiteral("journalHandsTitle"));
     handsTitle_->setWordWrap(true);
     hands_->setMinimumHeight(twips.px(kLeastHandsHeight));
@@ -164,7 +171,7 @@ JournalWindow::JournalWindow(std::unique_ptr<Journal> own, const Journal& journa
     split_->setChildrenCollapsible(false);
     split_->addWidget(runs_);
     split_->addWidget(stacked({figures_, note_}));
-    split_->addWidget(chart_);
+    split_->addWidget(stacked({chart_, bars_}));
     split_->addWidget(stacked({handsTitle_, hands_, dealsScroll_}));
     split_->setStretchFactor(2, 1);
     connect(split_, &QSplitter::splitterMoved, this, [this] { userSized_ = true; });
@@ -184,7 +191,8 @@ JournalWindow::JournalWindow(std::unique_ptr<Journal> own, const Journal& journa
     // Tab goes from part to part; the arrows move within the list and tables.
     setTabOrder(runs_, figures_);
     setTabOrder(figures_, chart_);
-    setTabOrder(chart_, hands_);
+    setTabOrder(chart_, bars_);
+    setTabOrder(bars_, hands_);
     setTabOrder(hands_, deals_);
     setTabOrder(deals_, sessions_);
     setTabOrder(sessions_, copyPbn_);
@@ -248,8 +256,10 @@ void JournalWindow::showRun() {
     save_->setEnabled(!journal_.entries().empty());
     const JournalEntry* entry = shownEntry();
     figures_->setVisible(entry != nullptr);
-    chart_->setVisible(entry != nullptr);
-    const bool wholeDeals = entry != nullptr && entry->kind == RunKind::Table;
+    chart_->setVisible(entry != nullptr && !entry->analysis);
+    bars_->setVisible(entry != nullptr && entry->analysis);
+    const bool wholeDeals =
+        entry != nullptr && (entry->kind == RunKind::Table || entry->kind == RunKind::Analysis);
     const bool examples = entry != nullptr && !entry->examples.empty();
     hands_->setVisible(examples && !wholeDeals);
     dealsScroll_->setVisible(examples && wholeDeals);
@@ -276,9 +286,10 @@ void JournalWindow::showRun() {
     note_->setText(notes.join(QLatin1Char('\n')));
     note_->setVisible(!notes.isEmpty());
 
-    handsTitle_->setText(qtText(entry->examples.empty()                ? texts::kNoHand
+    handsTitle_->setText(qtText(entry->examples.empty()             ? texts::kNoHand
                                 : entry->kind == RunKind::Frequency ? texts::kLastHits
                                 : entry->kind == RunKind::Table     ? texts::kLastDeals
+                                : entry->kind == RunKind::Analysis  ? texts::kFirstAnalysed
                                                                     : texts::kLastOfEachLine));
     if (wholeDeals) {
         deals_->showEntry(*entry, kShownDeals);
@@ -299,8 +310,46 @@ void JournalWindow::showChart() {
         return;
     }
     const auto index = static_cast<std::size_t>(figureRow_);
+    if (entry->analysis) {
+        showBars(*entry, index);
+        return;
+    }
     chart_->showFigure(&entry->figures[index], entry->deals,
                        figureTexts(*entry, numberStyle())[index], numberStyle());
+}
+
+void JournalWindow::showBars(const JournalEntry& entry, std::size_t figure) {
+    const AnalysisDetail& detail = *entry.analysis;
+    const int tricks = figure < detail.figureTricks.size() ? detail.figureTricks[figure] : -1;
+    const NumberStyle style = numberStyle();
+    const QString deals = qtText(groupedText(entry.deals, style.group));
+    std::vector<std::pair<QString, std::int64_t>> bars;
+    if (tricks < 0) {
+        // The par scores from the worst for North-South to the best.
+        for (auto score = detail.parScores.rbegin(); score != detail.parScores.rend(); ++score) {
+            bars.emplace_back((score->first > 0 ? QStringLiteral("+") : QString()) +
+                                  QString::number(score->first),
+                              score->second);
+        }
+        bars_->showBars(qtText(texts::kParTitle).arg(deals), qtText(texts::kParAxis), bars,
+                        entry.deals, style);
+        return;
+    }
+    const auto strain = static_cast<std::size_t>(tricks / 4);
+    const auto declarer = static_cast<std::size_t>(tricks % 4);
+    const auto& counts = detail.tricks.at(strain).at(declarer);
+    std::int64_t total = 0;
+    for (std::size_t n = 0; n < counts.size(); ++n) {
+        bars.emplace_back(QString::number(n), counts[n]);
+        total += static_cast<std::int64_t>(n) * counts[n];
+    }
+    const double average =
+        entry.deals > 0 ? static_cast<double>(total) / static_cast<double>(entry.deals) : 0.0;
+    bars_->showBars(
+        qtText(texts::kTricksTitle)
+            .arg(qtText(strainText(kStrains.at(strain))), qtText(kSeatNames.at(declarer)),
+                 qtText(fixedText(average, 2, style.decimal)), deals),
+        qtText(texts::kTricksAxis), bars, entry.deals, style);
 }
 
 void JournalWindow::keyPressEvent(QKeyEvent* event) {
@@ -436,7 +485,9 @@ void JournalWindow::copyPbn() {
     if (entry == nullptr) {
         return;
     }
-    const std::size_t shown = entry->kind == RunKind::Table ? kShownDeals : entry->examples.size();
+    const std::size_t shown = entry->kind == RunKind::Table || entry->kind == RunKind::Analysis
+                                  ? kShownDeals
+                                  : entry->examples.size();
     QGuiApplication::clipboard()->setText(qtText(runPbn(*entry, shown)));
 }
 

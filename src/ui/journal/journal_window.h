@@ -17,6 +17,7 @@ class QSplitter;
 namespace ondiscale {
 
 class DealDiagrams;
+class DistributionChart;
 class ExampleHands;
 class FiguresTable;
 class JournalChart;
@@ -77,6 +78,9 @@ private:
     void shareHeight();
     void showRun();
     void showChart();
+    // An analysis's figure as bars: its strain and declarer's tricks, or
+    // the par scores.
+    void showBars(const JournalEntry& entry, std::size_t figure);
     [[nodiscard]] const JournalEntry* shownEntry() const;
     [[nodiscard]] NumberStyle numberStyle() const;
 
@@ -87,6 +91,7 @@ private:
     FiguresTable* figures_;
     QLabel* note_;
     JournalChart* chart_;
+    DistributionChart* bars_;
     QLabel* handsTitle_;
     ExampleHands* hands_;
     DealDiagrams* deals_;

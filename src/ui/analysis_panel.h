@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <thread>
+
+#include "analysis/analysis_run.h"
+#include "dialogue/dialogue.h"
+#include "journal/journal.h"
+
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+
+namespace ondiscale {
+
+// The deals of the last run that met its bounds, newest first, and its
+// condition; nothing before a run.
+struct AnalysisSource {
+    std::vector<Deal> deals;
+    std::string condition;
+};
+using DealsToAnalyse = std::function<std::optional<AnalysisSource>(std::size_t most)>;
+
+// "Analyse à quatre jeux": how many of the deals to analyse, the contracts
+// to follow, and the analysis itself, on a thread of its own so that the
+// windows stay responsive, into the journal step by step. "Annuler" stops
+// it, what was analysed kept; so does closing or destroying the panel.
+class AnalysisPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    AnalysisPanel(Journal& journal, Dialogue& dialogue, DealsToAnalyse source,
+                  QWidget* parent = nullptr);
+    ~AnalysisPanel() override;
+
+    // Checks the contracts, then analyses the deals in the background.
+    void startAnalysis();
+    // Asks the analysis to stop after the solver's current call.
+    void cancel();
+    [[nodiscard]] bool running() const { return running_; }
+
+signals:
+    // The analysis ended, done, cancelled or failed.
+    void analysisEnded();
+
+private:
+    void ended(const std::optional<DoubleDummyError>& error);
+
+    Journal& journal_;
+    Dialogue& dialogue_;
+    DealsToAnalyse source_;
+    QSpinBox* count_;
+    QLineEdit* contracts_;
+    QPushButton* start_;
+    QPushButton* cancel_;
+    QProgressBar* bar_;
+    bool running_ = false;
+    std::jthread worker_;  // last: stopped and joined first when the panel goes
+};
+
+}  // namespace ondiscale

@@ -1,0 +1,161 @@
+#include "ui/analysis_panel.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTimer>
+
+#include "scripted_dialogue.h"
+#include "table/table_run.h"
+#include "ui/main_window.h"
+#include "ui/table_window.h"
+
+using namespace ondiscale;
+
+namespace {
+
+struct Session {
+    ScriptedDialogue dialogue;
+    MainWindow window{dialogue};
+    TableWindow* table = nullptr;
+
+    Session() {
+        window.show();
+        window.findChild<QAction*>(QStringLiteral("mnuDonne"))->trigger();
+        table = window.findChild<TableWindow*>(QStringLiteral("Donne"));
+    }
+    template <typename T>
+    T* find(const char* name) const {
+        auto* found = table->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    // One batch of deals where North holds 26 points or more: some twenty
+    // deals in 100,000, few enough to analyse quickly.
+    std::size_t runOneBatch() {
+        find<QLineEdit>("NordPointsMin")->setText(QStringLiteral("26"));
+        dialogue.answers.push_back(Answer::No);
+        find<QPushButton>("cmdDonne")->click();
+        const std::size_t kept = table->lastRun()->kept().size();
+        EXPECT_GT(kept, 8U) << "more deals than one step";
+        return kept;
+    }
+    // Runs the event loop until the analysis ends; the longest a 5 ms timer
+    // waited past its time meanwhile.
+    qint64 waitForTheEnd(const std::function<void()>& meanwhile = {}) {
+        QSignalSpy ended(table->analysis(), &AnalysisPanel::analysisEnded);
+        QElapsedTimer clock;
+        clock.start();
+        qint64 last = 0;
+        qint64 latest = 0;
+        QTimer tick;
+        tick.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&tick, &QTimer::timeout, [&] {
+            latest = std::max(latest, clock.elapsed() - last - 5);
+            last = clock.elapsed();
+            if (meanwhile) {
+                meanwhile();
+            }
+        });
+        tick.start(5);
+        EXPECT_TRUE(ended.wait(120'000)) << "the analysis ends";
+        return latest;
+    }
+};
+
+TEST(AnalysisPanel, ItsControlsAreNamedAndNothingRunsWithoutDealsOrWithABadContract) {
+    Session s;
+    auto* count = s.find<QSpinBox>("AnalyseDonnes");
+    EXPECT_EQ(count->value(), 1000);
+    EXPECT_EQ(count->minimum(), 100);
+    EXPECT_EQ(count->maximum(), 100000);
+    EXPECT_EQ(count->accessibleName(), QString::fromUtf8("Donnes à analyser"));
+    EXPECT_EQ(s.find<QPushButton>("cmdAnalyse")->text(),
+              QString::fromUtf8("&Analyse à quatre jeux"));
+    EXPECT_EQ(s.find<QPushButton>("cmdAnalyseAnnuler")->text(), QStringLiteral("Annuler"));
+    EXPECT_FALSE(s.find<QPushButton>("cmdAnalyseAnnuler")->isEnabled());
+
+    s.find<QPushButton>("cmdAnalyse")->click();
+    ASSERT_EQ(s.dialogue.calls.size(), 1U);
+    EXPECT_EQ(s.dialogue.calls[0].prompt,
+              "Aucune donne à analyser : lancez d'abord « Fréquence pour 100 000 donnes » ; "
+              "l'analyse porte sur les donnes précisées qu'elle a trouvées.");
+
+    auto* contracts = s.find<QLineEdit>("AnalyseContrats");
+    contracts->setText(QStringLiteral("3SA Sud, 8X Nord"));
+    s.find<QPushButton>("cmdAnalyse")->click();
+    ASSERT_EQ(s.dialogue.calls.size(), 2U);
+    EXPECT_NE(s.dialogue.calls[1].prompt.find("8X Nord"), std::string::npos)
+        << s.dialogue.calls[1].prompt;
+    EXPECT_EQ(s.table->focusWidget(), contracts);
+    EXPECT_EQ(contracts->text(), QStringLiteral("3SA Sud, 8X Nord")) << "kept as typed";
+    EXPECT_FALSE(s.table->analysis()->running());
+}
+
+// An analysis of 100 deals runs beside a responsive window and lands in the
+// journal with its contract, its bars and its analysed deals.
+TEST(AnalysisPanel, AnAnalysisRunsInTheBackgroundIntoTheJournal) {
+    Session s;
+    const std::size_t kept = s.runOneBatch();
+    s.find<QSpinBox>("AnalyseDonnes")->setValue(100);
+    s.find<QLineEdit>("AnalyseContrats")->setText(QString::fromUtf8("3SA Sud, 4♠ Nord"));
+    bool cancellable = false;
+    s.find<QPushButton>("cmdAnalyse")->click();
+    EXPECT_TRUE(s.table->analysis()->running());
+    const qint64 lateness = s.waitForTheEnd([&] {
+        cancellable = cancellable || s.find<QPushButton>("cmdAnalyseAnnuler")->isEnabled();
+    });
+    std::cout << "longest wait of the event loop during the analysis: " << lateness << " ms\n";
+    EXPECT_LT(lateness, 250) << "the window stays responsive";
+    EXPECT_TRUE(cancellable);
+    EXPECT_FALSE(s.find<QPushButton>("cmdAnalyseAnnuler")->isEnabled());
+
+    const JournalEntry& entry = s.window.journal().entries().back();
+    EXPECT_EQ(entry.kind, RunKind::Analysis);
+    EXPECT_EQ(entry.deals, static_cast<std::int64_t>(std::min<std::size_t>(kept, 100)));
+    EXPECT_EQ(entry.condition, s.window.journal().entries().front().condition);
+    ASSERT_GE(entry.figures.size(), 22U);
+    EXPECT_EQ(entry.figures[0].name, "3SA Sud : réussi");
+    EXPECT_EQ(entry.figures[1].name, "4♠ Nord : réussi");
+    EXPECT_EQ(entry.examples.size(), static_cast<std::size_t>(entry.deals));
+    EXPECT_TRUE(entry.examples[0].tricks.has_value());
+    // North with 26 points or more makes 3SA far more often than East.
+    ASSERT_TRUE(entry.analysis);
+    EXPECT_TRUE(entry.figures[2].name.starts_with("SA par Nord : 9 levées ou plus ; moyenne "));
+    EXPECT_GT(entry.figures[2].hits, entry.figures[3].hits)
+        << entry.figures[2].name << " / " << entry.figures[3].name;
+}
+
+// "Annuler" and closing the window both stop the analysis; what was
+// analysed stays in the journal.
+TEST(AnalysisPanel, CancellingOrClosingKeepsWhatWasAnalysed) {
+    for (const bool close : {false, true}) {
+        Session s;
+        const std::size_t kept = s.runOneBatch();
+        s.find<QPushButton>("cmdAnalyse")->click();
+        s.waitForTheEnd([&] {
+            const auto& entries = s.window.journal().entries();
+            if (entries.back().deals > 0 && s.table->analysis()->running()) {
+                if (close) {
+                    s.table->close();
+                } else {
+                    s.find<QPushButton>("cmdAnalyseAnnuler")->click();
+                }
+            }
+        });
+        const JournalEntry& entry = s.window.journal().entries().back();
+        EXPECT_EQ(entry.kind, RunKind::Analysis);
+        EXPECT_GT(entry.deals, 0);
+        EXPECT_LT(entry.deals, static_cast<std::int64_t>(kept)) << (close ? "closed" : "cancelled");
+        EXPECT_FALSE(s.table->analysis()->running());
+        EXPECT_TRUE(s.find<QPushButton>("cmdAnalyse")->isEnabled());
+    }
+}
+
+}  // namespace
