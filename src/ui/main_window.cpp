@@ -17,12 +17,13 @@
 #include "ui/bar_progress.h"
 #include "ui/journal/journal_window.h"
 #include "ui/journal/session_store.h"
-#include "ui/table_window.h"
 #include "ui/kit/menu_rows.h"
 #include "ui/kit/qt_text.h"
 #include "ui/kit/twips.h"
 #include "ui/kit/vertical_button.h"
 #include "ui/kit/window_placement.h"
+#include "ui/table_window.h"
+#include "ui/tables/tables_window.h"
 #include "ui/window_texts.h"
 
 namespace ondiscale {
@@ -195,6 +196,8 @@ void MainWindow::buildMenus() {
     entry(texts::kMnuAbout, "mnuAbout", &MainWindow::showAbout);
     entry(texts::kMnuInfo, "mnuInfo", &MainWindow::showInformation);
     entry(texts::kMnuHelp, "mnuHelpmaintype", &MainWindow::showHelp);
+    // The end of the first row: at 96 DPI the second has no room left.
+    entry(texts::kMnuTables, "mnuTables", &MainWindow::openTables);
 
     auto* distributions = new QMenu(qtText(texts::kMnuFreqDistri), menus);
     distributions->setObjectName(QStringLiteral("mnuFreqDistri"));
@@ -302,6 +305,13 @@ void MainWindow::openTable() {
         tableWindow_ = new TableWindow(dealer_, dialogue_, journal_, this);
     }
     tableWindow_->openBeside(*this);
+}
+
+void MainWindow::openTables() {
+    if (tablesWindow_ == nullptr) {
+        tablesWindow_ = new TablesWindow(dialogue_, this);
+    }
+    tablesWindow_->openBeside(*this);
 }
 
 void MainWindow::showAbout() {

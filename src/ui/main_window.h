@@ -17,6 +17,7 @@ namespace ondiscale {
 class About;
 class JournalWindow;
 class TableWindow;
+class TablesWindow;
 class BarProgress;
 
 // The main window: the ten bound boxes, the frequency button and its
@@ -40,6 +41,7 @@ public:
     void showAbout();
     void openJournal();
     void openTable();
+    void openTables();
 
 protected:
     // The program ends when this window closes: the session's journal is
@@ -71,6 +73,7 @@ private:
     About* about_ = nullptr;
     JournalWindow* journalWindow_ = nullptr;
     TableWindow* tableWindow_ = nullptr;
+    TablesWindow* tablesWindow_ = nullptr;
 };
 
 }  // namespace ondiscale
