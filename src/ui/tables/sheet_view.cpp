@@ -19,6 +19,10 @@ SheetView::SheetView(QWidget* parent) : ReadOnlyTable(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     // Rows are numbered by nothing but their cells once sorted.
     verticalHeader()->hide();
+    // One line a row, the same for every row: nothing to measure again
+    // when the table changes.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + fontMetrics().height() / 3);
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     keepClear(*this);
 }
