@@ -8,10 +8,9 @@ namespace {
 
 constexpr std::string_view kComma = ",";
 
-// A text field: quoted when it holds a separator, a quote, a line break or
-// edge spaces, which a spreadsheet would split or trim; a text that a
-// spreadsheet would take for a formula starts with an apostrophe.
-std::string textField(std::string_view text) {
+}  // namespace
+
+std::string csvField(std::string_view text) {
     std::string field;
     if (!text.empty() &&
         std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos) {
@@ -33,8 +32,6 @@ std::string textField(std::string_view text) {
     return out + '"';
 }
 
-}  // namespace
-
 std::string journalCsv(const std::vector<JournalEntry>& entries) {
     std::string csv = "\xEF\xBB\xBF";
     csv += journal_texts::kCsvHeader;
@@ -44,8 +41,8 @@ std::string journalCsv(const std::vector<JournalEntry>& entries) {
         for (const Figure& figure : entry.figures) {
             const FigureStats s = statsOf(figure, entry.deals);
             for (const std::string& field :
-                 {wholeText(static_cast<std::int64_t>(run) + 1), textField(runTitle(entry)),
-                  textField(figure.name), wholeText(entry.deals), wholeText(figure.hits),
+                 {wholeText(static_cast<std::int64_t>(run) + 1), csvField(runTitle(entry)),
+                  csvField(figure.name), wholeText(entry.deals), wholeText(figure.hits),
                   percentText(s.estimate, kComma), percentText(s.margin, kComma),
                   percentText(s.low, kComma), percentText(s.high, kComma),
                   s.exact ? percentText(*s.exact, kComma)

@@ -38,8 +38,20 @@ std::string fixedText(double value, int decimals, std::string_view decimalSepara
     return text;
 }
 
-std::string intervalText(double low, double high, int decimals,
-                         std::string_view decimalSeparator) {
+std::string fullText(double value, std::string_view decimalSeparator) {
+    // The shortest fixed form that reads back exactly: at most 17
+    // significant digits after up to 300-odd zeros.
+    std::array<char, 400> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed);
+    std::string text(buffer.data(), result.ptr);
+    if (const auto point = text.find('.'); point != std::string::npos) {
+        text.replace(point, 1, decimalSeparator);
+    }
+    return text;
+}
+
+std::string intervalText(double low, double high, int decimals, std::string_view decimalSeparator) {
     std::string text = "[";
     text += fixedText(low, decimals, decimalSeparator);
     text += " ; ";

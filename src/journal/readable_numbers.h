@@ -19,9 +19,13 @@ int decimalsFor(double width);
 // A value rounded to `decimals` decimals: "2,582", "100", "0".
 std::string fixedText(double value, int decimals, std::string_view decimalSeparator);
 
+// A value with every digit it needs to read back as the same double, for
+// a file that keeps full precision; never in exponent form:
+// "0,6782608695652174", "0,000001", "1".
+std::string fullText(double value, std::string_view decimalSeparator);
+
 // A 95 % interval as people read it: "[0,64 ; 0,99]".
-std::string intervalText(double low, double high, int decimals,
-                         std::string_view decimalSeparator);
+std::string intervalText(double low, double high, int decimals, std::string_view decimalSeparator);
 
 // A gap in standard deviations, to one decimal: "-1,3", "0,7", "0".
 std::string oneDecimalText(double value, std::string_view decimalSeparator);

@@ -23,6 +23,7 @@
 #include "ui/kit/vertical_button.h"
 #include "ui/kit/window_placement.h"
 #include "ui/table_window.h"
+#include "ui/tables/tables_window.h"
 #include "ui/window_texts.h"
 
 namespace ondiscale {
@@ -198,6 +199,8 @@ void MainWindow::buildMenus() {
     entry(texts::kMnuAbout, "mnuAbout", &MainWindow::showAbout);
     entry(texts::kMnuInfo, "mnuInfo", &MainWindow::showInformation);
     entry(texts::kMnuHelp, "mnuHelpmaintype", &MainWindow::showHelp);
+    // The end of the first row: at 96 DPI the second has no room left.
+    entry(texts::kMnuTables, "mnuTables", &MainWindow::openTables);
 
     auto* distributions = new QMenu(qtText(texts::kMnuFreqDistri), menus);
     distributions->setObjectName(QStringLiteral("mnuFreqDistri"));
@@ -305,6 +308,13 @@ void MainWindow::openTable() {
         tableWindow_ = new TableWindow(dealer_, dialogue_, journal_, this);
     }
     tableWindow_->openBeside(*this);
+}
+
+void MainWindow::openTables() {
+    if (tablesWindow_ == nullptr) {
+        tablesWindow_ = new TablesWindow(dialogue_, this);
+    }
+    tablesWindow_->openBeside(*this);
 }
 
 void MainWindow::showAbout() {

@@ -17,6 +17,7 @@ namespace ondiscale {
 class About;
 class JournalWindow;
 class TableWindow;
+class TablesWindow;
 class BarProgress;
 
 // The main window: the ten bound boxes, the frequency button and its
@@ -40,6 +41,7 @@ public:
     void showAbout();
     void openJournal();
     void openTable();
+    void openTables();
 
     [[nodiscard]] const Journal& journal() const { return journal_; }
 
@@ -73,6 +75,7 @@ private:
     About* about_ = nullptr;
     JournalWindow* journalWindow_ = nullptr;
     TableWindow* tableWindow_ = nullptr;
+    TablesWindow* tablesWindow_ = nullptr;
 };
 
 }  // namespace ondiscale

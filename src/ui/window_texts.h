@@ -37,6 +37,7 @@ inline constexpr const char* kMnuHelp = "&Aide";
 inline constexpr const char* kMnuFreqDistri = "&Fréquences des distributions ";
 inline constexpr const char* kMnuJournal = "&Journal";
 inline constexpr const char* kMnuDonne = "&Donne";
+inline constexpr const char* kMnuTables = "&Tables";
 
 // The window of the whole table.
 inline constexpr const char* kDonneTitle = "Fréquence d'une donne précisée";

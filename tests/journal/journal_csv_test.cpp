@@ -86,8 +86,10 @@ TEST(JournalCsv, TheTextForFrenchSpreadsheets) {
         "1;Main précisée : 5 ≤ ♠ ≤ 5, 12 ≤ points ≤ 14;Main précisée;200000;5180;2,59;";
     EXPECT_NE(csv.find("\r\n" + frequencyLine), std::string::npos) << csv;
     EXPECT_NE(csv.find(";2,582369;0,22\r\n"), std::string::npos) << csv;
-    EXPECT_NE(csv.find("\r\n2;\"Distributions 4432, 5332, … et « =1;\"\"x\"\" »\";4432;10000;2155;21,55;"),
-              std::string::npos)
+    EXPECT_NE(
+        csv.find(
+            "\r\n2;\"Distributions 4432, 5332, … et « =1;\"\"x\"\" »\";4432;10000;2155;21,55;"),
+        std::string::npos)
         << "the typed distribution in the run's title";
     EXPECT_NE(csv.find(";21,55118;"), std::string::npos);
     EXPECT_NE(csv.find(";\"'=1;\"\"x\"\"\";10000;0;0;"), std::string::npos)

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "journal/journal_text.h"
 
 using namespace ondiscale;
@@ -70,10 +72,21 @@ TEST(ReadableNumbers, ThePieces) {
     EXPECT_EQ(fixedText(2.5824, 3, ","), "2,582");
     EXPECT_EQ(fixedText(-0.0004, 2, ","), "0,00") << "no minus sign on a zero";
     EXPECT_EQ(fixedText(99.996, 2, "."), "100.00");
+    // Every digit for a file, and never an exponent, which would hide a
+    // small probability from a spreadsheet.
+    EXPECT_EQ(fullText(78.0 / 115, ","), "0,6782608695652174");
+    EXPECT_EQ(fullText(4.0 / 635013559600, ","), "0,000000000006299078089796431");
+    EXPECT_EQ(std::stod(fullText(1.0 / 3, ".")), 1.0 / 3) << "reads back as the same value";
+    EXPECT_EQ(fullText(1, ","), "1");
+    EXPECT_EQ(fullText(0, ","), "0");
     EXPECT_EQ(oneDecimalText(-1.34, ","), "-1,3");
     EXPECT_EQ(oneDecimalText(-0.04, ","), "0");
     for (const auto& [n, text] : std::initializer_list<std::pair<std::int64_t, const char*>>{
-             {0, "0"}, {950, "950"}, {1000, "1 000"}, {300'000, "300 000"}, {-1234567, "-1 234 567"},
+             {0, "0"},
+             {950, "950"},
+             {1000, "1 000"},
+             {300'000, "300 000"},
+             {-1234567, "-1 234 567"},
              {INT64_MIN, "-9 223 372 036 854 775 808"}}) {
         EXPECT_EQ(groupedText(n, " "), text) << n;
     }

@@ -9,6 +9,7 @@
 #include "journal/readable_numbers.h"
 #include "ui/journal/journal_texts.h"
 #include "ui/kit/axis_ticks.h"
+#include "ui/kit/chart_look.h"
 #include "ui/kit/keep_clear.h"
 #include "ui/kit/qt_text.h"
 
@@ -24,20 +25,6 @@ constexpr int kLabelGapLines = 3;
 // The chart's own margins and the axes' labels and titles take about this
 // much of the view, in line heights.
 constexpr int kChromeLines = 5;
-
-// Replaces an axis' labels with one at every tick.
-void label(QCategoryAxis* axis, const AxisTicks& ticks,
-           const std::function<QString(double)>& text) {
-    for (const QString& old : axis->categoriesLabels()) {
-        axis->remove(old);
-    }
-    axis->setRange(ticks.min, ticks.max);
-    axis->setStartValue(ticks.min);
-    for (int i = 0; i < ticks.count(); ++i) {
-        const double value = ticks.min + i * ticks.step;
-        axis->append(text(value), value);
-    }
-}
 
 }  // namespace
 
@@ -85,10 +72,7 @@ JournalChart::JournalChart(QWidget* parent)
 }
 
 void JournalChart::followPalette() {
-    const bool dark = palette().color(QPalette::Window).lightness() < 128;
-    chart()->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
-    chart()->setBackgroundBrush(palette().color(QPalette::Base));
-    setBackgroundBrush(palette().color(QPalette::Window));
+    const bool dark = ondiscale::followPalette(*this);
     // The theme gives the series its own colours: ours come after it.
     const QColor blue = dark ? QColor(120, 170, 255) : QColor(20, 70, 150);
     const QColor red = dark ? QColor(255, 110, 110) : QColor(200, 0, 0);
@@ -99,10 +83,6 @@ void JournalChart::followPalette() {
     exactPen.setWidth(2);
     exactPen.setStyle(Qt::DashLine);
     exact_->setPen(exactPen);
-    for (QCategoryAxis* axis : {deals_, percent_}) {
-        axis->setLabelsColor(palette().color(QPalette::Text));
-        axis->setTitleBrush(palette().color(QPalette::Text));
-    }
 }
 
 void JournalChart::changeEvent(QEvent* event) {
@@ -150,9 +130,8 @@ void JournalChart::showFigure(const Figure* figure, std::int64_t deals, const Fi
     estimate_->setMarkerSize(7);
 
     lastDeals_ = std::max<std::int64_t>(deals, 1);
-    exactPercent_ = figure != nullptr && figure->exact
-                        ? std::optional(100 * *figure->exact)
-                        : std::nullopt;
+    exactPercent_ =
+        figure != nullptr && figure->exact ? std::optional(100 * *figure->exact) : std::nullopt;
     bottom_ = exactPercent_.value_or(low.isEmpty() ? 0.0 : low.front().y());
     top_ = exactPercent_.value_or(high.isEmpty() ? 100.0 : high.front().y());
     for (qsizetype i = 0; i < low.size(); ++i) {
@@ -184,10 +163,9 @@ void JournalChart::fitAxes() {
     const int lines = metrics.height();
     // As many labels as the view has room for, never crowded.
     const AxisTicks widest = niceTicks(0, static_cast<double>(lastDeals_), 2);
-    const int labelWidth =
-        metrics.horizontalAdvance(qtText(groupedText(static_cast<std::int64_t>(widest.max),
-                                                     style_.group))) +
-        kLabelGapDigits * metrics.horizontalAdvance(QLatin1Char('0'));
+    const int labelWidth = metrics.horizontalAdvance(qtText(
+                               groupedText(static_cast<std::int64_t>(widest.max), style_.group))) +
+                           kLabelGapDigits * metrics.horizontalAdvance(QLatin1Char('0'));
     const int across = std::max(2, (width() - kChromeLines * lines) / std::max(labelWidth, 1) + 1);
     const int down = std::max(2, (height() - kChromeLines * lines) / (kLabelGapLines * lines) + 1);
 
@@ -195,16 +173,15 @@ void JournalChart::fitAxes() {
     const auto dealsText = [this](double v) {
         return qtText(groupedText(static_cast<std::int64_t>(std::llround(v)), style_.group));
     };
-    label(deals_, x, dealsText);
+    labelAxis(deals_, x, dealsText);
     // The last label is centred on the axis' end: room for its right half.
     const int halfLast = metrics.horizontalAdvance(dealsText(x.max)) / 2;
     chart()->setMargins(QMargins(4, 4, std::max(4, halfLast + 2), 4));
     AxisTicks y = niceTicks(bottom_, top_, down);
     y.min = std::max(0.0, y.min);
     y.max = std::min(100.0, y.max);
-    label(percent_, y, [this, y](double v) {
-        return qtText(fixedText(v, y.decimals, style_.decimal));
-    });
+    labelAxis(percent_, y,
+              [this, y](double v) { return qtText(fixedText(v, y.decimals, style_.decimal)); });
     exact_->setVisible(exactPercent_.has_value());
     exact_->replace(exactPercent_ ? QList<QPointF>{{x.min, *exactPercent_}, {x.max, *exactPercent_}}
                                   : QList<QPointF>{});

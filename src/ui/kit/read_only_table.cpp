@@ -281,6 +281,26 @@ private:
     mutable QSize shape_;
 };
 
+// A cell compared by the number it keeps, not by its text.
+class KeyedItem final : public QTableWidgetItem {
+public:
+    KeyedItem(const QString& text, double key) : QTableWidgetItem(text), key_(key) {}
+
+    bool operator<(const QTableWidgetItem& other) const override {
+        const auto* keyed = dynamic_cast<const KeyedItem*>(&other);
+        return keyed != nullptr ? key_ < keyed->key_ : QTableWidgetItem::operator<(other);
+    }
+    [[nodiscard]] QTableWidgetItem* clone() const override { return new KeyedItem(*this); }
+
+private:
+    double key_;
+};
+
+void setReadOnly(QTableWidgetItem* item, bool number) {
+    item->setTextAlignment((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+}
+
 QAccessibleInterface* readOnlyTableAccessible(const QString& className, QObject* object) {
     if (className == QLatin1String(ReadOnlyTable::staticMetaObject.className())) {
         if (auto* table = qobject_cast<QTableWidget*>(object)) {
@@ -303,8 +323,13 @@ ReadOnlyTable::ReadOnlyTable(QWidget* parent) : QTableWidget(parent) {
 
 QTableWidgetItem* ReadOnlyTable::cell(const QString& text, bool number) {
     auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    setReadOnly(item, number);
+    return item;
+}
+
+QTableWidgetItem* ReadOnlyTable::sortedCell(const QString& text, bool number, double key) {
+    auto* item = new KeyedItem(text, key);
+    setReadOnly(item, number);
     return item;
 }
 

@@ -18,6 +18,11 @@ public:
     // A cell that can be selected but not edited, its text right-aligned
     // when it is a number.
     static QTableWidgetItem* cell(const QString& text, bool number);
+
+    // The same, sorted by `key` rather than by its text when the table is
+    // sorted by its column: "9,41 %" comes before "17,54 %", and a text
+    // column can keep an order of its own.
+    static QTableWidgetItem* sortedCell(const QString& text, bool number, double key);
 };
 
 }  // namespace ondiscale

@@ -1,0 +1,138 @@
+#include "ui/tables/sheet_chart.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <algorithm>
+
+#include "journal/readable_numbers.h"
+#include "ui/kit/axis_ticks.h"
+#include "ui/kit/chart_look.h"
+#include "ui/kit/qt_text.h"
+#include "ui/tables/tables_texts.h"
+
+namespace ondiscale {
+namespace {
+
+namespace texts = tables_texts;
+
+// Room between two labels of the percentages' axis, in line heights; what
+// the chart's margins, title and names take of its height, and its margins
+// and the percentages of its width, in line heights.
+constexpr int kLabelGapLines = 2;
+constexpr int kChromeLinesDown = 4;
+constexpr int kChromeLinesAcross = 6;
+
+}  // namespace
+
+SheetChart::SheetChart(QWidget* parent)
+    : QChartView(parent),
+      series_(new QBarSeries),
+      set_(new QBarSet(QString())),
+      names_(new QCategoryAxis),
+      percent_(new QCategoryAxis) {
+    setRenderHint(QPainter::Antialiasing);
+    setFocusPolicy(Qt::StrongFocus);  // Tab reaches it, and its description with it
+    // Every change repaints the whole view: partial updates of a chart can
+    // leave fragments of earlier bars.
+    setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
+    QChart* chart = this->chart();
+    chart->legend()->hide();
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    series_->append(set_);
+    series_->setBarWidth(0.8);
+    chart->addSeries(series_);
+    percent_->setTitleText(qtText(texts::kPercentAxis));
+    for (QCategoryAxis* axis : {names_, percent_}) {
+        axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    }
+    names_->setGridLineVisible(false);
+    chart->addAxis(names_, Qt::AlignBottom);
+    chart->addAxis(percent_, Qt::AlignLeft);
+    series_->attachAxis(names_);
+    series_->attachAxis(percent_);
+    followPalette();
+}
+
+void SheetChart::followPalette() {
+    const bool dark = ondiscale::followPalette(*this);
+    // The theme gives the bars its own colour: ours comes after it.
+    const QColor blue = dark ? QColor(120, 170, 255) : QColor(20, 70, 150);
+    set_->setColor(blue);
+    set_->setBorderColor(blue);
+}
+
+void SheetChart::changeEvent(QEvent* event) {
+    QChartView::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        followPalette();
+    }
+}
+
+void SheetChart::showBars(const QString& title, const std::vector<SheetBar>& bars,
+                          const NumberStyle& style) {
+    style_ = style;
+    QStringList names;
+    QList<qreal> heights;
+    QStringList said;
+    top_ = 0;
+    for (const SheetBar& bar : bars) {
+        names << qtText(bar.name);
+        heights << bar.percent;
+        said << qtText(texts::kBarSaid).arg(qtText(bar.name), qtText(bar.shown));
+        top_ = std::max(top_, bar.percent);
+    }
+    set_->remove(0, set_->count());
+    set_->append(heights);
+    shownNames_ = names;
+    chart()->setTitle(title.toHtmlEscaped());
+    setAccessibleDescription(
+        qtText(texts::kChartDescription).arg(title, said.join(qtText(texts::kBarsJoin))));
+    fitAxes();
+}
+
+void SheetChart::resizeEvent(QResizeEvent* event) {
+    QChartView::resizeEvent(event);
+    fitAxes();
+}
+
+void SheetChart::fitAxes() {
+    const QFontMetrics metrics(names_->labelsFont());
+    const int lines = metrics.height();
+    // Bar i stands at i. A name every `every` bars, so that none runs into
+    // the next: 1, 2, 5, 10, 20…
+    const auto count = static_cast<int>(shownNames_.size());
+    int widest = 0;
+    for (const QString& name : shownNames_) {
+        widest = std::max(widest, metrics.horizontalAdvance(name));
+    }
+    const int room = widest + 2 * metrics.horizontalAdvance(QLatin1Char('0'));
+    const double pitch =
+        static_cast<double>(std::max(1, width() - kChromeLinesAcross * lines)) / std::max(1, count);
+    int every = 1;
+    for (int power = 1; every * pitch < room && power <= count; power *= 10) {
+        for (const int step : {1, 2, 5}) {
+            every = step * power;
+            if (every * pitch >= room) {
+                break;
+            }
+        }
+    }
+    for (const QString& old : names_->categoriesLabels()) {
+        names_->remove(old);
+    }
+    names_->setRange(-0.5, count - 0.5);
+    names_->setStartValue(-0.5);
+    for (int i = 0; i < count; i += every) {
+        names_->append(shownNames_[i], i);
+    }
+
+    const int down =
+        std::max(2, (height() - kChromeLinesDown * lines) / (kLabelGapLines * lines) + 1);
+    AxisTicks y = niceTicks(0, std::max(top_, 1e-9), down);
+    y.max = std::min(100.0, y.max);
+    labelAxis(percent_, y,
+              [this, y](double v) { return qtText(fixedText(v, y.decimals, style_.decimal)); });
+}
+
+}  // namespace ondiscale
