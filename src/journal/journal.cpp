@@ -29,9 +29,9 @@ Journal Journal::reopened(std::vector<JournalEntry> entries) {
     return journal;
 }
 
-void Journal::changed() {
+void Journal::changed(std::size_t entry) {
     if (listener_) {
-        listener_(entries_.size() - 1);
+        listener_(entry);
     }
 }
 
@@ -46,7 +46,7 @@ void Journal::runStarted(const RunPlan& plan) {
         entry.figures.push_back({planned.name, planned.exact, planned.note, 0, {}});
     }
     entries_.push_back(std::move(entry));
-    changed();
+    changed(entries_.size() - 1);
 }
 
 void Journal::batchDealt(const Tally& tally, std::vector<Example> examples) {
@@ -62,14 +62,14 @@ void Journal::batchDealt(const Tally& tally, std::vector<Example> examples) {
         figure.history.add(entry.batches, entry.deals, figure.hits);
     }
     entry.examples = std::move(examples);
-    changed();
+    changed(entries_.size() - 1);
 }
 
-void Journal::analysisDealt(AnalysisUpdate update) {
-    if (readOnly_ || entries_.empty() || entries_.back().kind != RunKind::Analysis) {
+void Journal::analysisDealt(std::size_t index, AnalysisUpdate update) {
+    if (readOnly_ || index >= entries_.size() || entries_[index].kind != RunKind::Analysis) {
         return;
     }
-    JournalEntry& entry = entries_.back();
+    JournalEntry& entry = entries_[index];
     entry.batches += 1;
     entry.deals = update.deals;
     const auto key = [](std::string_view name) { return name.substr(0, name.find(" ; ")); };
@@ -90,7 +90,7 @@ void Journal::analysisDealt(AnalysisUpdate update) {
     entry.figures = std::move(figures);
     entry.analysis = std::move(update.detail);
     entry.examples = std::move(update.examples);
-    changed();
+    changed(index);
 }
 
 }  // namespace ondiscale

@@ -90,6 +90,7 @@ void AnalysisPanel::startAnalysis() {
     AnalysisRequest request{std::move(source->deals), parsed.contracts,
                             dialogue_.decimalSeparator()};
     journal_.runStarted({RunKind::Analysis, source->condition, 0, {}});
+    const std::size_t entry = journal_.entries().size() - 1;
     running_ = true;
     start_->setEnabled(false);
     cancel_->setEnabled(true);
@@ -104,10 +105,10 @@ void AnalysisPanel::startAnalysis() {
         QMetaObject::invokeMethod(
             this, [this, done] { bar_->setValue(static_cast<int>(done)); }, Qt::QueuedConnection);
     };
-    listener.update = [this](AnalysisUpdate update) {
+    listener.update = [this, entry](AnalysisUpdate update) {
         auto shared = std::make_shared<AnalysisUpdate>(std::move(update));
         QMetaObject::invokeMethod(
-            this, [this, shared] { journal_.analysisDealt(std::move(*shared)); },
+            this, [this, entry, shared] { journal_.analysisDealt(entry, std::move(*shared)); },
             Qt::QueuedConnection);
     };
     worker_ = std::jthread([this, request = std::move(request),

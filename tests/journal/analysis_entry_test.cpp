@@ -31,10 +31,12 @@ AnalysisUpdate updateAt(std::int64_t deals, std::int64_t made, const char* avera
 TEST(AnalysisEntry, StepsReplaceTheFiguresAndKeepEachOnesHistory) {
     Journal journal;
     journal.runStarted({RunKind::Analysis, "25 ≤ points de Nord-Sud ≤ 40", 0, {}});
-    journal.analysisDealt(updateAt(8, 5, "8,50", {400}));
-    journal.analysisDealt(updateAt(16, 9, "8,44", {400, -50}));
+    journal.analysisDealt(0, updateAt(8, 5, "8,50", {400}));
+    // Another run may start while the analysis goes on.
+    journal.runStarted({RunKind::Table, "…", 100'000, {{"Donne précisée", std::nullopt, ""}}});
+    journal.analysisDealt(0, updateAt(16, 9, "8,44", {400, -50}));
 
-    const JournalEntry& entry = journal.entries().back();
+    const JournalEntry& entry = journal.entries().front();
     EXPECT_EQ(runTitle(entry), "Analyse à quatre jeux : 25 ≤ points de Nord-Sud ≤ 40");
     EXPECT_EQ(entry.deals, 16);
     ASSERT_EQ(entry.figures.size(), 4U);
@@ -46,9 +48,9 @@ TEST(AnalysisEntry, StepsReplaceTheFiguresAndKeepEachOnesHistory) {
     EXPECT_EQ(entry.analysis->figureTricks, (std::vector<int>{2, 2, -1, -1}));
 
     // Steps of an analysis never land on another kind of run.
-    journal.runStarted({RunKind::Table, "…", 100'000, {{"Donne précisée", std::nullopt, ""}}});
-    journal.analysisDealt(updateAt(24, 10, "8,40", {}));
+    journal.analysisDealt(1, updateAt(24, 10, "8,40", {}));
     EXPECT_EQ(journal.entries().back().figures.size(), 1U);
+    EXPECT_EQ(journal.entries().back().deals, 0);
 }
 
 // An analysis in a session file comes back whole: its bars, which figure
@@ -68,7 +70,7 @@ TEST(AnalysisEntry, ASessionFileKeepsTheTricksTheParAndTheAnalysedDeals) {
     example.tricks->tricks[4] = {0, 7, 0, 7};
     example.par = ParResult{-90, "EW 1C"};
     update.examples.push_back(example);
-    journal.analysisDealt(update);
+    journal.analysisDealt(0, update);
 
     const JournalFileReading read = readJournalFile(journalFileText(journal.entries()));
     ASSERT_TRUE(read.entries) << read.damage;
