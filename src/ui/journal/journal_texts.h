@@ -60,8 +60,6 @@ inline constexpr const char* kChartName = "Estimation après chaque tranche";
 inline constexpr const char* kTricksSpoken = "Levées à quatre jeux — ";
 inline constexpr const char* kNoTrumpSpoken = "Sans-atout";
 inline constexpr const char* kBarsName = "Répartition sur les donnes analysées";
-inline constexpr const char* kShareOfDeals = "Part des donnes";
-inline constexpr const char* kBarDescription = "%1 : %2 %";
 inline constexpr const char* kTricksAxis = "Levées";
 inline constexpr const char* kParAxis = "Par de Nord-Sud, personne vulnérable";
 // "SA par Sud : 8,74 levées en moyenne sur 1 000 donnes"

@@ -18,7 +18,6 @@
 #include "engine/card_text.h"
 #include "journal/readable_numbers.h"
 #include "ui/journal/deal_diagrams.h"
-#include "ui/journal/distribution_chart.h"
 #include "ui/journal/example_hands.h"
 #include "ui/journal/figures_table.h"
 #include "ui/journal/journal_chart.h"
@@ -26,6 +25,7 @@
 #include "ui/journal/journal_texts.h"
 #include "ui/journal/session_store.h"
 #include "ui/journal/sessions_dialog.h"
+#include "ui/kit/bar_chart.h"
 #include "ui/kit/flow_layout.h"
 #include "ui/kit/qt_text.h"
 #include "ui/kit/twips.h"
@@ -105,7 +105,7 @@ JournalWindow::JournalWindow(std::unique_ptr<Journal> own, const Journal& journa
       figures_(new FiguresTable),
       note_(new QLabel),
       chart_(new JournalChart),
-      bars_(new DistributionChart),
+      bars_(new BarChart),
       handsTitle_(new QLabel),
       hands_(new ExampleHands),
       deals_(new DealDiagrams),
@@ -132,6 +132,8 @@ JournalWindow::JournalWindow(std::unique_ptr<Journal> own, const Journal& journa
     figures_->setObjectName(QStringLiteral("journalFigures"));
     figures_->setAccessibleName(qtText(texts::kFiguresName));
     chart_->setAccessibleName(qtText(texts::kChartName));
+    bars_->setObjectName(QStringLiteral("journalBars"));
+    bars_->setAccessibleName(qtText(texts::kBarsName));
     hands_->setObjectName(QStringLiteral("journalHands"));
     hands_->setAccessibleName(qtText(texts::kHandsName));
     save_->setObjectName(QStringLiteral("journalSave"));
@@ -323,16 +325,26 @@ void JournalWindow::showBars(const JournalEntry& entry, std::size_t figure) {
     const int tricks = figure < detail.figureTricks.size() ? detail.figureTricks[figure] : -1;
     const NumberStyle style = numberStyle();
     const QString deals = qtText(groupedText(entry.deals, style.group));
-    std::vector<std::pair<QString, std::int64_t>> bars;
+    std::vector<ChartBar> bars;
+    const auto bar = [&](const QString& name, std::int64_t count) {
+        const double percent =
+            entry.deals > 0 ? 100.0 * static_cast<double>(count) / static_cast<double>(entry.deals)
+                            : 0.0;
+        bars.push_back({name, percent,
+                        qtText(fixedText(percent, 1, style.decimal) + journal_texts::kPercent)});
+    };
+    const auto percentText = [style](double value, int decimals) {
+        return qtText(fixedText(value, decimals, style.decimal));
+    };
     if (tricks < 0) {
         // The par scores from the worst for North-South to the best.
         for (auto score = detail.parScores.rbegin(); score != detail.parScores.rend(); ++score) {
-            bars.emplace_back((score->first > 0 ? QStringLiteral("+") : QString()) +
-                                  QString::number(score->first),
-                              score->second);
+            bar((score->first > 0 ? QStringLiteral("+") : QString()) +
+                    QString::number(score->first),
+                score->second);
         }
         bars_->showBars(qtText(texts::kParTitle).arg(deals), qtText(texts::kParAxis), bars,
-                        entry.deals, style);
+                        percentText);
         return;
     }
     const auto strain = static_cast<std::size_t>(tricks / 4);
@@ -340,7 +352,7 @@ void JournalWindow::showBars(const JournalEntry& entry, std::size_t figure) {
     const auto& counts = detail.tricks.at(strain).at(declarer);
     std::int64_t total = 0;
     for (std::size_t n = 0; n < counts.size(); ++n) {
-        bars.emplace_back(QString::number(n), counts[n]);
+        bar(QString::number(n), counts[n]);
         total += static_cast<std::int64_t>(n) * counts[n];
     }
     const double average =
@@ -349,7 +361,7 @@ void JournalWindow::showBars(const JournalEntry& entry, std::size_t figure) {
         qtText(texts::kTricksTitle)
             .arg(qtText(strainText(kStrains.at(strain))), qtText(kSeatNames.at(declarer)),
                  qtText(fixedText(average, 2, style.decimal)), deals),
-        qtText(texts::kTricksAxis), bars, entry.deals, style);
+        qtText(texts::kTricksAxis), bars, percentText);
 }
 
 void JournalWindow::keyPressEvent(QKeyEvent* event) {

@@ -16,8 +16,8 @@ class QSplitter;
 
 namespace ondiscale {
 
+class BarChart;
 class DealDiagrams;
-class DistributionChart;
 class ExampleHands;
 class FiguresTable;
 class JournalChart;
@@ -91,7 +91,7 @@ private:
     FiguresTable* figures_;
     QLabel* note_;
     JournalChart* chart_;
-    DistributionChart* bars_;
+    BarChart* bars_;
     QLabel* handsTitle_;
     ExampleHands* hands_;
     DealDiagrams* deals_;

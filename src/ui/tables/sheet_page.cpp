@@ -5,8 +5,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "journal/readable_numbers.h"
+#include "ui/kit/bar_chart.h"
+#include "ui/kit/qt_text.h"
 #include "ui/kit/twips.h"
-#include "ui/tables/sheet_chart.h"
 #include "ui/tables/sheet_view.h"
 
 namespace ondiscale {
@@ -24,7 +26,7 @@ SheetPage::SheetPage(const QString& tableName, const QString& chartName, QString
     : QWidget(parent),
       controls_(new QVBoxLayout),
       view_(new SheetView),
-      chart_(new SheetChart),
+      chart_(new BarChart),
       split_(new QSplitter(Qt::Horizontal)),
       fileName_(std::move(fileName)) {
     const Twips twips(*this);
@@ -53,7 +55,9 @@ void SheetPage::showSheet(Sheet sheet) {
 
 void SheetPage::showBars(const QString& title, const std::vector<std::size_t>& rows,
                          const NumberStyle& style) {
-    chart_->showBars(title, barsOf(sheet_, rows), style);
+    chart_->showBars(title, {}, barsOf(sheet_, rows), [style](double value, int decimals) {
+        return qtText(fixedText(value, decimals, style.decimal));
+    });
 }
 
 void SheetPage::resizeEvent(QResizeEvent* event) {

@@ -13,7 +13,7 @@ class QVBoxLayout;
 
 namespace ondiscale {
 
-class SheetChart;
+class BarChart;
 class SheetView;
 
 // One tab of the tables' window: its own controls above, then the table
@@ -31,7 +31,7 @@ public:
     // Where the tab's own controls go, above the table.
     [[nodiscard]] QVBoxLayout* controls() const { return controls_; }
     [[nodiscard]] SheetView* view() const { return view_; }
-    [[nodiscard]] SheetChart* chart() const { return chart_; }
+    [[nodiscard]] BarChart* chart() const { return chart_; }
     [[nodiscard]] const Sheet& sheet() const { return sheet_; }
     [[nodiscard]] const QString& fileName() const { return fileName_; }
     void setFileName(const QString& name) { fileName_ = name; }
@@ -50,7 +50,7 @@ protected:
 private:
     QVBoxLayout* controls_;
     SheetView* view_;
-    SheetChart* chart_;
+    BarChart* chart_;
     QSplitter* split_;
     Sheet sheet_;
     QString fileName_;

@@ -7,6 +7,7 @@
 #include "dialogue/text_fill.h"
 #include "journal/journal_csv.h"
 #include "journal/readable_numbers.h"
+#include "ui/kit/qt_text.h"
 #include "ui/tables/tables_texts.h"
 
 namespace ondiscale {
@@ -180,12 +181,12 @@ Sheet fitSheet(const FitTable& table, const NumberStyle& style) {
     return sheet;
 }
 
-std::vector<SheetBar> barsOf(const Sheet& sheet, const std::vector<std::size_t>& rows) {
-    std::vector<SheetBar> bars;
+std::vector<ChartBar> barsOf(const Sheet& sheet, const std::vector<std::size_t>& rows) {
+    std::vector<ChartBar> bars;
     for (const std::size_t r : rows) {
         const std::vector<SheetCell>& row = sheet.rows.at(r);
         const SheetCell& p = row.at(sheet.probabilityColumn);
-        bars.push_back({row.at(sheet.nameColumn).shown, 100 * p.key, p.shown});
+        bars.push_back({qtText(row.at(sheet.nameColumn).shown), 100 * p.key, qtText(p.shown)});
     }
     return bars;
 }

@@ -11,6 +11,7 @@
 #include "exact/point_table.h"
 #include "exact/split_table.h"
 #include "exact/suit_length_tables.h"
+#include "ui/kit/bar_chart.h"
 
 namespace ondiscale {
 
@@ -67,14 +68,8 @@ Sheet fitSheet(const FitTable& table, const NumberStyle& style);
 
 // A bar of a chart: its name, its height in percent and the percentage
 // as the table shows it.
-struct SheetBar {
-    std::string name;
-    double percent = 0;
-    std::string shown;
-};
-
 // The bars of the given rows of a sheet, in that order.
-std::vector<SheetBar> barsOf(const Sheet& sheet, const std::vector<std::size_t>& rows);
+std::vector<ChartBar> barsOf(const Sheet& sheet, const std::vector<std::size_t>& rows);
 
 // The rows whose cell in `column` sorts as `key`: a missing number's splits.
 std::vector<std::size_t> rowsWhere(const Sheet& sheet, std::size_t column, double key);

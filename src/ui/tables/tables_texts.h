@@ -14,11 +14,6 @@ inline constexpr const char* kCsvFilter = "Tableaux CSV (*.csv)";
 // "La table n'a pas été enregistrée dans « chemin » : raison."
 inline constexpr const char* kNotSaved = "La table n'a pas été enregistrée dans « %1 » : %2.";
 inline constexpr const char* kPercent = " %";
-inline constexpr const char* kPercentAxis = "%";
-// What a screen reader hears of a chart: its title, then each bar.
-inline constexpr const char* kChartDescription = "%1 : %2.";
-inline constexpr const char* kBarSaid = "%1 %2";
-inline constexpr const char* kBarsJoin = " ; ";
 
 // The splits of the opponents' missing cards.
 inline constexpr const char* kSplitsTab = "&Répartitions adverses";

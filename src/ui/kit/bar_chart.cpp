@@ -1,20 +1,22 @@
-#include "ui/tables/sheet_chart.h"
+#include "ui/kit/bar_chart.h"
 
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <algorithm>
 
-#include "journal/readable_numbers.h"
 #include "ui/kit/axis_ticks.h"
 #include "ui/kit/chart_look.h"
-#include "ui/kit/qt_text.h"
-#include "ui/tables/tables_texts.h"
 
 namespace ondiscale {
 namespace {
 
-namespace texts = tables_texts;
+// What the axis says, and what a screen reader hears of the chart: its
+// title, then each bar.
+constexpr const char* kPercentAxis = "%";
+constexpr const char* kChartDescription = "%1 : %2.";
+constexpr const char* kBarSaid = "%1 %2";
+constexpr const char* kBarsJoin = " ; ";
 
 // Room between two labels of the percentages' axis, in line heights; what
 // the chart's margins, title and names take of its height, and its margins
@@ -25,12 +27,13 @@ constexpr int kChromeLinesAcross = 6;
 
 }  // namespace
 
-SheetChart::SheetChart(QWidget* parent)
+BarChart::BarChart(QWidget* parent)
     : QChartView(parent),
       series_(new QBarSeries),
       set_(new QBarSet(QString())),
       names_(new QCategoryAxis),
-      percent_(new QCategoryAxis) {
+      percent_(new QCategoryAxis),
+      valueText_([](double value, int decimals) { return QString::number(value, 'f', decimals); }) {
     setRenderHint(QPainter::Antialiasing);
     setFocusPolicy(Qt::StrongFocus);  // Tab reaches it, and its description with it
     // Every change repaints the whole view: partial updates of a chart can
@@ -42,7 +45,7 @@ SheetChart::SheetChart(QWidget* parent)
     series_->append(set_);
     series_->setBarWidth(0.8);
     chart->addSeries(series_);
-    percent_->setTitleText(qtText(texts::kPercentAxis));
+    percent_->setTitleText(QString::fromUtf8(kPercentAxis));
     for (QCategoryAxis* axis : {names_, percent_}) {
         axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     }
@@ -54,7 +57,7 @@ SheetChart::SheetChart(QWidget* parent)
     followPalette();
 }
 
-void SheetChart::followPalette() {
+void BarChart::followPalette() {
     const bool dark = ondiscale::followPalette(*this);
     // The theme gives the bars its own colour: ours comes after it.
     const QColor blue = dark ? QColor(120, 170, 255) : QColor(20, 70, 150);
@@ -62,24 +65,25 @@ void SheetChart::followPalette() {
     set_->setBorderColor(blue);
 }
 
-void SheetChart::changeEvent(QEvent* event) {
+void BarChart::changeEvent(QEvent* event) {
     QChartView::changeEvent(event);
     if (event->type() == QEvent::PaletteChange) {
         followPalette();
     }
 }
 
-void SheetChart::showBars(const QString& title, const std::vector<SheetBar>& bars,
-                          const NumberStyle& style) {
-    style_ = style;
+void BarChart::showBars(const QString& title, const QString& namesTitle,
+                        const std::vector<ChartBar>& bars, ValueText valueText) {
+    valueText_ = std::move(valueText);
+    names_->setTitleText(namesTitle);
     QStringList names;
     QList<qreal> heights;
     QStringList said;
     top_ = 0;
-    for (const SheetBar& bar : bars) {
-        names << qtText(bar.name);
+    for (const ChartBar& bar : bars) {
+        names << bar.name;
         heights << bar.percent;
-        said << qtText(texts::kBarSaid).arg(qtText(bar.name), qtText(bar.shown));
+        said << QString::fromUtf8(kBarSaid).arg(bar.name, bar.shown);
         top_ = std::max(top_, bar.percent);
     }
     set_->remove(0, set_->count());
@@ -87,16 +91,16 @@ void SheetChart::showBars(const QString& title, const std::vector<SheetBar>& bar
     shownNames_ = names;
     chart()->setTitle(title.toHtmlEscaped());
     setAccessibleDescription(
-        qtText(texts::kChartDescription).arg(title, said.join(qtText(texts::kBarsJoin))));
+        QString::fromUtf8(kChartDescription).arg(title, said.join(QString::fromUtf8(kBarsJoin))));
     fitAxes();
 }
 
-void SheetChart::resizeEvent(QResizeEvent* event) {
+void BarChart::resizeEvent(QResizeEvent* event) {
     QChartView::resizeEvent(event);
     fitAxes();
 }
 
-void SheetChart::fitAxes() {
+void BarChart::fitAxes() {
     const QFontMetrics metrics(names_->labelsFont());
     const int lines = metrics.height();
     // Bar i stands at i. A name every `every` bars, so that none runs into
@@ -131,8 +135,7 @@ void SheetChart::fitAxes() {
         std::max(2, (height() - kChromeLinesDown * lines) / (kLabelGapLines * lines) + 1);
     AxisTicks y = niceTicks(0, std::max(top_, 1e-9), down);
     y.max = std::min(100.0, y.max);
-    labelAxis(percent_, y,
-              [this, y](double v) { return qtText(fixedText(v, y.decimals, style_.decimal)); });
+    labelAxis(percent_, y, [this, y](double v) { return valueText_(v, y.decimals); });
 }
 
 }  // namespace ondiscale
