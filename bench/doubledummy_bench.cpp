@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "doubledummy/dds_conversions.h"
 #include "doubledummy/solver.h"
 #include "engine/dealer.h"
 #include "journal/pbn.h"
@@ -59,6 +60,7 @@ std::size_t librarysGroup(const std::vector<Deal>& deals) {
 void BM_CalcAllTablesPbnDirect(benchmark::State& state) {
     const std::vector<Deal> deals = randomDeals(kDeals);
     std::vector<std::string> texts;
+    texts.reserve(deals.size());
     for (const Deal& deal : deals) {
         texts.push_back(dealText(deal));
     }
@@ -111,6 +113,80 @@ BENCHMARK(BM_SolveDeals)
     ->Repetitions(7)
     ->UseRealTime()
     ->MeasureProcessCPUTime();
+
+// The two side by side under the same load: each group of deals solved
+// directly and through the library one after the other, which one first
+// taking turns (libdds may reuse what it learnt on the same deal), the
+// times added up apart. library_over_direct is the ratio of the sums.
+void BM_PairedDirectAndLibrary(benchmark::State& state) {
+    const std::vector<Deal> deals = randomDeals(kDeals);
+    std::vector<std::string> texts;
+    texts.reserve(deals.size());
+    for (const Deal& deal : deals) {
+        texts.push_back(dealText(deal));
+    }
+    const std::size_t group = librarysGroup(deals);
+    const auto in = std::make_unique<ddTableDealsPBN>();
+    const auto out = std::make_unique<ddTablesRes>();
+    const auto par = std::make_unique<allParResults>();
+    int strains[DDS_STRAINS] = {0, 0, 0, 0, 0};
+    using Clock = std::chrono::steady_clock;
+    double direct = 0;
+    double library = 0;
+    bool directFirst = true;
+    for (auto _ : state) {
+        for (std::size_t first = 0; first < deals.size(); first += group) {
+            const std::size_t count = std::min(group, deals.size() - first);
+            const auto solveDirect = [&] {
+                const auto start = Clock::now();
+                in->noOfTables = static_cast<int>(count);
+                for (std::size_t i = 0; i < count; ++i) {
+                    std::strncpy(in->deals[i].cards, texts[first + i].c_str(),
+                                 sizeof in->deals[i].cards - 1);
+                }
+                CalcAllTablesPBN(in.get(), -1, strains, out.get(), par.get());
+                direct += std::chrono::duration<double>(Clock::now() - start).count();
+            };
+            const auto solveLibrary = [&] {
+                const auto start = Clock::now();
+                benchmark::DoNotOptimize(solveDeals(std::span(deals).subspan(first, count)));
+                library += std::chrono::duration<double>(Clock::now() - start).count();
+            };
+            if (directFirst) {
+                solveDirect();
+                solveLibrary();
+            } else {
+                solveLibrary();
+                solveDirect();
+            }
+            directFirst = !directFirst;
+        }
+    }
+    state.counters["direct_tables_per_s"] = static_cast<double>(deals.size()) / direct;
+    state.counters["library_tables_per_s"] = static_cast<double>(deals.size()) / library;
+    state.counters["library_over_direct"] = library / direct;
+}
+BENCHMARK(BM_PairedDirectAndLibrary)
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1)
+    ->Repetitions(5)
+    ->UseRealTime();
+
+// What the library adds to a solve besides its check of the cards: a deal
+// turned into libdds's holdings and a result into a trick table.
+void BM_LibraryConversions(benchmark::State& state) {
+    const std::vector<Deal> deals = randomDeals(1000);
+    ddTableResults results{};
+    for (auto _ : state) {
+        for (const Deal& deal : deals) {
+            const ddTableDeal holdings = dds::tableDeal(deal);
+            results.resTable[0][0] = static_cast<int>(holdings.cards[0][0] & 13U);
+            benchmark::DoNotOptimize(dds::trickTable(results));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * 1000);
+}
+BENCHMARK(BM_LibraryConversions);
 
 // A thousand deals through solveDeals, and the waits between progress
 // reports (the first counted from the call): the longest and the median.

@@ -25,48 +25,51 @@ std::string_view trimmed(std::string_view text) {
 
 char lowered(char ch) { return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch; }
 
-// Whether `text` starts with `word`, ASCII letters in any case.
-bool startsWith(std::string_view text, std::string_view word) {
-    return text.size() >= word.size() &&
-           std::equal(word.begin(), word.end(), text.begin(),
+// Whether `text` starts with `prefix`, ASCII letters in any case.
+bool startsWith(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() &&
+           std::equal(prefix.begin(), prefix.end(), text.begin(),
                       [](char a, char b) { return lowered(a) == lowered(b); });
+}
+
+bool sameWord(std::string_view text, std::string_view other) {
+    return text.size() == other.size() && startsWith(text, other);
 }
 
 struct Word {
     std::string_view text;
-    int value;
+    Strain strain;
 };
 
 // The strain at the start of `text`, the longest word that fits, and how
 // long it is.
 std::optional<std::pair<Strain, std::size_t>> strainAtStart(std::string_view text) {
-    std::vector<Word> words{{"sans-atout", 0}, {"sans atout", 0}, {"sa", 0}, {"nt", 0}};
+    constexpr Strain kNoTrump = Strain::NoTrump;
+    std::vector<Word> words{
+        {"sans-atout", kNoTrump}, {"sans atout", kNoTrump}, {"sa", kNoTrump}, {"nt", kNoTrump}};
     constexpr std::array<std::string_view, 4> kLetters{"p", "c", "k", "t"};
     for (const Suit suit : kSuits) {
-        const int value = static_cast<int>(index(strainOf(suit)));
-        words.push_back({signOf(suit).sign, value});
-        words.push_back({signOf(suit).name, value});
-        words.push_back({kLetters[index(suit)], value});
+        words.push_back({signOf(suit).sign, strainOf(suit)});
+        words.push_back({signOf(suit).name, strainOf(suit)});
+        words.push_back({kLetters[index(suit)], strainOf(suit)});
     }
-    words.push_back({"coeur", static_cast<int>(index(Strain::Hearts))});
-    words.push_back({"trefle", static_cast<int>(index(Strain::Clubs))});
+    // The names typed without their accents.
+    words.push_back({"coeur", Strain::Hearts});
+    words.push_back({"trefle", Strain::Clubs});
     std::stable_sort(words.begin(), words.end(),
                      [](const Word& a, const Word& b) { return a.text.size() > b.text.size(); });
     for (const Word& word : words) {
         if (startsWith(text, word.text)) {
-            return std::pair{static_cast<Strain>(word.value), word.text.size()};
+            return std::pair{word.strain, word.text.size()};
         }
     }
     return std::nullopt;
 }
 
-std::optional<Seat> seatOfWord(std::string_view word) {
+std::optional<Seat> seatOfWord(std::string_view text) {
     constexpr std::array<std::string_view, 4> kLetters{"n", "e", "s", "o"};
     for (const Seat seat : kSeats) {
-        const std::string_view name = nameOf(seat);
-        const std::string_view letter = kLetters[index(seat)];
-        if ((word.size() == name.size() && startsWith(word, name)) ||
-            (word.size() == 1 && startsWith(word, letter))) {
+        if (sameWord(text, nameOf(seat)) || sameWord(text, kLetters[index(seat)])) {
             return seat;
         }
     }

@@ -54,7 +54,9 @@ struct Buffers {
 
 }  // namespace
 
-SolvedDeals solveDeals(std::span<const Deal> deals, std::stop_token stop,
+// The token by value, as std::jthread hands it to its function.
+SolvedDeals solveDeals(std::span<const Deal> deals,
+                       std::stop_token stop,  // NOLINT(performance-unnecessary-value-param)
                        const SolveProgress& progress) {
     SolvedDeals solved;
     for (std::size_t d = 0; d < deals.size(); ++d) {
