@@ -199,7 +199,10 @@ void MainWindow::buildMenus() {
     entry(texts::kMnuAbout, "mnuAbout", &MainWindow::showAbout);
     entry(texts::kMnuInfo, "mnuInfo", &MainWindow::showInformation);
     entry(texts::kMnuHelp, "mnuHelpmaintype", &MainWindow::showHelp);
-    // The end of the first row: at 96 DPI the second has no room left.
+    // The end of the first row, which has room for two more entries at
+    // 96 and 144 DPI; the second keeps room beside the surveys and the
+    // journal.
+    entry(texts::kMnuDonne, "mnuDonne", &MainWindow::openTable);
     entry(texts::kMnuTables, "mnuTables", &MainWindow::openTables);
 
     auto* distributions = new QMenu(qtText(texts::kMnuFreqDistri), menus);
@@ -213,7 +216,6 @@ void MainWindow::buildMenus() {
     // there while the row has room.
     menus->addMenu(distributions);
     entry(texts::kMnuJournal, "mnuJournal", &MainWindow::openJournal);
-    entry(texts::kMnuDonne, "mnuDonne", &MainWindow::openTable);
 }
 
 QString MainWindow::suitLabelText(Suit suit) {

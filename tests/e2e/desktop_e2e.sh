@@ -137,12 +137,12 @@ ok "report box $cw px wide, its title needs $needs px"
 close_box "$report" "$(report_title 100000)" Escape
 
 step="menu rows from the keyboard"
-keys "$main" alt Right Right Right Right Down Return  # the fifth entry, first of the second row
+keys "$main" alt Right Right Right Right Right Down Return  # the sixth entry, first of the second row
 expect_window "$SURVEY_INPUT_TITLE"
 close_box "$found" "$SURVEY_INPUT_TITLE" Escape
 expect_window "$(survey_title 10000)" 30
 close_box "$found" "$(survey_title 10000)" Escape
-ok "Alt, Right four times, Down, Return: the first survey"
+ok "Alt, Right five times, Down, Return: the first survey"
 
 step="About box centred on the work area"
 keys "$main" alt+p

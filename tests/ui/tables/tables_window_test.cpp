@@ -110,12 +110,10 @@ TEST(TablesWindow, TheMenuOpensItBesideTheMainWindowAndEscapeGoesBack) {
     EXPECT_FALSE(t.window->frameGeometry().intersects(t.main->frameGeometry())) << "never over it";
     EXPECT_TRUE(t.main->screen()->availableGeometry().contains(t.window->frameGeometry()));
     EXPECT_EQ(t.main->findChild<QAction*>(QStringLiteral("mnuTables"))->text(), u("&Tables"));
-    // At the end of the first row, which has room for it: the second has
-    // none at 96 DPI.
-    const QList<QMenuBar*> rows = t.main->menuWidget()->findChildren<QMenuBar*>();
-    ASSERT_FALSE(rows.isEmpty());
-    EXPECT_EQ(rows[0]->actions().back()->objectName(), QStringLiteral("mnuTables"));
-    EXPECT_LE(rows[0]->sizeHint().width(), rows[0]->width()) << "no entry hides";
+    // On a row with room for it: no entry hides behind an overflow button.
+    for (QMenuBar* row : t.main->menuWidget()->findChildren<QMenuBar*>()) {
+        EXPECT_LE(row->sizeHint().width(), row->width()) << "no entry hides";
+    }
 
     auto* tabs = t.child<QTabWidget>("tablesTabs");
     QStringList titles;
