@@ -14,6 +14,7 @@
 #include "table/table_run.h"
 #include "ui/analysis_panel.h"
 #include "ui/bar_progress.h"
+#include "ui/kit/escape_back.h"
 #include "ui/kit/qt_text.h"
 #include "ui/kit/twips.h"
 #include "ui/window_texts.h"
@@ -174,10 +175,7 @@ void TableWindow::closeEvent(QCloseEvent* event) {
 }
 
 void TableWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier &&
-        parentWidget() != nullptr) {
-        parentWidget()->raise();
-        parentWidget()->activateWindow();
+    if (escapeBackToParent(*this, *event)) {
         return;
     }
     QMainWindow::keyPressEvent(event);

@@ -26,6 +26,7 @@
 #include "ui/journal/session_store.h"
 #include "ui/journal/sessions_dialog.h"
 #include "ui/kit/bar_chart.h"
+#include "ui/kit/escape_back.h"
 #include "ui/kit/flow_layout.h"
 #include "ui/kit/qt_text.h"
 #include "ui/kit/twips.h"
@@ -53,11 +54,6 @@ constexpr double kFiguresShare = 0.35;
 constexpr double kHandsShare = 0.25;
 // A four-hand run's deals drawn as diagrams.
 constexpr std::size_t kShownDeals = 5;
-
-QSize twipsSize(const QWidget& window, int width, int height) {
-    const Twips twips(window);
-    return {twips.px(width), twips.px(height)};
-}
 
 // A run's title wraps between its ranges only: "5 ≤ ♠ ≤ 5" stays whole.
 QString unbreakable(QString title) {
@@ -115,8 +111,8 @@ JournalWindow::JournalWindow(std::unique_ptr<Journal> own, const Journal& journa
       exportPbn_(new QPushButton(qtText(texts::kExportPbn))),
       save_(new QPushButton(qtText(texts::kSave))),
       split_(new QSplitter(Qt::Vertical)),
-      placement_(*this, twipsSize(*this, kWidth, kHeight),
-                 twipsSize(*this, kLeastWidth, kLeastHeight)) {
+      placement_(*this, Twips(*this).size(kWidth, kHeight),
+                 Twips(*this).size(kLeastWidth, kLeastHeight)) {
     setObjectName(QStringLiteral("Journal"));
     setWindowTitle(qtText(texts::kTitle));
     // It follows the runs behind their report boxes: showing it or
@@ -124,7 +120,7 @@ JournalWindow::JournalWindow(std::unique_ptr<Journal> own, const Journal& journa
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_QuitOnClose, false);
     const Twips twips(*this);
-    resize(twipsSize(*this, kWidth, kHeight));
+    resize(Twips(*this).size(kWidth, kHeight));
 
     // Names for screen readers, object names for scripts.
     runs_->setObjectName(QStringLiteral("journalRuns"));
@@ -365,10 +361,7 @@ void JournalWindow::showBars(const JournalEntry& entry, std::size_t figure) {
 }
 
 void JournalWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier &&
-        parentWidget() != nullptr) {
-        parentWidget()->raise();
-        parentWidget()->activateWindow();
+    if (escapeBackToParent(*this, *event)) {
         return;
     }
     QMainWindow::keyPressEvent(event);

@@ -21,6 +21,7 @@ public:
     [[nodiscard]] int px(double twips) const;
     // Edges rounded one by one, so that neighbours stay neighbours.
     [[nodiscard]] QRect rect(int left, int top, int width, int height) const;
+    [[nodiscard]] QSize size(int width, int height) const { return {px(width), px(height)}; }
     [[nodiscard]] double fromPx(int pixels) const;
 
 private:

@@ -23,6 +23,7 @@
 #include "exact/suit_length_tables.h"
 #include "ui/journal/journal_export.h"
 #include "ui/kit/bar_chart.h"
+#include "ui/kit/escape_back.h"
 #include "ui/kit/qt_text.h"
 #include "ui/kit/twips.h"
 #include "ui/tables/sheet_page.h"
@@ -49,11 +50,6 @@ constexpr int kFirstChartMissing = 5;
 constexpr int kFirstBandFrom = 15;
 constexpr int kFirstBandTo = 17;
 constexpr int kFirstHeld = 5;
-
-QSize twipsSize(const QWidget& window, int width, int height) {
-    const Twips twips(window);
-    return {twips.px(width), twips.px(height)};
-}
 
 QSpinBox* spinBox(int min, int max, int value, const char* name) {
     auto* box = new QSpinBox;
@@ -97,12 +93,12 @@ TablesWindow::TablesWindow(Dialogue& dialogue, QWidget* parent)
       export_(new QPushButton(qtText(texts::kExport))),
       handPoints_(pointTable(PointHolder::Hand)),
       sidePoints_(pointTable(PointHolder::Partnership)),
-      placement_(*this, twipsSize(*this, kWidth, kHeight),
-                 twipsSize(*this, kLeastWidth, kLeastHeight)) {
+      placement_(*this, Twips(*this).size(kWidth, kHeight),
+                 Twips(*this).size(kLeastWidth, kLeastHeight)) {
     setObjectName(QStringLiteral("Tables"));
     setWindowTitle(qtText(texts::kTitle));
     setAttribute(Qt::WA_QuitOnClose, false);
-    resize(twipsSize(*this, kWidth, kHeight));
+    resize(Twips(*this).size(kWidth, kHeight));
 
     tabs_->setObjectName(QStringLiteral("tablesTabs"));
     tabs_->setAccessibleName(qtText(texts::kTabsName));
@@ -396,10 +392,7 @@ bool TablesWindow::exportTo(const QString& path) {
 }
 
 void TablesWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier &&
-        parentWidget() != nullptr) {
-        parentWidget()->raise();
-        parentWidget()->activateWindow();
+    if (escapeBackToParent(*this, *event)) {
         return;
     }
     QMainWindow::keyPressEvent(event);
