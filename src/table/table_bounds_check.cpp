@@ -39,16 +39,13 @@ TableBoundsCheck refused(std::string message, TableBox box) {
 
 // The two hands of a partnership row.
 std::pair<std::size_t, std::size_t> handsOf(std::size_t row) {
-    return row == rowOf(Side::NorthSouth)
-               ? std::pair{rowOf(Seat::North), rowOf(Seat::South)}
-               : std::pair{rowOf(Seat::East), rowOf(Seat::West)};
+    return row == rowOf(Side::NorthSouth) ? std::pair{rowOf(Seat::North), rowOf(Seat::South)}
+                                          : std::pair{rowOf(Seat::East), rowOf(Seat::West)};
 }
 
 }  // namespace
 
-std::string rowName(std::size_t row) {
-    return isSide(row) ? kSideNames[row - 4] : kSeatNames[row];
-}
+std::string rowName(std::size_t row) { return isSide(row) ? kSideNames[row - 4] : kSeatNames[row]; }
 
 std::string boxName(const TableBox& box) {
     return rowName(box.row) + " " + texts::kMeasureNames[box.measure] + " " +
@@ -94,10 +91,10 @@ TableBoundsCheck checkTableBounds(const TableTexts& texts) {
         for (std::size_t m = 0; m < kMeasures; ++m) {
             const Range& r = rangeOf(bounds, row, m);
             if (r.min > r.max) {
-                return refused(fill(texts::kMinAboveMax, {rowName(row) + " " +
-                                                              texts::kMeasureNames[m],
-                                                          text(r.min), text(r.max)}),
-                               {row, m, false});
+                return refused(
+                    fill(texts::kMinAboveMax,
+                         {rowName(row) + " " + texts::kMeasureNames[m], text(r.min), text(r.max)}),
+                    {row, m, false});
             }
         }
     }
@@ -133,23 +130,23 @@ TableBoundsCheck checkTableBounds(const TableTexts& texts) {
             const unsigned high = rangeOf(bounds, a, m).max + rangeOf(bounds, b, m).max;
             const std::string what = rowName(row) + " " + texts::kMeasureNames[m];
             if (wanted.max < low || wanted.min > high) {
-                return refused(fill(texts::kSideAndHands,
-                                    {what, rowName(a), rowName(b), text(low), text(high),
-                                     text(wanted.min), text(wanted.max)}),
-                               {row, m, wanted.max < low});
+                return refused(
+                    fill(texts::kSideAndHands, {what, rowName(a), rowName(b), text(low), text(high),
+                                                text(wanted.min), text(wanted.max)}),
+                    {row, m, wanted.max < low});
             }
-            const std::size_t other = row == rowOf(Side::NorthSouth) ? rowOf(Side::EastWest)
-                                                                      : rowOf(Side::NorthSouth);
+            const std::size_t other =
+                row == rowOf(Side::NorthSouth) ? rowOf(Side::EastWest) : rowOf(Side::NorthSouth);
             const Range& theirs = rangeOf(bounds, other, m);
             const unsigned total = m == kPointsMeasure ? kDeckPoints : kSuitCards;
             const unsigned restLow = total - std::min<unsigned>(theirs.max, total);
             const unsigned restHigh = total - std::min<unsigned>(theirs.min, total);
             if (row == rowOf(Side::EastWest) && (wanted.max < restLow || wanted.min > restHigh)) {
-                return refused(fill(texts::kSideAndOpponents,
-                                    {what, rowName(other), text(theirs.min), text(theirs.max),
-                                     text(restLow), text(restHigh), text(wanted.min),
-                                     text(wanted.max)}),
-                               {row, m, wanted.max < restLow});
+                return refused(
+                    fill(texts::kSideAndOpponents,
+                         {what, rowName(other), text(theirs.min), text(theirs.max), text(restLow),
+                          text(restHigh), text(wanted.min), text(wanted.max)}),
+                    {row, m, wanted.max < restLow});
             }
         }
     }

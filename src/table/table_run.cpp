@@ -47,10 +47,10 @@ Report tableReport(std::int64_t hits, std::int64_t deals, std::string_view decim
     const Interval band = wilson95(hits, deals);
     const int decimals = decimalsFor(100 * (band.high - band.low) / 2);
     const double percent = 100.0 * static_cast<double>(hits) / static_cast<double>(deals);
-    return {fill(texts::kReport, {groupedText(hits, groupSeparator),
-                                  groupedText(deals, groupSeparator),
-                                  fixedText(percent, decimals, decimalSeparator)}),
-            fill(texts::kReportTitle, {groupedText(deals, groupSeparator)})};
+    return {
+        fill(texts::kReport, {groupedText(hits, groupSeparator), groupedText(deals, groupSeparator),
+                              fixedText(percent, decimals, decimalSeparator)}),
+        fill(texts::kReportTitle, {groupedText(deals, groupSeparator)})};
 }
 
 TableRun::TableRun(const TableBounds& bounds, Dealer& dealer, Progress& progress)

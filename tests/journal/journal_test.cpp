@@ -57,9 +57,10 @@ TEST(Journal, FrequencyRunAfterOuiAndNon) {
 
     ASSERT_EQ(s.journal.entries().size(), 1U);
     const JournalEntry& e = s.journal.entries()[0];
-    EXPECT_EQ(labelsBehindReports,
-              (std::vector<std::string>{"Main précisée : 5 ≤ ♠ ≤ 5, 12 ≤ points ≤ 14 — 100 000 donnes",
-                                        "Main précisée : 5 ≤ ♠ ≤ 5, 12 ≤ points ≤ 14 — 200 000 donnes"}));
+    EXPECT_EQ(
+        labelsBehindReports,
+        (std::vector<std::string>{"Main précisée : 5 ≤ ♠ ≤ 5, 12 ≤ points ≤ 14 — 100 000 donnes",
+                                  "Main précisée : 5 ≤ ♠ ≤ 5, 12 ≤ points ≤ 14 — 200 000 donnes"}));
     EXPECT_EQ(told, (std::vector<std::size_t>{0, 0, 0})) << "the start and each batch";
     EXPECT_EQ(e.batches, 2);
     EXPECT_EQ(e.deals, 200000);

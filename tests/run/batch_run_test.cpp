@@ -22,8 +22,7 @@ public:
         tally.hits[1] += 1;
     }
     [[nodiscard]] Report report(const Tally& tally, const NumberStyle& style) const override {
-        return {std::to_string(tally.hits[0]) + style.decimal,
-                std::to_string(tally.deals)};
+        return {std::to_string(tally.hits[0]) + style.decimal, std::to_string(tally.deals)};
     }
     [[nodiscard]] std::vector<Example> examples(const Tally& /*tally*/) const override {
         return {Example{"a"}};

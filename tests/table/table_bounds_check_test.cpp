@@ -48,15 +48,20 @@ TEST(TableBoundsCheck, EachRefusalItsMessageAndItsBox) {
          "Nord pique minimum : la case est vide ; il faut un nombre de 0 à 13.",
          {N, kSpades, false}},
         {typed({{E, kHearts, true, "douze"}}),
-         "Est cœur maximum : « douze » n'est pas un nombre de 0 à 13.", {E, kHearts, true}},
+         "Est cœur maximum : « douze » n'est pas un nombre de 0 à 13.",
+         {E, kHearts, true}},
         {typed({{S, kPoints, true, "38"}}),
-         "Sud points maximum : « 38 » n'est pas un nombre de 0 à 37.", {S, kPoints, true}},
+         "Sud points maximum : « 38 » n'est pas un nombre de 0 à 37.",
+         {S, kPoints, true}},
         {typed({{NS, kPoints, true, "41"}}),
-         "Nord-Sud points maximum : « 41 » n'est pas un nombre de 0 à 40.", {NS, kPoints, true}},
+         "Nord-Sud points maximum : « 41 » n'est pas un nombre de 0 à 40.",
+         {NS, kPoints, true}},
         {typed({{EW, 3, false, "-1"}}),
-         "Est-Ouest trèfle minimum : « -1 » n'est pas un nombre de 0 à 13.", {EW, 3, false}},
+         "Est-Ouest trèfle minimum : « -1 » n'est pas un nombre de 0 à 13.",
+         {EW, 3, false}},
         {typed({{W, kSpades, false, "6"}, {W, kSpades, true, "5"}}),
-         "Ouest pique : le minimum, 6, dépasse le maximum, 5.", {W, kSpades, false}},
+         "Ouest pique : le minimum, 6, dépasse le maximum, 5.",
+         {W, kSpades, false}},
         {typed({{N, 0, false, "4"}, {N, 1, false, "4"}, {N, 2, false, "4"}, {N, 3, false, "2"}}),
          "Nord : les minimums des quatre couleurs font 14 cartes, plus que les 13 de la main.",
          {N, 0, false}},
@@ -88,9 +93,11 @@ TEST(TableBoundsCheck, EachRefusalItsMessageAndItsBox) {
 }
 
 TEST(TableBoundsCheck, ValidBoundsAreTheTypedOnes) {
-    const TableBoundsCheck check = checkTableBounds(
-        typed({{NS, kPoints, false, "25"}, {NS, kSpades, false, " 8 "}, {S, kSpades, false, "4"},
-               {S, kSpades, true, "4"}, {N, kPoints, true, "37"}}));
+    const TableBoundsCheck check = checkTableBounds(typed({{NS, kPoints, false, "25"},
+                                                           {NS, kSpades, false, " 8 "},
+                                                           {S, kSpades, false, "4"},
+                                                           {S, kSpades, true, "4"},
+                                                           {N, kPoints, true, "37"}}));
     ASSERT_TRUE(check.bounds.has_value()) << check.message;
     TableBounds expected;
     expected.side(Side::NorthSouth).points = {25, 40};

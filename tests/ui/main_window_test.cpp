@@ -175,9 +175,9 @@ TEST(MainWindow, MenuCaptionsInOrderEachCallingItsOperation) {
             captions << a->text();
         }
     }
-    EXPECT_EQ(captions, (QStringList{"A &propos", "&Information", "&Aide", "&Donne", "&Tables",
-                                     QString::fromUtf8("&Fréquences des distributions "),
-                                     "&Journal"}));
+    EXPECT_EQ(captions,
+              (QStringList{"A &propos", "&Information", "&Aide", "&Donne", "&Tables",
+                           QString::fromUtf8("&Fréquences des distributions "), "&Journal"}));
     EXPECT_EQ(window.menuWidget()->findChildren<QMenuBar*>().size(), 2) << "two rows, no third";
 
     auto* submenu = window.findChild<QMenu*>(QStringLiteral("mnuFreqDistri"));

@@ -50,8 +50,10 @@ TEST(TableWindow, SixtyNamedBoxesInReadingOrderBesideTheMainWindow) {
     const char* rows[][2] = {{"Nord", "Nord"},        {"Est", "Est"},
                              {"Sud", "Sud"},          {"Ouest", "Ouest"},
                              {"NordSud", "Nord-Sud"}, {"EstOuest", "Est-Ouest"}};
-    const char* measures[][2] = {{"Pique", "pique"},     {"Coeur", "cœur"},
-                                 {"Carreau", "carreau"}, {"Trefle", "trèfle"},
+    const char* measures[][2] = {{"Pique", "pique"},
+                                 {"Coeur", "cœur"},
+                                 {"Carreau", "carreau"},
+                                 {"Trefle", "trèfle"},
                                  {"Points", "points"}};
     QWidget* expected = box(*table, "NordPiqueMin");
     QStringList heard;
@@ -95,13 +97,15 @@ TEST(TableWindow, BadBoundsAreSaidTheFocusGoesThereAndNothingIsLost) {
         const char* focus;
     };
     const Row rows[] = {
-        {{{"SudCoeurMax", ""}}, "Sud cœur maximum : la case est vide ; il faut un nombre de 0 à 13.",
+        {{{"SudCoeurMax", ""}},
+         "Sud cœur maximum : la case est vide ; il faut un nombre de 0 à 13.",
          "SudCoeurMax"},
         {{{"EstOuestPointsMin", "vingt"}},
          "Est-Ouest points minimum : « vingt » n'est pas un nombre de 0 à 40.",
          "EstOuestPointsMin"},
         {{{"NordPiqueMin", "6"}, {"NordPiqueMax", "4"}},
-         "Nord pique : le minimum, 6, dépasse le maximum, 4.", "NordPiqueMin"},
+         "Nord pique : le minimum, 6, dépasse le maximum, 4.",
+         "NordPiqueMin"},
         {{{"NordPiqueMax", "3"}, {"SudPiqueMax", "3"}, {"NordSudPiqueMin", "8"}},
          "Nord-Sud pique : aucune paire de mains ne le peut ; Nord et Sud en ont ensemble de 0 à "
          "6, la paire en demande de 8 à 13.",
@@ -152,7 +156,8 @@ TEST(TableWindow, ARunThroughTheRealBoxesIntoTheJournal) {
     table->findChild<QPushButton*>(QStringLiteral("cmdDonne"))->click();
     EXPECT_TRUE(title.startsWith(QStringLiteral("Statistiques sur 100"))) << title.toStdString();
     EXPECT_TRUE(title.endsWith(QStringLiteral("donnes. Voulez-vous continuer ?")));
-    EXPECT_TRUE(prompt.startsWith(QString::fromUtf8("Donnes précisées : "))) << prompt.toStdString();
+    EXPECT_TRUE(prompt.startsWith(QString::fromUtf8("Donnes précisées : ")))
+        << prompt.toStdString();
     ASSERT_NE(table->lastRun(), nullptr);
     EXPECT_GT(table->lastRun()->kept().size(), 3000U) << "about 4 530 in 100 000";
     EXPECT_EQ(box(*table, "NordSudPointsMin")->text(), QStringLiteral("25")) << "the bounds stay";
@@ -160,8 +165,11 @@ TEST(TableWindow, ARunThroughTheRealBoxesIntoTheJournal) {
     window.findChild<QAction*>(QStringLiteral("mnuJournal"))->trigger();
     auto* runs = window.findChild<QListWidget*>(QStringLiteral("journalRuns"));
     ASSERT_EQ(runs->count(), 1);
-    EXPECT_TRUE(runs->item(0)->text().replace(QChar(0x00a0), ' ').startsWith(
-        QString::fromUtf8("Donne précisée : Nord-Sud : 8 ≤ ♠ ≤ 13, 25 ≤ points ≤ 40 — 100")));
+    EXPECT_TRUE(runs->item(0)
+                    ->text()
+                    .replace(QChar(0x00a0), ' ')
+                    .startsWith(QString::fromUtf8(
+                        "Donne précisée : Nord-Sud : 8 ≤ ♠ ≤ 13, 25 ≤ points ≤ 40 — 100")));
 }
 
 }  // namespace

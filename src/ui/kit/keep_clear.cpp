@@ -11,8 +11,10 @@ constexpr const char* kKeepClear = "ondiscaleKeepClear";
 
 // The place moved onto the work area where the box fits there.
 QRect within(QRect place, const QRect& area) {
-    place.moveLeft(std::clamp(place.left(), area.left(), std::max(area.left(), area.right() + 1 - place.width())));
-    place.moveTop(std::clamp(place.top(), area.top(), std::max(area.top(), area.bottom() + 1 - place.height())));
+    place.moveLeft(std::clamp(place.left(), area.left(),
+                              std::max(area.left(), area.right() + 1 - place.width())));
+    place.moveTop(std::clamp(place.top(), area.top(),
+                             std::max(area.top(), area.bottom() + 1 - place.height())));
     return place;
 }
 
@@ -32,15 +34,14 @@ QList<QRect> keptClear() {
 
 QPoint boxCorner(const QSize& outer, const QRect& area, const QRect& owner,
                  const QList<QRect>& clear) {
-    const QRect usual =
-        within(QRect(QPoint(owner.center().x() - outer.width() / 2,
-                            owner.center().y() - outer.height() / 2),
-                     outer),
-               area);
+    const QRect usual = within(QRect(QPoint(owner.center().x() - outer.width() / 2,
+                                            owner.center().y() - outer.height() / 2),
+                                     outer),
+                               area);
     const auto free = [&](const QRect& place) {
-        return area.contains(place) && std::none_of(clear.begin(), clear.end(), [&](const QRect& c) {
-                   return c.intersects(place);
-               });
+        return area.contains(place) &&
+               std::none_of(clear.begin(), clear.end(),
+                            [&](const QRect& c) { return c.intersects(place); });
     };
     if (free(usual)) {
         return usual.topLeft();

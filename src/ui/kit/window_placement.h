@@ -35,8 +35,7 @@ public:
     enum class Order { LeftFirst, BelowFirst };
 
     // Sizes of the window without its frame.
-    BesidePlacement(QWidget& window, QSize preferred, QSize least,
-                    Order order = Order::LeftFirst);
+    BesidePlacement(QWidget& window, QSize preferred, QSize least, Order order = Order::LeftFirst);
 
     // Sizes the window for the side of `other` that has room, then places it.
     void placeBeside(QWidget& other);

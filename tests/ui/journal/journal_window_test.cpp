@@ -10,10 +10,10 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -286,9 +286,8 @@ TEST(JournalWindow, TheKeyboardGoesThroughAndBack) {
     EXPECT_TRUE(journal->isActiveWindow());
     EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(*journal, "journalRuns"));
 
-    const char* order[] = {"journalFigures",  "journalChart",   "journalHands",
-                           "journalSessions", "journalCopyPbn", "journalExportPbn",
-                           "journalSave",     "journalRuns"};
+    const char* order[] = {"journalFigures", "journalChart",     "journalHands", "journalSessions",
+                           "journalCopyPbn", "journalExportPbn", "journalSave",  "journalRuns"};
     for (const char* next : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(*journal, next)) << next;
@@ -368,15 +367,13 @@ TEST(JournalWindow, TheChartsAxesFitTheData) {
         }
         // Room for every label between two ticks.
         const QFontMetrics metrics(x->labelsFont());
-        const double perTick =
-            chart->chart()->plotArea().width() /
-            static_cast<double>(x->categoriesLabels().size() - 1);
+        const double perTick = chart->chart()->plotArea().width() /
+                               static_cast<double>(x->categoriesLabels().size() - 1);
         for (const QString& label : x->categoriesLabels()) {
             EXPECT_LT(metrics.horizontalAdvance(label), perTick) << label.toStdString();
         }
-        const double perYTick =
-            chart->chart()->plotArea().height() /
-            static_cast<double>(std::max<qsizetype>(labels.size() - 1, 1));
+        const double perYTick = chart->chart()->plotArea().height() /
+                                static_cast<double>(std::max<qsizetype>(labels.size() - 1, 1));
         EXPECT_GT(perYTick, metrics.height()) << "labels do not overlap";
     }
 }
@@ -723,7 +720,8 @@ TEST(JournalWindow, DealsAsDiagramsAndAsPbn) {
     const QString pbn = QString::fromUtf8(file.readAll());
     EXPECT_EQ(pbn.count(QStringLiteral("[Board \"")), 1000) << "the last 1 000 deals";
     EXPECT_TRUE(pbn.contains(QStringLiteral("[Board \"1000\"]\n")));
-    EXPECT_TRUE(pbn.contains(QString::fromUtf8("[Event \"Donne précisée : Nord-Sud : 20 ≤ points ≤ 40\"]")));
+    EXPECT_TRUE(pbn.contains(
+        QString::fromUtf8("[Event \"Donne précisée : Nord-Sud : 20 ≤ points ≤ 40\"]")));
 
     child<QPushButton>(*journal, "journalCopyPbn")->click();
     const QString copied = QGuiApplication::clipboard()->text();
