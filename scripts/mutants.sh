@@ -117,9 +117,9 @@ ui-about-not-unloaded     src/ui/about_box.cpp           loaded_ = false; ==>
 main-not-shown            src/main.cpp                   window.show(); ==>
 
 # Exact numbers of hands
-exact-binomial            src/exact/exact_hands.cpp      for (std::size_t k = 1; k <= n; ++k) { ==> for (std::size_t k = 1; k < n; ++k) {
-exact-king-2              src/exact/exact_hands.cpp      3 * ((honours >> 1) & 1U) ==> 2 * ((honours >> 1) & 1U)
-exact-pair-length         src/exact/exact_hands.cpp      b <= std::min(second.high, kSuitLength - a); ==> b < std::min(second.high, kSuitLength - a);
+exact-binomial            src/exact/binomials.h          for (std::size_t k = 1; k <= n; ++k) { ==> for (std::size_t k = 1; k < n; ++k) {
+exact-king-2              src/exact/suit_holdings.h      kHonourPoints{4, 3, 2, 1}; ==> kHonourPoints{4, 2, 2, 1};
+exact-pair-length         src/exact/exact_hands.cpp      b <= std::min(second.high, kLength - a); ==> b < std::min(second.high, kLength - a);
 exact-points-top-out      src/exact/exact_hands.cpp      upTo[static_cast<std::size_t>(high) + 1] - ==> upTo[static_cast<std::size_t>(high)] -
 exact-five-digit-text     src/exact/exact_hands.cpp      if (distribution.size() != 4 && distribution.size() != 5) { ==> if (distribution.size() != 4) {
 
@@ -130,16 +130,16 @@ journal-thin-late         src/journal/batch_history.cpp  points_.size() == kMaxP
 journal-examples-dropped  src/journal/journal.cpp        entry.examples = std::move(examples); ==>
 csv-comma-separator       src/journal/journal_csv.cpp    csv += ';'; ==> csv += ',';
 csv-semicolon-unquoted    src/journal/journal_csv.cpp    field.find_first_of(";\"\r\n") ==> field.find_first_of("\"\r\n")
-csv-not-computed-as-zero  src/journal/journal_csv.cpp    s.exact ? percentText(*s.exact, kComma) : journal_texts::kNotComputed, ==> percentText(s.exact.value_or(0), kComma),
+csv-not-computed-as-zero  src/journal/journal_csv.cpp    s.exact ? percentText(*s.exact, kComma) ==> true ? percentText(s.exact.value_or(0), kComma)
 
 # The journal window and its export
-journal-percent-sign      src/ui/journal/figures_table.cpp qtText(percentText(value, decimalSeparator) + " %") ==> qtText(percentText(value, decimalSeparator) + "%")
+journal-percent-sign      src/journal/journal_text.cpp   return fixedText(value, decimals, style.decimal) + journal_texts::kPercent; ==> return fixedText(value, decimals, style.decimal) + "%";
 journal-columns-swapped   src/ui/journal/figures_table.cpp setHorizontalHeaderLabels({qtText(texts::kHits), qtText(texts::kEstimate), ==> setHorizontalHeaderLabels({qtText(texts::kEstimate), qtText(texts::kHits),
 journal-diamonds-black    src/engine/card_text.h         {"♦", true, "Carreau"}, ==> {"♦", false, "Carreau"},
 journal-new-run-hidden    src/ui/journal/journal_window.cpp runs_->currentRow() < 0 || runs_->currentRow() == runs_->count() - 1; ==> runs_->currentRow() < 0;
 journal-over-main         src/ui/kit/window_placement.cpp return {main.left() - outer.width(), top}; ==> return {main.left() + 1 - outer.width(), top};
 export-no-commit          src/ui/journal/journal_export.cpp !file.commit()) { ==> false) {
-export-failure-silent     src/ui/journal/journal_window.cpp dialogue_.messageBox(message.toStdString(), Buttons::Ok, std::string(texts::kTitle)); ==>
+export-failure-silent     src/ui/journal/journal_window.cpp const QString message = qtText(texts::kNotSaved).arg(QDir::toNativeSeparators(path), *failure); ==> const QString message; return true;
 a11y-journal-unnamed      src/ui/journal/journal_window.cpp runs_->setAccessibleName(qtText(texts::kRunsName)); ==>
 
 # The kit: menu rows, frames, placement, titles, DPI; the application; screen readers
@@ -158,6 +158,21 @@ title-input-narrow        src/ui/kit/titled_boxes.cpp new QSpacerItem(widthForTi
 twips-96-dpi              src/ui/kit/twips.cpp           dpi_(widget.logicalDpiX()) ==> dpi_(96)
 app-wayland-first         src/ui/application.cpp         QByteArray("xcb;wayland") ==> QByteArray("wayland;xcb")
 app-french-not-installed  src/ui/application.cpp         QCoreApplication::installTranslator(translator.release()); ==> translator.release();
+# Whole deals, double dummy and the analysis
+table-keeps-misses        src/table/table_run.cpp        kept.keep(hit); ==> kept.keep(1U);
+dd-strain-shifted         src/doubledummy/dds_conversions.h return strain == Strain::NoTrump ? 4 : static_cast<int>(index(strain)) - 1; ==> return strain == Strain::NoTrump ? 4 : static_cast<int>(index(strain)) % 4;
+dd-seat-rotated           src/doubledummy/dds_conversions.cpp out.cards[index(seat)][index(suitOf(card))] |= 1U << rankOf(card); ==> out.cards[(index(seat) + 1) % 4][index(suitOf(card))] |= 1U << rankOf(card);
+dd-stop-ignored           src/doubledummy/solver.cpp     if (stop.stop_requested()) { ==> if (false) {
+contract-needs-7          src/doubledummy/contract.cpp   >= contract.level + 6; ==> >= contract.level + 7;
+par-rotation-plain        src/doubledummy/par.cpp        return static_cast<Vulnerability>((n + n / 4) % 4); ==> return static_cast<Vulnerability>(n % 4);
+analysis-game-nt-10       src/analysis/analysis_tally.cpp return 9; ==> return 10;
+analysis-no-examples      src/analysis/analysis_run.cpp  if (examples.size() < kAnalysedExamples) { ==> if (false) {
+analysis-history-lost     src/journal/journal.cpp        figure.history = std::move(before.history); ==>
+analysis-last-entry       src/journal/journal.cpp        JournalEntry& entry = entries_[index]; ==> JournalEntry& entry = entries_.back();
+session-tricks-transposed src/journal/journal_file.cpp   table.tricks.at(i / 4).at(i % 4) = ==> table.tricks.at(i % 5).at(i / 5) =
+pbn-no-trick-table        src/journal/pbn.cpp            out += optimumResultTableText(*game.tricks); ==>
+panel-cancel-ignored      src/ui/analysis_panel.cpp      worker_.request_stop(); ==>
+close-keeps-analysing     src/ui/table_window.cpp        analysis_->cancel(); ==>
 a11y-box-names-shifted    src/ui/main_window.cpp         addBox(kMinLeft, kSuitTops[row], 8.25, name + qtText(texts::kMinimumName)); ==> addBox(kMinLeft, kSuitTops[row], 8.25, name + qtText(texts::kMaximumName));
 EOF
 )

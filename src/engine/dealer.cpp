@@ -66,18 +66,16 @@ std::uint32_t below(std::uint32_t n, std::uint32_t bits, Next&& next) {
 }  // namespace
 
 void Dealer::dealTable(Deal& deal) {
-    Generator generator = generator_;
-    generator.reseed(clock_());
-    const auto fresh32 = [&generator] {
-        return static_cast<std::uint32_t>(generator.next() >> 32);
-    };
+    Generator shuffler = generator_;
+    shuffler.reseed(clock_());
+    const auto fresh32 = [&shuffler] { return static_cast<std::uint32_t>(shuffler.next() >> 32); };
 
     // Fisher and Yates, stopped once the first three hands are drawn: the
     // last 13 cards are West's. Each 64-bit value gives two draws.
     std::array<Card, 52> deck = kDeck;
     constexpr std::size_t kDrawn = 39;
     for (std::size_t i = 0; i < kDrawn; i += 2) {
-        const std::uint64_t bits = generator.next();
+        const std::uint64_t bits = shuffler.next();
         const auto first = static_cast<std::uint32_t>(deck.size() - i);
         std::swap(deck[i], deck[i + below(first, static_cast<std::uint32_t>(bits), fresh32)]);
         if (i + 1 < kDrawn) {
@@ -89,7 +87,7 @@ void Dealer::dealTable(Deal& deal) {
     for (std::size_t seat = 0; seat < deal.size(); ++seat) {
         std::copy_n(deck.begin() + static_cast<std::ptrdiff_t>(13 * seat), 13, deal[seat].begin());
     }
-    generator_ = generator;
+    generator_ = shuffler;
 }
 
 }  // namespace ondiscale

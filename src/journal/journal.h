@@ -97,11 +97,11 @@ public:
     void runStarted(const RunPlan& plan) override;
     void batchDealt(const Tally& tally, std::vector<Example> examples) override;
 
-    // A step of the analysis whose entry is `entry` (other runs may have
+    // A step of the analysis whose entry is `index` (other runs may have
     // started since): its figures replace the entry's, each keeping the
     // history of the figure of the same name before " ; " (what follows,
     // an average, may change).
-    void analysisDealt(std::size_t entry, AnalysisUpdate update);
+    void analysisDealt(std::size_t index, AnalysisUpdate update);
 
 private:
     void changed(std::size_t entry);

@@ -334,10 +334,9 @@ void JournalWindow::showBars(const JournalEntry& entry, std::size_t figure) {
     };
     if (tricks < 0) {
         // The par scores from the worst for North-South to the best.
-        for (auto score = detail.parScores.rbegin(); score != detail.parScores.rend(); ++score) {
-            bar((score->first > 0 ? QStringLiteral("+") : QString()) +
-                    QString::number(score->first),
-                score->second);
+        for (std::size_t i = detail.parScores.size(); i-- > 0;) {
+            const auto& [score, count] = detail.parScores[i];
+            bar((score > 0 ? QStringLiteral("+") : QString()) + QString::number(score), count);
         }
         bars_->showBars(qtText(texts::kParTitle).arg(deals), qtText(texts::kParAxis), bars,
                         percentText);

@@ -15,7 +15,7 @@ namespace ondiscale {
 namespace texts = journal_window_texts;
 
 SessionsDialog::SessionsDialog(const SessionStore& store, QWidget* parent)
-    : QDialog(parent), sessions_(store.list()), list_(new QListWidget), open_(nullptr) {
+    : QDialog(parent), sessions_(store.list()), list_(new QListWidget) {
     setObjectName(QStringLiteral("journalSessionsDialog"));
     setWindowTitle(qtText(texts::kSessionsTitle));
     list_->setObjectName(QStringLiteral("journalSessionsList"));

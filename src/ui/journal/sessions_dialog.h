@@ -22,7 +22,7 @@ public:
 private:
     std::vector<SavedSession> sessions_;
     QListWidget* list_;
-    QPushButton* open_;
+    QPushButton* open_ = nullptr;
 };
 
 }  // namespace ondiscale

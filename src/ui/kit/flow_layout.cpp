@@ -53,7 +53,7 @@ QSize FlowLayout::sizeHint() const {
 
 void FlowLayout::setGeometry(const QRect& rect) {
     QLayout::setGeometry(rect);
-    arrange(rect, true);
+    static_cast<void>(arrange(rect, true));  // the height is not wanted here
 }
 
 int FlowLayout::arrange(const QRect& rect, bool apply) const {

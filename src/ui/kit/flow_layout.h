@@ -31,7 +31,7 @@ public:
 private:
     // Lays the items out in `rect` (or only measures, when `apply` is
     // false) and gives the height they take.
-    int arrange(const QRect& rect, bool apply) const;
+    [[nodiscard]] int arrange(const QRect& rect, bool apply) const;
 
     QList<QLayoutItem*> items_;
 };

@@ -56,18 +56,19 @@ void BesidePlacement::placeBeside(QWidget& other) {
     QSize inner(0, besideHeight);
     const QSize below(std::min(preferred_.width(), area.width() - frameWidth),
                       std::min(preferred_.height(), roomBelow));
-    if (order_ == Order::BelowFirst && roomBelow >= least_.height()) {
+    const bool leftFits = roomLeft >= least_.width();
+    const bool rightFits = roomRight >= least_.width();
+    // Below first where asked, else beside, else below.
+    if (roomBelow >= least_.height() &&
+        (order_ == Order::BelowFirst || (!leftFits && !rightFits))) {
         side_ = Side::Below;
         inner = below;
-    } else if (roomLeft >= least_.width()) {
+    } else if (leftFits) {
         side_ = Side::Left;
         inner.setWidth(std::min(roomLeft, preferred_.width()));
-    } else if (roomRight >= least_.width()) {
+    } else if (rightFits) {
         side_ = Side::Right;
         inner.setWidth(std::min(roomRight, preferred_.width()));
-    } else if (roomBelow >= least_.height()) {
-        side_ = Side::Below;
-        inner = below;
     } else {
         side_ = roomLeft >= roomRight ? Side::Left : Side::Right;
         inner.setWidth(std::max(std::max(roomLeft, roomRight), 1));
