@@ -221,4 +221,44 @@ grep -q '^\[Event "Donne précisée : Nord-Sud : 8 ≤ ♠ ≤ 13, 25 ≤ points
   fail "no event naming the run in $pbn"
 ok "\"$report_title\"; $boards deals exported as PBN"
 
+# The analysis at double dummy of a rare run's deals (North with 26 points
+# or more: some twenty in 100,000), in the background; the journal takes
+# its tricks, which a screen reader hears under each diagram, and writes
+# them in PBN.
+step="analysis at double dummy"
+for box in "Nord-Sud points minimum" "Nord-Sud pique minimum" "Nord points minimum"; do
+  focus_control "$donne" "$box"
+  keys "$donne" ctrl+a
+  case $box in
+    Nord\ points*) type_text "$donne" 26 ;;
+    *) type_text "$donne" 0 ;;
+  esac
+done
+focus_control "$donne" "Fréquence pour 100 000 donnes"
+keys "$donne" Return
+until_true 30 find_report || fail "no report of the rare run"
+close_box "$report" "$(xdotool getwindowname "$report")" Escape
+focus_control "$donne" "Contrats"
+type_text "$donne" "3SA Sud"
+click_control "$donne" "Analyse à quatre jeux"
+analysed() {
+  label=$(checks starting ondiscale "Analyse à quatre jeux : ") &&
+    ! checks shown ondiscale "Progression de l'analyse"
+}
+until_true 120 analysed || fail "the analysis did not end"
+heard=
+hears_tricks() { heard=$(checks starting ondiscale "Levées à quatre jeux — ") && [ -n "$heard" ]; }
+until_true 10 hears_tricks || fail "no tricks under the diagrams"
+rm -f "$pbn"
+click_control "$journal" "Exporter en PBN…"
+expect_window "Exporter les donnes en PBN"
+keys "$found" ctrl+a
+type_text "$found" "$pbn"
+close_box "$found" "Exporter les donnes en PBN" Return
+for _ in $(seq 50); do [ -s "$pbn" ] && break; sleep 0.1; done
+grep -q '^\[OptimumResultTable "Declarer;Denomination\\2R;Result\\2R"\]$' "$pbn" ||
+  fail "no OptimumResultTable in $pbn"
+grep -q '^\[ParContract ' "$pbn" || fail "no ParContract in $pbn"
+ok "\"$label\"; heard \"${heard:0:60}…\"; tricks and par in PBN"
+
 echo "PASS desktop part"
