@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFont>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -65,7 +66,14 @@ int main(int argc, char** argv) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
     // Sessions saved when a test closes a main window go to Qt's test
-    // folders, never to the user's.
+    // folders, never to the user's; those folders are below a home of this
+    // process's own, since the same tests run side by side on other desktops.
+    const QTemporaryDir home(QDir::temp().filePath(QStringLiteral("ondiscale-test-home-XXXXXX")));
+    if (!home.isValid()) {
+        std::fprintf(stderr, "cannot make a test home: %s\n", qPrintable(home.errorString()));
+        return 2;
+    }
+    setenv("HOME", home.path().toLocal8Bit().constData(), 1);
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     ondiscale::setUpApplication(app);
