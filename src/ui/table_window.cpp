@@ -77,7 +77,6 @@ TableWindow::TableWindow(Dealer& dealer, Dialogue& dialogue, Journal& journal, Q
     // them.
     const int boxWidth =
         fontMetrics().horizontalAdvance(QStringLiteral("000")) + Twips(*this).px(180);
-    QWidget* previous = nullptr;
     const TableTexts defaults = textsOf(TableBounds{});
     for (std::size_t row = 0; row < kTableRows; ++row) {
         auto* name = new QLabel(qtText(rowName(row)));
@@ -95,16 +94,11 @@ TableWindow::TableWindow(Dealer& dealer, Dialogue& dialogue, Journal& journal, Q
                 grid->addWidget(box, static_cast<int>(2 + row),
                                 static_cast<int>(1 + 2 * m + (max ? 1 : 0)));
                 boxes_[row][m][max ? 1 : 0] = box;
-                if (previous != nullptr) {
-                    setTabOrder(previous, box);
-                }
-                previous = box;
             }
         }
     }
     run_->setObjectName(QStringLiteral("cmdDonne"));
     run_->setAutoDefault(true);
-    setTabOrder(previous, run_);
     bar_->setObjectName(QStringLiteral("DonneProgression"));
     bar_->setAccessibleName(qtText(texts::kProgressName));
     bar_->setRange(0, 100);
@@ -121,8 +115,22 @@ TableWindow::TableWindow(Dealer& dealer, Dialogue& dialogue, Journal& journal, Q
     layout->addStretch(1);
     layout->addLayout(buttons);
     layout->addWidget(analysis_);
-    setTabOrder(run_, analysis_);
     setCentralWidget(central);
+    // The boxes row by row, then the button, then the analysis: once they
+    // are all in this window, where Qt takes a tab order.
+    QWidget* previous = nullptr;
+    for (const auto& row : boxes_) {
+        for (const auto& measure : row) {
+            for (QLineEdit* box : measure) {
+                if (previous != nullptr) {
+                    setTabOrder(previous, box);
+                }
+                previous = box;
+            }
+        }
+    }
+    setTabOrder(previous, run_);
+    setTabOrder(run_, analysis_);
 }
 
 TableWindow::~TableWindow() = default;

@@ -65,9 +65,10 @@ int main(int argc, char** argv) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
-    // Sessions saved when a test closes a main window go to Qt's test
-    // folders, never to the user's; those folders are below a home of this
-    // process's own, since the same tests run side by side on other desktops.
+    // Sessions saved when a test closes a main window, and the settings of
+    // Qt's file dialog, go to Qt's test folders, never to the user's; below
+    // a home of this process's own, since the same tests run side by side
+    // on other desktops. It goes at the end.
     const QTemporaryDir home(QDir::temp().filePath(QStringLiteral("ondiscale-test-home-XXXXXX")));
     if (!home.isValid()) {
         std::fprintf(stderr, "cannot make a test home: %s\n", qPrintable(home.errorString()));
