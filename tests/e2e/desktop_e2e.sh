@@ -206,13 +206,17 @@ close_box "$report" "$report_title" Escape
 expect_window "Journal des tirages"
 journal=$found
 pbn="$(cd "$out" && pwd)/donnes-e2e.pbn"
-rm -f "$pbn"
-click_control "$journal" "Exporter en PBN…"
-expect_window "Exporter les donnes en PBN"
-keys "$found" ctrl+a
-type_text "$found" "$pbn"
-close_box "$found" "Exporter les donnes en PBN" Return
-for _ in $(seq 50); do [ -s "$pbn" ] && break; sleep 0.1; done
+# The journal's run exported to $pbn through Qt's own file dialog.
+export_pbn() {
+  rm -f "$pbn"
+  click_control "$journal" "Exporter en PBN…"
+  expect_window "Exporter les donnes en PBN"
+  keys "$found" ctrl+a
+  type_text "$found" "$pbn"
+  close_box "$found" "Exporter les donnes en PBN" Return
+  for _ in $(seq 50); do [ -s "$pbn" ] && break; sleep 0.1; done
+}
+export_pbn
 [ -s "$pbn" ] || fail "no file $pbn"
 boards=$(grep -c '^\[Board "' "$pbn")
 [ "$boards" -eq 1000 ] || fail "$boards boards in $pbn, expected the last 1000 deals"
@@ -249,13 +253,7 @@ until_true 120 analysed || fail "the analysis did not end"
 heard=
 hears_tricks() { heard=$(checks starting ondiscale "Levées à quatre jeux — ") && [ -n "$heard" ]; }
 until_true 10 hears_tricks || fail "no tricks under the diagrams"
-rm -f "$pbn"
-click_control "$journal" "Exporter en PBN…"
-expect_window "Exporter les donnes en PBN"
-keys "$found" ctrl+a
-type_text "$found" "$pbn"
-close_box "$found" "Exporter les donnes en PBN" Return
-for _ in $(seq 50); do [ -s "$pbn" ] && break; sleep 0.1; done
+export_pbn
 grep -q '^\[OptimumResultTable "Declarer;Denomination\\2R;Result\\2R"\]$' "$pbn" ||
   fail "no OptimumResultTable in $pbn"
 grep -q '^\[ParContract ' "$pbn" || fail "no ParContract in $pbn"
