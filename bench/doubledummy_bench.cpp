@@ -16,7 +16,7 @@
 #include "doubledummy/dds_conversions.h"
 #include "doubledummy/solver.h"
 #include "engine/dealer.h"
-#include "journal/pbn.h"
+#include "formats/pbn.h"
 
 namespace {
 

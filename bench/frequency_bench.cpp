@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "frequency/frequency_run.h"
+#include "simulation/frequency_run.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "survey/survey_run.h"
+#include "simulation/survey_run.h"
 
 namespace {
 

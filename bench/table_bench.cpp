@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/dealer.h"
-#include "engine/table_measures.h"
+#include "condition/matcher.h"
 
 namespace {
 

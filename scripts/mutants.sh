@@ -42,52 +42,52 @@ measures-last-card-points src/engine/hand_measures.cpp   sum += kPoints[card]; =
 shape-middle-order        src/engine/hand_measures.cpp   std::max(middle1, middle2), ==> std::min(middle1, middle2),
 shape-shortest            src/engine/hand_measures.cpp   std::min(lo1, lo2)}; ==> std::max(lo1, lo2)};
 shape-ten-as-digit        src/engine/hand_measures.cpp   if (n < 10) { ==> if (n <= 10) {
-meets-strict-max          src/engine/hand_measures.h     static_cast<unsigned>(v <= r.max); ==> static_cast<unsigned>(v < r.max);
-meets-points-ignored      src/engine/hand_measures.h     within(bounds.points, points)) != 0U; ==> 1U) != 0U;
+meets-strict-max          src/condition/matcher.h         static_cast<unsigned>(v <= r.max); ==> static_cast<unsigned>(v < r.max);
+meets-points-ignored      src/condition/matcher.h         within(bounds.points, points)) != 0U; ==> 1U) != 0U;
 cards-queen-king          src/engine/card_text.cpp       "8", "9", "10", "V", "D", "R", "A"}; ==> "8", "9", "10", "V", "R", "D", "A"};
 cards-red-spades          src/engine/card_text.h         {"♠", false, "Pique"}, ==> {"♠", true, "Pique"},
 cards-heart-sign          src/engine/card_text.h         {"♥", true, "Cœur"}, ==> {"♦", true, "Cœur"},
 
 # Number texts and the batch loop
-number-six-digits         src/dialogue/number_text.cpp   std::chars_format::scientific, 6); ==> std::chars_format::scientific, 5);
-number-trailing-zero      src/dialogue/number_text.cpp   while (digits.size() > 1 && digits.back() == '0') { ==> while (digits.size() > 2 && digits.back() == '0') {
-number-small-zeros        src/dialogue/number_text.cpp   (-exponent - 1), '0'); ==> (-exponent), '0');
-number-whole-boundary     src/dialogue/number_text.cpp   } else if (exponent + 1 >= count) { ==> } else if (exponent + 1 > count) {
-number-zero               src/dialogue/number_text.cpp   return "0";  // also for -0 ==> return "0.0";
-loop-percent-1000         src/run/batch_run.cpp          (static_cast<double>(deals) / 100.0); ==> (static_cast<double>(deals) / 1000.0);
-loop-deals-not-added      src/run/batch_run.cpp          tally.deals += plan.batchSize; ==> tally.deals = plan.batchSize;
-loop-never-asks           src/run/batch_run.cpp          dialogue.messageBox(report.prompt, Buttons::YesNo, report.title); ==> dialogue.messageBox(report.prompt, Buttons::Ok, report.title);
-loop-observer-late        src/run/batch_run.cpp          observer->batchDealt(tally, run.examples(tally)); ==> observer->batchDealt(Tally{}, run.examples(tally));
-condition-low-zero        src/run/condition_text.cpp     if (range == open) { ==> if (range.min == open.min) {
+number-six-digits         src/text/number_text.cpp   std::chars_format::scientific, 6); ==> std::chars_format::scientific, 5);
+number-trailing-zero      src/text/number_text.cpp   while (digits.size() > 1 && digits.back() == '0') { ==> while (digits.size() > 2 && digits.back() == '0') {
+number-small-zeros        src/text/number_text.cpp   (-exponent - 1), '0'); ==> (-exponent), '0');
+number-whole-boundary     src/text/number_text.cpp   } else if (exponent + 1 >= count) { ==> } else if (exponent + 1 > count) {
+number-zero               src/text/number_text.cpp   return "0";  // also for -0 ==> return "0.0";
+loop-percent-1000         src/simulation/batch_run.cpp          (static_cast<double>(deals) / 100.0); ==> (static_cast<double>(deals) / 1000.0);
+loop-deals-not-added      src/simulation/batch_run.cpp          tally.deals += plan.batchSize; ==> tally.deals = plan.batchSize;
+loop-never-asks           src/simulation/batch_run.cpp          dialogue.messageBox(report.prompt, Buttons::YesNo, report.title); ==> dialogue.messageBox(report.prompt, Buttons::Ok, report.title);
+loop-observer-late        src/simulation/batch_run.cpp          observer->batchDealt(tally, run.examples(tally)); ==> observer->batchDealt(Tally{}, run.examples(tally));
+condition-low-zero        src/condition/condition_text.cpp     if (range == open) { ==> if (range.min == open.min) {
 
 # Bounds and the frequency run
-bounds-256                src/frequency/bounds_check.cpp if (value > 255) { ==> if (value > 256) {
-bounds-minima-14          src/frequency/bounds_check.cpp minima > kSuitCards; ==> minima > kSuitCards + 1;
-bounds-max-strict         src/frequency/bounds_check.cpp if (!range || range->max < range->min) { ==> if (!range || range->max <= range->min) {
-bounds-points-38          src/frequency/bounds_check.cpp rangeWithin(texts.points, kHandPoints); ==> rangeWithin(texts.points, kHandPoints + 1);
-bounds-points-inverted    src/frequency/bounds_check.cpp check.pointsRejected = !points || points->max < points->min; ==> check.pointsRejected = !points;
-bounds-default-36         src/engine/hand_bounds.h       Range points{0, kHandPoints}; ==> Range points{0, 36};
-frequency-progress-end    src/frequency/frequency_run.cpp i < kFrequencyBatch ? i / 1000 : 0; ==> i < kFrequencyBatch ? i / 1000 : 100;
-frequency-bar-stays       src/frequency/frequency_run.cpp progress.setProgressVisible(false); ==>
-frequency-soit            src/frequency/frequency_run.cpp " soit " + ==> " soit  " +
-frequency-no-accumulate   src/frequency/frequency_run.cpp tally.hits.front() += dealFrequencyBatch ==> tally.hits.front() = dealFrequencyBatch
-frequency-ring-stuck      src/frequency/frequency_run.cpp next += static_cast<std::size_t>(hit); ==>
+bounds-256                src/condition/bounds_check.cpp if (value > 255) { ==> if (value > 256) {
+bounds-minima-14          src/condition/bounds_check.cpp minima > kSuitCards; ==> minima > kSuitCards + 1;
+bounds-max-strict         src/condition/bounds_check.cpp if (!range || range->max < range->min) { ==> if (!range || range->max <= range->min) {
+bounds-points-38          src/condition/bounds_check.cpp rangeWithin(texts.points, kHandPoints); ==> rangeWithin(texts.points, kHandPoints + 1);
+bounds-points-inverted    src/condition/bounds_check.cpp check.pointsRejected = !points || points->max < points->min; ==> check.pointsRejected = !points;
+bounds-default-36         src/condition/hand_bounds.h    Range points{0, kHandPoints}; ==> Range points{0, 36};
+frequency-progress-end    src/simulation/frequency_run.cpp i < kFrequencyBatch ? i / 1000 : 0; ==> i < kFrequencyBatch ? i / 1000 : 100;
+frequency-bar-stays       src/simulation/frequency_run.cpp progress.setProgressVisible(false); ==>
+frequency-soit            src/simulation/frequency_run.cpp " soit " + ==> " soit  " +
+frequency-no-accumulate   src/simulation/frequency_run.cpp tally.hits.front() += dealFrequencyBatch ==> tally.hits.front() = dealFrequencyBatch
+frequency-ring-stuck      src/simulation/frequency_run.cpp next += static_cast<std::size_t>(hit); ==>
 
 # Distribution survey
-survey-key-shift          src/survey/survey_run.cpp      << (8 * (i + 1)); ==> << (8 * i);
-survey-sixth-line-lost    src/survey/survey_run.cpp      while (line < keys.size() && ==> while (line + 1 < keys.size() &&
-survey-one-line-break     src/survey/survey_run.cpp      prompt += "\r\n\r\n"; ==> prompt += "\r\n";
-survey-empty-line-7       src/survey/survey_run.cpp      if (!typed.empty()) { ==> if (true) {
-survey-soit               src/survey/survey_run.cpp      "  soit " ==> " soit "
-survey-title              src/survey/survey_run.cpp      Voulez-vous recommencer? ==> Voulez-vous continuer?
-survey-prompt-join        src/survey/survey_run.cpp      std::string(group.request) + kCrLf + ==> std::string(group.request) + " " +
-survey-input-title        src/survey/survey_run.cpp      à distribution précisée."; ==> à distribution précisée";
-survey-example-empty-line src/survey/survey_run.cpp      if (tally.hits[line] > 0) { ==> if (true) {
-survey-order-group3       src/survey/survey_groups.h     "7222", "7411", "7420", "7330"}, ==> "7222", "7420", "7411", "7330"},
-survey-opening-group2     src/survey/survey_groups.h     "On envisage les distributions de mains 6331, ==> "On envisage des distributions de mains 6331,
-survey-default-group2     src/survey/survey_groups.h     "5530", ==> "5503",
-survey-warning-group1     src/survey/survey_groups.h     On suggère 6421, 4441 ... " ==> On suggère 6421, 4441 ..."
-survey-menu3-space        src/survey/survey_groups.h     "6511, 6520, 7222, 7411, 7420, 7330 ", ==> "6511, 6520, 7222, 7411, 7420, 7330",
+survey-key-shift          src/simulation/survey_run.cpp      << (8 * (i + 1)); ==> << (8 * i);
+survey-sixth-line-lost    src/simulation/survey_run.cpp      while (line < keys.size() && ==> while (line + 1 < keys.size() &&
+survey-one-line-break     src/simulation/survey_run.cpp      prompt += "\r\n\r\n"; ==> prompt += "\r\n";
+survey-empty-line-7       src/simulation/survey_run.cpp      if (!typed.empty()) { ==> if (true) {
+survey-soit               src/simulation/survey_run.cpp      "  soit " ==> " soit "
+survey-title              src/simulation/survey_run.cpp      Voulez-vous recommencer? ==> Voulez-vous continuer?
+survey-prompt-join        src/simulation/survey_run.cpp      std::string(group.request) + kCrLf + ==> std::string(group.request) + " " +
+survey-input-title        src/simulation/survey_run.cpp      à distribution précisée."; ==> à distribution précisée";
+survey-example-empty-line src/simulation/survey_run.cpp      if (tally.hits[line] > 0) { ==> if (true) {
+survey-order-group3       src/simulation/survey_groups.h     "7222", "7411", "7420", "7330"}, ==> "7222", "7420", "7411", "7330"},
+survey-opening-group2     src/simulation/survey_groups.h     "On envisage les distributions de mains 6331, ==> "On envisage des distributions de mains 6331,
+survey-default-group2     src/simulation/survey_groups.h     "5530", ==> "5503",
+survey-warning-group1     src/simulation/survey_groups.h     On suggère 6421, 4441 ... " ==> On suggère 6421, 4441 ..."
+survey-menu3-space        src/simulation/survey_groups.h     "6511, 6520, 7222, 7411, 7420, 7330 ", ==> "6511, 6520, 7222, 7411, 7420, 7330",
 
 # Windows and messages
 ui-separator-point        src/ui/qt_dialogue.cpp         return QLocale::system().decimalPoint().toStdString(); ==> return ".";
@@ -124,13 +124,13 @@ exact-points-top-out      src/exact/exact_hands.cpp      upTo[static_cast<std::s
 exact-five-digit-text     src/exact/exact_hands.cpp      if (distribution.size() != 4 && distribution.size() != 5) { ==> if (distribution.size() != 4) {
 
 # The journal
-wilson-half-term          src/journal/margins.cpp        z2 / (4.0 * n * n) ==> z2 / (2.0 * n * n)
-gap-sign                  src/journal/margins.cpp        (static_cast<double>(hits) / n - p) ==> (p - static_cast<double>(hits) / n)
+wilson-half-term          src/stats/margins.cpp        z2 / (4.0 * n * n) ==> z2 / (2.0 * n * n)
+gap-sign                  src/stats/margins.cpp        (static_cast<double>(hits) / n - p) ==> (p - static_cast<double>(hits) / n)
 journal-thin-late         src/journal/batch_history.cpp  points_.size() == kMaxPoints ==> points_.size() == kMaxPoints + 1
 journal-examples-dropped  src/journal/journal.cpp        entry.examples = std::move(examples); ==>
-csv-comma-separator       src/journal/journal_csv.cpp    csv += ';'; ==> csv += ',';
-csv-semicolon-unquoted    src/journal/journal_csv.cpp    field.find_first_of(";\"\r\n") ==> field.find_first_of("\"\r\n")
-csv-not-computed-as-zero  src/journal/journal_csv.cpp    s.exact ? percentText(*s.exact, kComma) ==> true ? percentText(s.exact.value_or(0), kComma)
+csv-comma-separator       src/formats/journal_csv.cpp    csv += ';'; ==> csv += ',';
+csv-semicolon-unquoted    src/formats/journal_csv.cpp    field.find_first_of(";\"\r\n") ==> field.find_first_of("\"\r\n")
+csv-not-computed-as-zero  src/formats/journal_csv.cpp    s.exact ? percentText(*s.exact, kComma) ==> true ? percentText(s.exact.value_or(0), kComma)
 
 # The journal window and its export
 journal-percent-sign      src/journal/journal_text.cpp   return fixedText(value, decimals, style.decimal) + journal_texts::kPercent; ==> return fixedText(value, decimals, style.decimal) + "%";
@@ -159,7 +159,7 @@ twips-96-dpi              src/ui/kit/twips.cpp           dpi_(widget.logicalDpiX
 app-wayland-first         src/ui/application.cpp         QByteArray("xcb;wayland") ==> QByteArray("wayland;xcb")
 app-french-not-installed  src/ui/application.cpp         QCoreApplication::installTranslator(translator.release()); ==> translator.release();
 # Whole deals, double dummy and the analysis
-table-keeps-misses        src/table/table_run.cpp        kept.keep(hit); ==> kept.keep(1U);
+table-keeps-misses        src/simulation/table_run.cpp        kept.keep(hit); ==> kept.keep(1U);
 dd-strain-shifted         src/doubledummy/dds_conversions.h return strain == Strain::NoTrump ? 4 : static_cast<int>(index(strain)) - 1; ==> return strain == Strain::NoTrump ? 4 : static_cast<int>(index(strain)) % 4;
 dd-seat-rotated           src/doubledummy/dds_conversions.cpp out.cards[index(seat)][index(suitOf(card))] |= 1U << rankOf(card); ==> out.cards[(index(seat) + 1) % 4][index(suitOf(card))] |= 1U << rankOf(card);
 dd-stop-ignored           src/doubledummy/solver.cpp     if (stop.stop_requested()) { ==> if (false) {
@@ -169,8 +169,8 @@ analysis-game-nt-10       src/analysis/analysis_tally.cpp return 9; ==> return 1
 analysis-no-examples      src/analysis/analysis_run.cpp  if (examples.size() < kAnalysedExamples) { ==> if (false) {
 analysis-history-lost     src/journal/journal.cpp        figure.history = std::move(before.history); ==>
 analysis-last-entry       src/journal/journal.cpp        JournalEntry& entry = entries_[index]; ==> JournalEntry& entry = entries_.back();
-session-tricks-transposed src/journal/journal_file.cpp   table.tricks.at(i / 4).at(i % 4) = ==> table.tricks.at(i % 5).at(i / 5) =
-pbn-no-trick-table        src/journal/pbn.cpp            out += optimumResultTableText(*game.tricks); ==>
+session-tricks-transposed src/formats/journal_file.cpp   table.tricks.at(i / 4).at(i % 4) = ==> table.tricks.at(i % 5).at(i / 5) =
+pbn-no-trick-table        src/formats/pbn.cpp            out += optimumResultTableText(*game.tricks); ==>
 panel-cancel-ignored      src/ui/analysis_panel.cpp      worker_.request_stop(); ==>
 close-keeps-analysing     src/ui/table_window.cpp        analysis_->cancel(); ==>
 a11y-box-names-shifted    src/ui/main_window.cpp         addBox(kMinLeft, kSuitTops[row], 8.25, name + qtText(texts::kMinimumName)); ==> addBox(kMinLeft, kSuitTops[row], 8.25, name + qtText(texts::kMaximumName));

@@ -1,9 +1,9 @@
 #include "analysis/analysis_tally.h"
 
 #include "analysis/analysis_texts.h"
-#include "dialogue/text_fill.h"
+#include "text/text_fill.h"
 #include "engine/card_text.h"
-#include "journal/readable_numbers.h"
+#include "text/readable_numbers.h"
 
 namespace ondiscale {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "engine/hand_bounds.h"
+#include "condition/hand_bounds.h"
 #include "exact/binomials.h"
 
 namespace ondiscale {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/hand_bounds.h"
+#include "condition/hand_bounds.h"
 #include "exact/checked_count.h"
 
 namespace ondiscale {

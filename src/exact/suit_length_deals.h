@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "engine/hand_bounds.h"
+#include "condition/hand_bounds.h"
 #include "exact/checked_count.h"
 #include "exact/table_conditions.h"
 

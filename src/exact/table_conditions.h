@@ -3,7 +3,7 @@
 #include <array>
 #include <optional>
 
-#include "engine/hand_bounds.h"
+#include "condition/hand_bounds.h"
 
 namespace ondiscale {
 

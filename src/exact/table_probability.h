@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "engine/hand_bounds.h"
+#include "condition/hand_bounds.h"
 #include "exact/checked_count.h"
 
 namespace ondiscale {

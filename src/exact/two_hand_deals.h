@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/hand_bounds.h"
+#include "condition/hand_bounds.h"
 #include "exact/checked_count.h"
 
 namespace ondiscale {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "journal/batch_history.h"
-#include "journal/margins.h"
-#include "run/batch_run.h"
+#include "stats/margins.h"
+#include "simulation/batch_run.h"
 
 namespace ondiscale {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "dialogue/number_text.h"
-#include "journal/readable_numbers.h"
+#include "text/number_text.h"
+#include "text/readable_numbers.h"
 
 namespace ondiscale {
 

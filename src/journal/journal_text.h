@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "dialogue/number_text.h"
+#include "text/number_text.h"
 #include "journal/journal.h"
 
 namespace ondiscale {

@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "analysis/analysis_run.h"
-#include "dialogue/dialogue.h"
+#include "simulation/dialogue.h"
 #include "journal/journal.h"
 
 class QLineEdit;

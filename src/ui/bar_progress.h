@@ -2,7 +2,7 @@
 
 #include <QProgressBar>
 
-#include "run/progress.h"
+#include "simulation/progress.h"
 
 namespace ondiscale {
 

@@ -11,8 +11,8 @@
 #include <cstdio>
 
 #include "engine/card_text.h"
-#include "frequency/frequency_run.h"
-#include "survey/survey_run.h"
+#include "simulation/frequency_run.h"
+#include "simulation/survey_run.h"
 #include "ui/about_box.h"
 #include "ui/bar_progress.h"
 #include "ui/journal/journal_window.h"

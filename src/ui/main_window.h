@@ -3,11 +3,11 @@
 #include <QMainWindow>
 #include <memory>
 
-#include "dialogue/dialogue.h"
+#include "simulation/dialogue.h"
 #include "engine/dealer.h"
-#include "frequency/bounds_check.h"
+#include "condition/bounds_check.h"
 #include "journal/journal.h"
-#include "survey/survey_groups.h"
+#include "simulation/survey_groups.h"
 
 class QLineEdit;
 class QProgressBar;

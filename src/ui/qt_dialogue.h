@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogue/dialogue.h"
+#include "simulation/dialogue.h"
 
 class QWidget;
 

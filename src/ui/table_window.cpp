@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "engine/card_text.h"
-#include "table/table_run.h"
+#include "simulation/table_run.h"
 #include "ui/analysis_panel.h"
 #include "ui/bar_progress.h"
 #include "ui/kit/escape_back.h"

@@ -4,10 +4,10 @@
 #include <array>
 #include <memory>
 
-#include "dialogue/dialogue.h"
+#include "simulation/dialogue.h"
 #include "engine/dealer.h"
 #include "journal/journal.h"
-#include "table/table_bounds_check.h"
+#include "condition/table_bounds_check.h"
 #include "ui/kit/window_placement.h"
 
 class QLineEdit;

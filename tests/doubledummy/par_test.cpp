@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "doubledummy/solver.h"
-#include "journal/pbn.h"
+#include "formats/pbn.h"
 #include "known_deals.h"
 
 using namespace ondiscale;

@@ -13,7 +13,7 @@
 
 #include "counting_clock.h"
 #include "engine/dealer.h"
-#include "journal/pbn.h"
+#include "formats/pbn.h"
 #include "known_deals.h"
 
 using namespace ondiscale;

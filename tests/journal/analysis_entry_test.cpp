@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "journal/journal.h"
-#include "journal/journal_file.h"
+#include "formats/journal_file.h"
 #include "journal/journal_text.h"
-#include "journal/pbn.h"
+#include "formats/pbn.h"
 
 using namespace ondiscale;
 

@@ -7,10 +7,10 @@
 #include "engine/hand_measures.h"
 #include "exact_odds.h"
 #include "fake_progress.h"
-#include "frequency/frequency_run.h"
+#include "simulation/frequency_run.h"
 #include "journal/journal_text.h"
 #include "scripted_dialogue.h"
-#include "survey/survey_run.h"
+#include "simulation/survey_run.h"
 
 using namespace ondiscale;
 

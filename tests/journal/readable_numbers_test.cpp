@@ -1,4 +1,4 @@
-#include "journal/readable_numbers.h"
+#include "text/readable_numbers.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "run/progress.h"
+#include "simulation/progress.h"
 
 class FakeProgress : public ondiscale::Progress {
 public:

@@ -4,7 +4,7 @@
 
 #include "engine/dealer.h"
 #include "fake_progress.h"
-#include "frequency/frequency_run.h"
+#include "simulation/frequency_run.h"
 
 // The plan of a frequency run of exactly five spades and 12 to 14 points,
 // whose exact probability is 2,582369 %.

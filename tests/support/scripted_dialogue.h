@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogue/dialogue.h"
+#include "simulation/dialogue.h"
 
 struct DialogueCall {
     enum class Kind { Message, Input } kind;

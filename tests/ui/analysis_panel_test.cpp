@@ -12,7 +12,7 @@
 #include <QTimer>
 
 #include "scripted_dialogue.h"
-#include "table/table_run.h"
+#include "simulation/table_run.h"
 #include "ui/main_window.h"
 #include "ui/table_window.h"
 

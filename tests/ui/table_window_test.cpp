@@ -14,7 +14,7 @@
 
 #include "modal.h"
 #include "scripted_dialogue.h"
-#include "table/table_run.h"
+#include "simulation/table_run.h"
 #include "ui/journal/journal_window.h"
 #include "ui/main_window.h"
 #include "ui/qt_dialogue.h"

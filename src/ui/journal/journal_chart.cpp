@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "journal/readable_numbers.h"
+#include "text/readable_numbers.h"
 #include "ui/journal/journal_texts.h"
 #include "ui/kit/axis_ticks.h"
 #include "ui/kit/chart_look.h"

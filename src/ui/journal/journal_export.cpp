@@ -5,9 +5,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "journal/journal_csv.h"
+#include "formats/journal_csv.h"
 #include "journal/journal_text.h"
-#include "journal/pbn.h"
+#include "formats/pbn.h"
 #include "ui/journal/journal_texts.h"
 #include "ui/kit/qt_text.h"
 

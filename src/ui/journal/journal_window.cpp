@@ -16,7 +16,7 @@
 
 #include "doubledummy/strain.h"
 #include "engine/card_text.h"
-#include "journal/readable_numbers.h"
+#include "text/readable_numbers.h"
 #include "ui/journal/deal_diagrams.h"
 #include "ui/journal/example_hands.h"
 #include "ui/journal/figures_table.h"

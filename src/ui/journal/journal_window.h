@@ -3,7 +3,7 @@
 #include <QMainWindow>
 #include <memory>
 
-#include "dialogue/dialogue.h"
+#include "simulation/dialogue.h"
 #include "journal/journal.h"
 #include "journal/journal_text.h"
 #include "ui/kit/window_placement.h"

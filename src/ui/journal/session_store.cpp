@@ -8,7 +8,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-#include "journal/journal_file.h"
+#include "formats/journal_file.h"
 #include "ui/journal/journal_texts.h"
 #include "ui/kit/qt_text.h"
 

@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "journal/readable_numbers.h"
+#include "text/readable_numbers.h"
 #include "ui/kit/bar_chart.h"
 #include "ui/kit/qt_text.h"
 #include "ui/kit/twips.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogue/number_text.h"
+#include "text/number_text.h"
 #include "ui/tables/table_sheets.h"
 
 class QSplitter;

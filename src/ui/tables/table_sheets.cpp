@@ -4,9 +4,9 @@
 #include <initializer_list>
 #include <numeric>
 
-#include "dialogue/text_fill.h"
-#include "journal/journal_csv.h"
-#include "journal/readable_numbers.h"
+#include "text/text_fill.h"
+#include "formats/journal_csv.h"
+#include "text/readable_numbers.h"
 #include "ui/kit/qt_text.h"
 #include "ui/tables/tables_texts.h"
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "dialogue/number_text.h"
+#include "text/number_text.h"
 #include "exact/fit_table.h"
 #include "exact/pattern_table.h"
 #include "exact/point_table.h"

@@ -3,8 +3,8 @@
 #include <QMainWindow>
 #include <vector>
 
-#include "dialogue/dialogue.h"
-#include "dialogue/number_text.h"
+#include "simulation/dialogue.h"
+#include "text/number_text.h"
 #include "exact/point_table.h"
 #include "ui/kit/window_placement.h"
 

@@ -28,7 +28,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "journal/journal_csv.h"
+#include "formats/journal_csv.h"
 #include "modal.h"
 #include "sample_plans.h"
 #include "scripted_dialogue.h"

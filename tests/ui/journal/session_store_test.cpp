@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "journal/journal_file.h"
+#include "formats/journal_file.h"
 
 using namespace ondiscale;
 

@@ -1,0 +1,826 @@
+#include "formats/journal_file.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <initializer_list>
+#include <limits>
+#include <new>
+#include <utility>
+
+#include "journal/journal_text.h"
+
+namespace ondiscale {
+namespace {
+
+namespace texts = journal_texts;
+
+constexpr std::string_view kHexDigits = "0123456789ABCDEF";
+constexpr std::string_view kRankLetters = "23456789TJQKA";
+constexpr std::string_view kSuitLetters = "SHDC";
+constexpr std::string_view kSeatLetters = "NESW";
+constexpr std::string_view kFrequencyKind = "frequency";
+constexpr std::string_view kSurveyKind = "survey";
+constexpr std::string_view kTableKind = "table";
+constexpr std::string_view kAnalysisKind = "analysis";
+constexpr std::int64_t kMost = std::numeric_limits<std::int64_t>::max();
+
+// "%1", "%2"… of a text replaced by the given words.
+std::string filled(std::string_view pattern, std::initializer_list<std::string_view> words) {
+    std::string out;
+    for (std::size_t at = 0; at < pattern.size(); ++at) {
+        const char ch = pattern[at];
+        if (ch == '%' && at + 1 < pattern.size() && pattern[at + 1] >= '1' &&
+            static_cast<std::size_t>(pattern[at + 1] - '1') < words.size()) {
+            out += *(words.begin() + (pattern[at + 1] - '1'));
+            ++at;
+        } else {
+            out += ch;
+        }
+    }
+    return out;
+}
+
+// The length of the UTF-8 character that starts at text[at], or 0 where
+// the bytes there are not one (overlong forms and surrogates included).
+std::size_t utf8Length(std::string_view text, std::size_t at) {
+    const auto byteAt = [&](std::size_t i) -> unsigned {
+        return i < text.size() ? static_cast<unsigned char>(text[i]) : 0U;
+    };
+    const unsigned lead = byteAt(at);
+    std::size_t length = 0;
+    unsigned low = 0x80;
+    unsigned high = 0xBF;
+    if (lead < 0x80) {
+        return 1;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : low;
+        high = lead == 0xED ? 0x9F : high;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : low;
+        high = lead == 0xF4 ? 0x8F : high;
+    } else {
+        return 0;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        const unsigned next = byteAt(at + i);
+        if (next < (i == 1 ? low : 0x80U) || next > (i == 1 ? high : 0xBFU)) {
+            return 0;
+        }
+    }
+    return length;
+}
+
+void appendEscaped(std::string& out, std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[at]);
+        const std::size_t length = utf8Length(text, at);
+        if (byte == '\\') {
+            out += "\\\\";
+        } else if (byte == '\t') {
+            out += "\\t";
+        } else if (byte == '\n') {
+            out += "\\n";
+        } else if (byte == '\r') {
+            out += "\\r";
+        } else if (byte == '\0') {
+            out += "\\0";
+        } else if (length == 0 || byte < 0x20 || byte == 0x7F) {
+            out += "\\x";
+            out += kHexDigits[byte >> 4U];
+            out += kHexDigits[byte & 0xFU];
+        } else {
+            out += text.substr(at, length);
+            at += length;
+            continue;
+        }
+        ++at;
+    }
+}
+
+int hexValue(char digit) {
+    if (digit >= '0' && digit <= '9') {
+        return digit - '0';
+    }
+    if (digit >= 'A' && digit <= 'F') {
+        return digit - 'A' + 10;
+    }
+    if (digit >= 'a' && digit <= 'f') {
+        return digit - 'a' + 10;
+    }
+    return -1;
+}
+
+std::optional<std::string> unescaped(std::string_view text) {
+    std::string out;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] != '\\') {
+            out += text[at];
+            continue;
+        }
+        if (++at == text.size()) {
+            return std::nullopt;
+        }
+        switch (text[at]) {
+            case '\\':
+                out += '\\';
+                break;
+            case 't':
+                out += '\t';
+                break;
+            case 'n':
+                out += '\n';
+                break;
+            case 'r':
+                out += '\r';
+                break;
+            case '0':
+                out += '\0';
+                break;
+            case 'x': {
+                const int high = at + 1 < text.size() ? hexValue(text[at + 1]) : -1;
+                const int low = at + 2 < text.size() ? hexValue(text[at + 2]) : -1;
+                if (high < 0 || low < 0) {
+                    return std::nullopt;
+                }
+                out += static_cast<char>(static_cast<unsigned char>(high * 16 + low));
+                at += 2;
+                break;
+            }
+            default:
+                return std::nullopt;
+        }
+    }
+    return out;
+}
+
+void appendField(std::string& out, std::string_view key, std::string_view value) {
+    out += '\t';
+    out += key;
+    out += '=';
+    out += value;
+}
+
+void appendNumber(std::string& out, std::string_view key, std::int64_t value) {
+    appendField(out, key, std::to_string(value));
+}
+
+// Numbers separated by commas: "0,0,3,12".
+template <typename Numbers>
+void appendNumbers(std::string& out, std::string_view key, const Numbers& numbers) {
+    std::string list;
+    for (const auto n : numbers) {
+        list += list.empty() ? "" : ",";
+        list += std::to_string(n);
+    }
+    appendField(out, key, list);
+}
+
+void appendText(std::string& out, std::string_view key, std::string_view text) {
+    appendField(out, key, {});
+    appendEscaped(out, text);
+}
+
+// The shortest text that reads back as the same double.
+void appendProbability(std::string& out, std::string_view key, double value) {
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    appendField(out, key, std::string_view(buffer.data(), result.ptr));
+}
+
+std::string cardsText(const Hand& hand) {
+    std::string out;
+    for (const Card card : hand) {
+        if (!out.empty()) {
+            out += ' ';
+        }
+        const bool valid = card >= kLowestCard && card <= kHighestCard;
+        out += valid ? kSuitLetters[index(suitOf(card))] : '?';
+        out += valid ? kRankLetters[static_cast<std::size_t>(rankOf(card) - 2)] : '?';
+    }
+    return out;
+}
+
+std::string_view kindName(RunKind kind) {
+    switch (kind) {
+        case RunKind::Frequency:
+            return kFrequencyKind;
+        case RunKind::Survey:
+            return kSurveyKind;
+        case RunKind::Table:
+            return kTableKind;
+        case RunKind::Analysis:
+            return kAnalysisKind;
+    }
+    return {};
+}
+
+// Thrown inside the reader only, and caught there.
+struct Damage {
+    std::string reason;
+};
+
+// The damage found on a line of the file.
+[[noreturn]] void failAt(std::size_t line, std::string_view reason) {
+    throw Damage{filled(texts::kAtLine, {std::to_string(line), reason})};
+}
+
+// One line: its keyword and its "key=value" fields, looked up by key.
+class Record {
+public:
+    Record(std::size_t line, std::string_view text) : line_(line) {
+        std::size_t tab = text.find('\t');
+        keyword_ = text.substr(0, tab);
+        while (tab != std::string_view::npos) {
+            text.remove_prefix(tab + 1);
+            tab = text.find('\t');
+            const std::string_view field = text.substr(0, tab);
+            const std::size_t equals = field.find('=');
+            if (equals == std::string_view::npos || equals == 0) {
+                malformed_ = true;
+            } else {
+                fields_.emplace_back(field.substr(0, equals), field.substr(equals + 1));
+            }
+        }
+    }
+
+    [[nodiscard]] std::string_view keyword() const { return keyword_; }
+
+    // Lower-case letters, digits and hyphens: what any version may use.
+    [[nodiscard]] bool wellFormed() const {
+        return !keyword_.empty() &&
+               keyword_.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789-") ==
+                   std::string_view::npos;
+    }
+
+    [[nodiscard]] std::optional<std::string_view> value(std::string_view key) const {
+        if (malformed_) {
+            fail(texts::kNotAField);
+        }
+        for (const auto& [name, value] : fields_) {
+            if (name == key) {
+                return value;
+            }
+        }
+        return std::nullopt;
+    }
+
+    [[nodiscard]] std::string_view required(std::string_view key) const {
+        const std::optional<std::string_view> found = value(key);
+        if (!found) {
+            fail(filled(texts::kMissingField, {key}));
+        }
+        return *found;
+    }
+
+    [[nodiscard]] std::int64_t number(std::string_view key, std::int64_t low,
+                                      std::int64_t high) const {
+        const std::string_view digits = required(key);
+        std::int64_t n = 0;
+        const char* end = digits.data() + digits.size();
+        const auto [stop, error] = std::from_chars(digits.data(), end, n);
+        if (error == std::errc::result_out_of_range) {
+            fail(filled(texts::kOutOfRange, {key}));
+        }
+        if (error != std::errc() || stop != end) {
+            fail(filled(texts::kBadNumber, {key}));
+        }
+        if (n < low || n > high) {
+            fail(filled(texts::kOutOfRange, {key}));
+        }
+        return n;
+    }
+
+    // Exactly `count` numbers between `low` and `high`, separated by commas.
+    [[nodiscard]] std::vector<std::int64_t> numbers(std::string_view key, std::size_t count,
+                                                    std::int64_t low, std::int64_t high) const {
+        std::string_view list = required(key);
+        std::vector<std::int64_t> out;
+        while (out.size() < count) {
+            const std::string_view digits = list.substr(0, list.find(','));
+            std::int64_t n = 0;
+            const char* end = digits.data() + digits.size();
+            const auto [stop, error] = std::from_chars(digits.data(), end, n);
+            if (error != std::errc() || stop != end || digits.empty()) {
+                fail(filled(texts::kBadNumber, {key}));
+            }
+            if (n < low || n > high) {
+                fail(filled(texts::kOutOfRange, {key}));
+            }
+            out.push_back(n);
+            list.remove_prefix(std::min(list.size(), digits.size() + 1));
+            if (list.empty() != (out.size() == count)) {
+                fail(filled(texts::kWrongCount,
+                            {key, std::to_string(count), std::to_string(out.size())}));
+            }
+        }
+        return out;
+    }
+
+    [[nodiscard]] std::optional<double> probability(std::string_view key) const {
+        const std::optional<std::string_view> digits = value(key);
+        if (!digits) {
+            return std::nullopt;
+        }
+        double p = 0;
+        const char* end = digits->data() + digits->size();
+        const auto [stop, error] = std::from_chars(digits->data(), end, p);
+        if (error != std::errc() || stop != end) {
+            fail(filled(texts::kBadNumber, {key}));
+        }
+        if (!std::isfinite(p) || p < 0 || p > 1) {
+            fail(filled(texts::kOutOfRange, {key}));
+        }
+        return p;
+    }
+
+    [[nodiscard]] std::string text(std::string_view key) const {
+        std::optional<std::string> text = unescaped(value(key).value_or(std::string_view()));
+        if (!text) {
+            fail(texts::kBadEscape);
+        }
+        return std::move(*text);
+    }
+
+    [[nodiscard]] std::size_t line() const { return line_; }
+    [[noreturn]] void fail(std::string_view reason) const { failAt(line_, reason); }
+
+private:
+    std::size_t line_;
+    std::string_view keyword_;
+    std::vector<std::pair<std::string_view, std::string_view>> fields_;
+    bool malformed_ = false;
+};
+
+// The format's name and a version this reader knows; a damage otherwise.
+void checkHeader(std::string_view line) {
+    constexpr std::string_view kBom = "\xEF\xBB\xBF";
+    if (line.starts_with(kBom)) {
+        line.remove_prefix(kBom.size());
+    }
+    if (!line.starts_with(kJournalFileFormat) || line.size() <= kJournalFileFormat.size() ||
+        line[kJournalFileFormat.size()] != ' ') {
+        throw Damage{texts::kNotAJournal};
+    }
+    const std::string_view version = line.substr(kJournalFileFormat.size() + 1);
+    std::int64_t n = 0;
+    const char* end = version.data() + version.size();
+    const auto [stop, error] = std::from_chars(version.data(), end, n);
+    if (error == std::errc::result_out_of_range && stop == end) {
+        throw Damage{texts::kNewerFormat};
+    }
+    if (error != std::errc() || stop != end || n < 1) {
+        throw Damage{texts::kNotAJournal};
+    }
+    if (n > kJournalFileVersion) {
+        throw Damage{texts::kNewerFormat};
+    }
+}
+
+// Splits the text into lines, a CR before the LF dropped.
+class Lines {
+public:
+    explicit Lines(std::string_view text) : rest_(text) {}
+
+    std::optional<std::string_view> next() {
+        if (rest_.empty()) {
+            return std::nullopt;
+        }
+        const std::size_t end = rest_.find('\n');
+        std::string_view line = rest_.substr(0, end);
+        rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
+        ++number_;
+        return line;
+    }
+
+    [[nodiscard]] std::size_t number() const { return number_; }
+
+private:
+    std::string_view rest_;
+    std::size_t number_ = 0;
+};
+
+class JournalReader {
+public:
+    std::vector<JournalEntry> read(std::string_view text) {
+        Lines lines(text);
+        const std::optional<std::string_view> first = lines.next();
+        if (!first) {
+            throw Damage{texts::kNotAJournal};
+        }
+        checkHeader(*first);
+        while (const std::optional<std::string_view> line = lines.next()) {
+            if (line->empty()) {
+                continue;
+            }
+            const Record record(lines.number(), *line);
+            if (ended_) {
+                throw Damage{texts::kAfterEnd};
+            }
+            take(record);
+        }
+        if (!ended_) {
+            throw Damage{texts::kCutShort};
+        }
+        return std::move(entries_);
+    }
+
+private:
+    // What the records promised, checked once the run is whole.
+    struct FigureCheck {
+        std::size_t line = 0;
+        std::int64_t points = 0;
+        std::int64_t pointsSeen = 0;
+        BatchHistory::Point last{0, 0, 0};
+    };
+    struct ExampleCheck {
+        std::size_t line = 0;
+        std::int64_t hands = 0;
+        std::int64_t handsSeen = 0;
+        std::uint64_t cards = 0;  // one bit per card
+        unsigned seats = 0;       // one bit per seat
+    };
+    struct OpenRun {
+        explicit OpenRun(Record start) : record(std::move(start)) {}
+        Record record;
+        bool skipped = false;  // of a kind this reader does not know
+        JournalEntry entry;
+        std::int64_t figures = 0;
+        std::int64_t examples = 0;
+        std::vector<FigureCheck> figureChecks;
+        std::vector<ExampleCheck> exampleChecks;
+    };
+
+    void take(const Record& record) {
+        const std::string_view keyword = record.keyword();
+        if (!record.wellFormed()) {
+            record.fail(texts::kNotARecord);
+        }
+        if (keyword == "journal") {
+            if (announcedRuns_ || run_) {
+                record.fail(filled(texts::kOutOfPlace, {keyword}));
+            }
+            announcedRuns_ = record.number("runs", 0, kMost);
+        } else if (keyword == "run") {
+            startRun(record);
+        } else if (keyword == "end") {
+            closeRun();
+            if (!announcedRuns_) {
+                record.fail(texts::kNoRunCount);
+            }
+            if (*announcedRuns_ != runsSeen_) {
+                record.fail(filled(texts::kWrongCount, {"runs", std::to_string(*announcedRuns_),
+                                                        std::to_string(runsSeen_)}));
+            }
+            ended_ = true;
+        } else if (keyword == "figure" || keyword == "point" || keyword == "example" ||
+                   keyword == "hand" || keyword == "tricks" || keyword == "par") {
+            if (!run_) {
+                record.fail(filled(texts::kOutOfPlace, {keyword}));
+            }
+            if (run_->skipped) {
+                return;
+            }
+            if (keyword == "figure") {
+                addFigure(record);
+            } else if (keyword == "point") {
+                addPoint(record);
+            } else if (keyword == "example") {
+                addExample(record);
+            } else if (keyword == "hand") {
+                addHand(record);
+            } else {
+                addAnalysisDetail(record);
+            }
+        }
+    }
+
+    void startRun(const Record& record) {
+        closeRun();
+        if (!announcedRuns_) {
+            record.fail(texts::kNoRunCount);
+        }
+        ++runsSeen_;
+        OpenRun run(record);
+        const std::string_view kind = record.required("kind");
+        if (kind == kFrequencyKind) {
+            run.entry.kind = RunKind::Frequency;
+        } else if (kind == kSurveyKind) {
+            run.entry.kind = RunKind::Survey;
+        } else if (kind == kTableKind) {
+            run.entry.kind = RunKind::Table;
+        } else if (kind == kAnalysisKind) {
+            run.entry.kind = RunKind::Analysis;
+            run.entry.analysis.emplace();
+        } else {
+            run.skipped = true;
+            run_ = std::move(run);
+            return;
+        }
+        run.entry.batches = record.number("batches", 0, kMost);
+        run.entry.deals = record.number("deals", 0, kMost);
+        run.figures = record.number("figures", 0, kMost);
+        run.examples = record.number("examples", 0, kMost);
+        run.entry.condition = record.text("condition");
+        run_ = std::move(run);
+    }
+
+    void addFigure(const Record& record) {
+        Figure figure;
+        figure.hits = record.number("hits", 0, run_->entry.deals);
+        figure.exact = record.probability("exact");
+        figure.name = record.text("name");
+        figure.note = record.text("note");
+        FigureCheck check{record.line()};
+        check.points = record.number("points", 0, kMost);
+        if (run_->entry.analysis) {
+            run_->entry.analysis->figureTricks.push_back(
+                record.value("chart") ? static_cast<int>(record.number("chart", -1, 19)) : -1);
+        }
+        run_->entry.figures.push_back(std::move(figure));
+        run_->figureChecks.push_back(check);
+    }
+
+    // Batches in order, and deals and hits that never go back nor past
+    // the run's and the figure's own.
+    void addPoint(const Record& record) {
+        if (run_->entry.figures.empty()) {
+            record.fail(filled(texts::kOutOfPlace, {record.keyword()}));
+        }
+        Figure& figure = run_->entry.figures.back();
+        FigureCheck& check = run_->figureChecks.back();
+        const std::int64_t batch = record.number("batch", check.last.batch, run_->entry.batches);
+        if (batch == check.last.batch) {
+            record.fail(filled(texts::kOutOfRange, {"batch"}));
+        }
+        const std::int64_t deals = record.number("deals", check.last.deals, run_->entry.deals);
+        const std::int64_t hits =
+            record.number("hits", check.last.hits, std::min(deals, figure.hits));
+        // The history keeps what it kept when the run was live: a saved
+        // history is at most kMaxPoints long, so each point is kept.
+        figure.history.add(batch, deals, hits);
+        check.last = {batch, deals, hits};
+        ++check.pointsSeen;
+    }
+
+    void addExample(const Record& record) {
+        Example example;
+        example.figure = record.text("figure");
+        ExampleCheck check{record.line()};
+        check.hands = record.number("hands", 1, 4);
+        if (check.hands != 1 && check.hands != 4) {
+            record.fail(filled(texts::kOutOfRange, {"hands"}));
+        }
+        example.wholeDeal = check.hands == 4;
+        if (record.value("tricks")) {
+            TrickTable table;
+            const std::vector<std::int64_t> tricks = record.numbers("tricks", 20, 0, 13);
+            for (std::size_t i = 0; i < tricks.size(); ++i) {
+                table.tricks.at(i / 4).at(i % 4) = static_cast<std::uint8_t>(tricks[i]);
+            }
+            example.tricks = table;
+        }
+        if (record.value("parscore")) {
+            example.par = ParResult{static_cast<int>(record.number("parscore", -7600, 7600)),
+                                    record.text("par")};
+        }
+        run_->entry.examples.push_back(std::move(example));
+        run_->exampleChecks.push_back(check);
+    }
+
+    // An analysis's tricks of one strain and declarer, or the deals of
+    // one par score.
+    void addAnalysisDetail(const Record& record) {
+        if (!run_->entry.analysis) {
+            record.fail(filled(texts::kOutOfPlace, {record.keyword()}));
+        }
+        AnalysisDetail& detail = *run_->entry.analysis;
+        const std::int64_t deals = run_->entry.deals;
+        if (record.keyword() == "par") {
+            detail.parScores.emplace_back(record.number("score", -7600, 7600),
+                                          record.number("deals", 0, deals));
+            return;
+        }
+        const auto strain = static_cast<std::size_t>(record.number("strain", 0, 4));
+        const auto declarer = static_cast<std::size_t>(record.number("declarer", 0, 3));
+        const std::vector<std::int64_t> counts = record.numbers("deals", 14, 0, deals);
+        std::copy(counts.begin(), counts.end(), detail.tricks[strain][declarer].begin());
+    }
+
+    void addHand(const Record& record) {
+        if (run_->entry.examples.empty()) {
+            record.fail(filled(texts::kOutOfPlace, {record.keyword()}));
+        }
+        Example& example = run_->entry.examples.back();
+        ExampleCheck& check = run_->exampleChecks.back();
+        const std::string_view seatText = record.required("seat");
+        const std::size_t seat =
+            seatText.size() == 1 ? kSeatLetters.find(seatText.front()) : std::string_view::npos;
+        if (seat == std::string_view::npos) {
+            record.fail(filled(texts::kOutOfRange, {"seat"}));
+        }
+        if ((check.seats & (1U << seat)) != 0) {
+            record.fail(texts::kSeatTwice);
+        }
+        if (!example.wholeDeal && seat != index(Seat::South)) {
+            record.fail(texts::kLoneHandNotSouth);
+        }
+        check.seats |= 1U << seat;
+        Hand& hand = example.deal.at(seat);
+        std::string_view cards = record.required("cards");
+        std::size_t count = 0;
+        while (true) {
+            const std::string_view token = cards.substr(0, cards.find(' '));
+            const std::size_t suit =
+                token.size() == 2 ? kSuitLetters.find(token[0]) : std::string_view::npos;
+            const std::size_t rank =
+                token.size() == 2 ? kRankLetters.find(token[1]) : std::string_view::npos;
+            if (suit == std::string_view::npos || rank == std::string_view::npos) {
+                record.fail(texts::kBadCard);
+            }
+            if (count == hand.size()) {
+                record.fail(texts::kNotThirteen);
+            }
+            const Card card = cardOf(kSuits.at(suit), static_cast<int>(rank) + 2);
+            const std::uint64_t bit = std::uint64_t{1} << card;
+            if ((check.cards & bit) != 0) {
+                record.fail(texts::kCardTwice);
+            }
+            check.cards |= bit;
+            hand.at(count++) = card;
+            if (token.size() == cards.size()) {
+                break;
+            }
+            cards.remove_prefix(token.size() + 1);
+        }
+        if (count != hand.size()) {
+            record.fail(texts::kNotThirteen);
+        }
+        ++check.handsSeen;
+    }
+
+    void closeRun() {
+        if (!run_) {
+            return;
+        }
+        OpenRun run = std::move(*run_);
+        run_.reset();
+        if (run.skipped) {
+            return;
+        }
+        const auto checkCount = [](std::size_t line, std::string_view key, std::int64_t announced,
+                                   std::int64_t seen) {
+            if (announced != seen) {
+                failAt(line, filled(texts::kWrongCount,
+                                    {key, std::to_string(announced), std::to_string(seen)}));
+            }
+        };
+        const std::size_t line = run.record.line();
+        checkCount(line, "figures", run.figures,
+                   static_cast<std::int64_t>(run.entry.figures.size()));
+        checkCount(line, "examples", run.examples,
+                   static_cast<std::int64_t>(run.entry.examples.size()));
+        for (const FigureCheck& check : run.figureChecks) {
+            checkCount(check.line, "points", check.points, check.pointsSeen);
+        }
+        for (const ExampleCheck& check : run.exampleChecks) {
+            checkCount(check.line, "hands", check.hands, check.handsSeen);
+        }
+        entries_.push_back(std::move(run.entry));
+    }
+
+    std::optional<std::int64_t> announcedRuns_;
+    std::int64_t runsSeen_ = 0;
+    std::optional<OpenRun> run_;
+    bool ended_ = false;
+    std::vector<JournalEntry> entries_;
+};
+
+}  // namespace
+
+std::string journalFileText(const std::vector<JournalEntry>& entries) {
+    std::string out(kJournalFileFormat);
+    out += ' ' + std::to_string(kJournalFileVersion) + '\n';
+    out += "journal";
+    appendNumber(out, "runs", static_cast<std::int64_t>(entries.size()));
+    out += '\n';
+    for (const JournalEntry& entry : entries) {
+        out += "run";
+        appendField(out, "kind", kindName(entry.kind));
+        appendNumber(out, "batches", entry.batches);
+        appendNumber(out, "deals", entry.deals);
+        appendNumber(out, "figures", static_cast<std::int64_t>(entry.figures.size()));
+        appendNumber(out, "examples", static_cast<std::int64_t>(entry.examples.size()));
+        appendText(out, "condition", entry.condition);
+        out += '\n';
+        if (entry.analysis) {
+            for (std::size_t strain = 0; strain < entry.analysis->tricks.size(); ++strain) {
+                for (std::size_t declarer = 0; declarer < 4; ++declarer) {
+                    out += "tricks";
+                    appendNumber(out, "strain", static_cast<std::int64_t>(strain));
+                    appendNumber(out, "declarer", static_cast<std::int64_t>(declarer));
+                    appendNumbers(out, "deals", entry.analysis->tricks[strain][declarer]);
+                    out += '\n';
+                }
+            }
+            for (const auto& [score, deals] : entry.analysis->parScores) {
+                out += "par";
+                appendNumber(out, "score", score);
+                appendNumber(out, "deals", deals);
+                out += '\n';
+            }
+        }
+        for (std::size_t i = 0; i < entry.figures.size(); ++i) {
+            const Figure& figure = entry.figures[i];
+            const std::vector<BatchHistory::Point>& points = figure.history.points();
+            out += "figure";
+            appendNumber(out, "hits", figure.hits);
+            appendNumber(out, "points", static_cast<std::int64_t>(points.size()));
+            if (figure.exact) {
+                appendProbability(out, "exact", *figure.exact);
+            }
+            if (!figure.note.empty()) {
+                appendText(out, "note", figure.note);
+            }
+            if (entry.analysis && i < entry.analysis->figureTricks.size()) {
+                appendNumber(out, "chart", entry.analysis->figureTricks[i]);
+            }
+            appendText(out, "name", figure.name);
+            out += '\n';
+            for (const BatchHistory::Point& point : points) {
+                out += "point";
+                appendNumber(out, "batch", point.batch);
+                appendNumber(out, "deals", point.deals);
+                appendNumber(out, "hits", point.hits);
+                out += '\n';
+            }
+        }
+        for (const Example& example : entry.examples) {
+            out += "example";
+            appendNumber(out, "hands", example.wholeDeal ? 4 : 1);
+            if (example.tricks) {
+                std::vector<int> tricks;
+                for (const auto& strain : example.tricks->tricks) {
+                    tricks.insert(tricks.end(), strain.begin(), strain.end());
+                }
+                appendNumbers(out, "tricks", tricks);
+            }
+            if (example.par) {
+                appendNumber(out, "parscore", example.par->northSouthScore);
+                appendText(out, "par", example.par->contracts);
+            }
+            appendText(out, "figure", example.figure);
+            out += '\n';
+            for (const Seat seat : kSeats) {
+                if (example.wholeDeal || seat == Seat::South) {
+                    out += "hand";
+                    appendField(out, "seat", kSeatLetters.substr(index(seat), 1));
+                    appendField(out, "cards", cardsText(example.deal[index(seat)]));
+                    out += '\n';
+                }
+            }
+        }
+    }
+    out += "end\n";
+    return out;
+}
+
+JournalFileReading readJournalFile(std::string_view text) {
+    try {
+        return {JournalReader().read(text), {}};
+    } catch (const Damage& damage) {
+        return {std::nullopt, damage.reason};
+    } catch (const std::bad_alloc&) {
+        return {std::nullopt, texts::kTooLarge};
+    }
+}
+
+std::optional<std::int64_t> announcedRuns(std::string_view head) {
+    try {
+        Lines lines(head);
+        const std::optional<std::string_view> first = lines.next();
+        const std::optional<std::string_view> second = lines.next();
+        if (!first || !second) {
+            return std::nullopt;
+        }
+        checkHeader(*first);
+        const Record record(lines.number(), *second);
+        if (record.keyword() != "journal") {
+            return std::nullopt;
+        }
+        return record.number("runs", 0, kMost);
+    } catch (const Damage&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace ondiscale

@@ -1,0 +1,148 @@
+#include "formats/pbn.h"
+
+#include <array>
+#include <bitset>
+
+#include "doubledummy/pbn_tables.h"
+
+namespace ondiscale {
+namespace {
+
+constexpr std::string_view kRanks = "23456789TJQKA";
+constexpr std::array<std::string_view, 4> kSeatLetters{"N", "E", "S", "W"};
+constexpr std::array<std::string_view, 16> kVulnerable{"None", "NS",   "EW", "All", "NS",   "EW",
+                                                       "All",  "None", "EW", "All", "None", "NS",
+                                                       "All",  "None", "NS", "EW"};
+
+// A tag's value between quotes, its quotes and backslashes escaped.
+std::string tag(std::string_view name, std::string_view value) {
+    std::string out = "[";
+    out += name;
+    out += " \"";
+    for (const char ch : value) {
+        if (ch == '"' || ch == '\\') {
+            out += '\\';
+        }
+        out += (ch == '\n' || ch == '\r') ? ' ' : ch;
+    }
+    return out + "\"]\n";
+}
+
+std::string handText(const Hand& hand) {
+    std::string out;
+    for (const Suit suit : kSuits) {
+        if (suit != Suit::Spades) {
+            out += '.';
+        }
+        for (int rank = kAce; rank >= 2; --rank) {
+            for (const Card card : hand) {
+                if (card == cardOf(suit, rank)) {
+                    out += kRanks[static_cast<std::size_t>(rank - 2)];
+                }
+            }
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string_view pbnDealer(int board) {
+    return kSeatLetters[static_cast<std::size_t>((board - 1) % 4)];
+}
+
+std::string_view pbnVulnerable(int board) {
+    return kVulnerable[static_cast<std::size_t>((board - 1) % 16)];
+}
+
+std::string pbnText(const std::vector<PbnGame>& games, std::string_view event,
+                    std::string_view date) {
+    std::string out = "% PBN 2.1\n% EXPORT\n";
+    int board = 0;
+    for (const PbnGame& game : games) {
+        ++board;
+        out += '\n';
+        out += tag("Event", event);
+        out += tag("Site", "");
+        out += tag("Date", date);
+        out += tag("Board", std::to_string(board));
+        for (const std::string_view player : {"West", "North", "East", "South"}) {
+            out += tag(player, "");
+        }
+        out += tag("Dealer", pbnDealer(board));
+        out += tag("Vulnerable", pbnVulnerable(board));
+        std::string deal = "N:";
+        for (const Seat seat : kSeats) {
+            if (seat != Seat::North) {
+                deal += ' ';
+            }
+            deal += game.wholeDeal || seat == Seat::South ? handText(game.deal[index(seat)]) : "-";
+        }
+        out += tag("Deal", deal);
+        for (const std::string_view empty : {"Scoring", "Declarer", "Contract", "Result"}) {
+            out += tag(empty, "");
+        }
+        if (game.tricks) {
+            out += optimumResultTableText(*game.tricks);
+        }
+        if (game.par) {
+            out += parTagsText(*game.par);
+        }
+    }
+    return out;
+}
+
+std::optional<ReadDeal> readPbnDeal(std::string_view value) {
+    if (value.size() < 2 || value[1] != ':') {
+        return std::nullopt;
+    }
+    std::size_t seat = kSeatLetters.size();
+    for (std::size_t s = 0; s < kSeatLetters.size(); ++s) {
+        seat = kSeatLetters[s][0] == value[0] ? s : seat;
+    }
+    if (seat == kSeatLetters.size()) {
+        return std::nullopt;
+    }
+    ReadDeal read;
+    std::bitset<64> seen;
+    std::size_t at = 2;
+    for (int hands = 0; hands < 4; ++hands, seat = (seat + 1) % 4) {
+        if (at > value.size()) {
+            return std::nullopt;  // fewer than four hands
+        }
+        const std::size_t end = std::min(value.find(' ', at), value.size());
+        const std::string_view hand = value.substr(at, end - at);
+        at = end + 1;
+        if (hand == "-") {
+            continue;
+        }
+        std::size_t suit = 0;
+        std::size_t held = 0;
+        for (const char ch : hand) {
+            if (ch == '.') {
+                ++suit;
+                continue;
+            }
+            const auto rank = kRanks.find(ch);
+            if (rank == std::string_view::npos || suit > 3 || held == 13) {
+                return std::nullopt;
+            }
+            const Card card = cardOf(kSuits[suit], static_cast<int>(rank) + 2);
+            if (seen[card]) {
+                return std::nullopt;
+            }
+            seen.set(card);
+            read.deal[seat][held++] = card;
+        }
+        if (suit != 3 || held != 13) {
+            return std::nullopt;
+        }
+        read.known[seat] = true;
+    }
+    if (at <= value.size()) {
+        return std::nullopt;  // more than four
+    }
+    return read;
+}
+
+}  // namespace ondiscale

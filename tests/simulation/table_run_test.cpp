@@ -1,0 +1,105 @@
+#include "simulation/table_run.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "text/text_fill.h"
+#include "condition/matcher.h"
+#include "engine/hand_measures.h"
+#include "fake_progress.h"
+#include "journal/journal.h"
+#include "scripted_dialogue.h"
+
+using namespace ondiscale;
+
+namespace {
+
+TableBounds northSouthGame() {
+    TableBounds bounds;
+    bounds.side(Side::NorthSouth).points = {25, 40};
+    bounds.side(Side::NorthSouth).suit(Suit::Spades) = {8, 13};
+    return bounds;
+}
+
+// A run of two batches followed by the journal: its title, its exact
+// probability, its hits within five deviations of it, and its examples,
+// newest first, every one meeting the bounds.
+TEST(TableRun, ARunAndItsJournalEntry) {
+    ScriptedDialogue dialogue;
+    dialogue.separator = ",";
+    dialogue.group = " ";
+    dialogue.answers = {Answer::Yes, Answer::No};
+    FakeProgress progress;
+    Dealer dealer;
+    Journal journal;
+    TableRun run(northSouthGame(), dealer, progress);
+    const Tally tally = runBatches(run, dialogue, &journal);
+
+    const auto reports = dialogue.reports();
+    ASSERT_EQ(reports.size(), 2U);
+    EXPECT_EQ(reports[1].title, "Statistiques sur 200 000 donnes. Voulez-vous continuer ?");
+    EXPECT_TRUE(reports[1].prompt.starts_with("Donnes précisées : "));
+    EXPECT_TRUE(reports[1].prompt.ends_with(" %"));
+
+    const JournalEntry& entry = journal.entries().at(0);
+    EXPECT_EQ(entry.kind, RunKind::Table);
+    EXPECT_EQ(entry.condition, "Nord-Sud : 8 ≤ ♠ ≤ 13, 25 ≤ points ≤ 40");
+    ASSERT_EQ(entry.figures.size(), 1U);
+    EXPECT_EQ(entry.figures[0].name, "Donne précisée");
+    ASSERT_TRUE(entry.figures[0].exact.has_value());
+    EXPECT_NEAR(*entry.figures[0].exact, 0.04530308, 5e-9);
+    const double sd = std::sqrt(200'000 * 0.0453 * 0.9547);
+    EXPECT_NEAR(static_cast<double>(tally.hits[0]), 200'000 * 0.04530308, 5 * sd + 3);
+
+    EXPECT_EQ(static_cast<std::int64_t>(entry.examples.size()),
+              std::min<std::int64_t>(tally.hits[0], 1000));
+    const TableCheck check(northSouthGame());
+    for (const Example& e : entry.examples) {
+        EXPECT_TRUE(e.wholeDeal);
+        EXPECT_TRUE(check.meets(measureTable(e.deal)));
+    }
+    EXPECT_NE(entry.examples[0].deal, entry.examples[1].deal);
+    EXPECT_EQ(run.kept().size(), static_cast<std::size_t>(tally.hits[0]));
+}
+
+TEST(TableRun, ReportsByTheJournalsRule) {
+    struct Row {
+        std::int64_t hits, deals;
+        const char *prompt, *title;
+    };
+    const Row rows[] = {
+        {4530, 100'000, "Donnes précisées : 4 530 sur 100 000, soit 4,53 %",
+         "Statistiques sur 100 000 donnes. Voulez-vous continuer ?"},
+        {0, 100'000, "Donnes précisées : 0 sur 100 000, soit 0,0000 %",
+         "Statistiques sur 100 000 donnes. Voulez-vous continuer ?"},
+        {1'000'000, 1'000'000, "Donnes précisées : 1 000 000 sur 1 000 000, soit 100,00000 %",
+         "Statistiques sur 1 000 000 donnes. Voulez-vous continuer ?"},
+    };
+    for (const Row& r : rows) {
+        const Report report = tableReport(r.hits, r.deals, ",", " ");
+        EXPECT_EQ(report.prompt, r.prompt);
+        EXPECT_EQ(report.title, r.title);
+    }
+}
+
+TEST(KeptDeals, TheLastOnesNewestFirstAroundTheRing) {
+    KeptDeals kept(3);
+    for (std::uint8_t n = 1; n <= 7; ++n) {
+        kept.next()[0][0] = n;
+        kept.keep(n % 2 == 1 ? 1U : 0U);  // 1, 3, 5 and 7 kept
+    }
+    std::vector<int> seen;
+    for (const Deal& deal : kept.newest(10)) {
+        seen.push_back(deal[0][0]);
+    }
+    EXPECT_EQ(seen, (std::vector<int>{7, 5, 3}));
+    EXPECT_EQ(kept.size(), 3U);
+}
+
+TEST(TextFill, PlacesFilledInAnyOrder) {
+    EXPECT_EQ(fill("%2 avant %1, 100 %", {"a", "b"}), "b avant a, 100 %");
+    EXPECT_EQ(fill("%3 manque", {"a"}), "%3 manque");
+}
+
+}  // namespace
