@@ -72,6 +72,10 @@ struct JournalEntry {
     std::string condition;  // "5 ≤ ♠ ≤ 5, 12 ≤ points ≤ 14" or "4432, 5332, …"
     std::int64_t batches = 0;
     std::int64_t deals = 0;
+    // The question as data where the run had one, and the deals that met
+    // its known part (all of them when nothing is known).
+    std::optional<Condition> question;
+    std::int64_t knownDeals = 0;
     std::vector<Figure> figures;
     // A frequency run's last five hits, newest first; a survey's last hand
     // of each line that has one, in report order.

@@ -8,6 +8,7 @@
 
 #include "simulation/dialogue.h"
 #include "text/number_text.h"
+#include "condition/condition.h"
 #include "doubledummy/par.h"
 #include "doubledummy/trick_table.h"
 #include "engine/cards.h"
@@ -30,6 +31,9 @@ struct RunPlan {
     std::string condition;  // as the run's title shows it: "5 ≤ ♠ ≤ 5", "4432, 5332, … et « 6421 »"
     std::int32_t batchSize = 0;
     std::vector<FigurePlan> figures;
+    // The question as data, for runs that deal to a condition (a hand's or
+    // a whole deal's); a survey has none.
+    std::optional<Condition> question;
 };
 
 // Everything dealt so far: the deals and each figure's hits, in the
@@ -39,6 +43,9 @@ struct Tally {
     std::int64_t batches = 0;
     std::int64_t deals = 0;
     std::vector<std::int64_t> hits;
+    // The deals that met the known part of the question, among which the
+    // hits are counted: all of them when nothing is known.
+    std::int64_t knownDeals = 0;
 };
 
 // A hand or deal that a run counted, with the figure it counted for.
