@@ -1,7 +1,8 @@
 #include "formats/journal_csv.h"
 
-#include "text/number_text.h"
 #include "journal/journal_text.h"
+#include "text/number_text.h"
+#include "text/readable_numbers.h"
 
 namespace ondiscale {
 namespace {
@@ -40,12 +41,13 @@ std::string journalCsv(const std::vector<JournalEntry>& entries) {
         const JournalEntry& entry = entries[run];
         for (const Figure& figure : entry.figures) {
             const FigureStats s = statsOf(figure, entry.deals);
+            // Every digit of the doubles, for a spreadsheet to compute with.
+            const auto percent = [](double value) { return fullText(value, kComma); };
             for (const std::string& field :
                  {wholeText(static_cast<std::int64_t>(run) + 1), csvField(runTitle(entry)),
                   csvField(figure.name), wholeText(entry.deals), wholeText(figure.hits),
-                  percentText(s.estimate, kComma), percentText(s.margin, kComma),
-                  percentText(s.low, kComma), percentText(s.high, kComma),
-                  s.exact ? percentText(*s.exact, kComma)
+                  percent(s.estimate), percent(s.margin), percent(s.low), percent(s.high),
+                  s.exact ? percent(*s.exact)
                           : (figure.note.empty() ? journal_texts::kNotComputed : figure.note),
                   s.gap ? gapText(*s.gap, kComma) : std::string()}) {
                 csv += field;

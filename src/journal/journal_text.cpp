@@ -62,12 +62,16 @@ std::vector<FigureTexts> figureTexts(const JournalEntry& entry, const NumberStyl
     return texts;
 }
 
-std::string percentText(double percent, std::string_view decimalSeparator) {
-    return singleText(static_cast<float>(percent), decimalSeparator);
-}
-
 std::string gapText(double gap, std::string_view decimalSeparator) {
-    return singleText(static_cast<float>(std::round(gap * 100) / 100), decimalSeparator);
+    std::string text = fixedText(gap, 2, decimalSeparator);
+    // "0,20" reads "0,2", "-1,00" reads "-1".
+    while (text.back() == '0') {
+        text.pop_back();
+    }
+    if (text.ends_with(decimalSeparator)) {
+        text.erase(text.size() - decimalSeparator.size());
+    }
+    return text == "-0" ? "0" : text;
 }
 
 }  // namespace ondiscale

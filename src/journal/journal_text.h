@@ -71,10 +71,7 @@ struct FigureTexts {
 };
 std::vector<FigureTexts> figureTexts(const JournalEntry& entry, const NumberStyle& style);
 
-// A percentage by the reports' rule: 7 significant digits at most.
-std::string percentText(double percent, std::string_view decimalSeparator);
-
-// A gap in standard deviations, to two decimals: "-0,41".
+// A gap in standard deviations, to two decimals: "-0,41", "0,2", "0".
 std::string gapText(double gap, std::string_view decimalSeparator);
 
 }  // namespace ondiscale

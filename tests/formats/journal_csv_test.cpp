@@ -81,17 +81,18 @@ TEST(JournalCsv, TheTextForFrenchSpreadsheets) {
     ASSERT_TRUE(csv.starts_with(header)) << csv.substr(0, 200);
 
     // 5180 hits in 200000 deals: 2,59 %, 0,22 standard deviations above
-    // the exact 2,582369 %.
+    // the exact 2,5823689… %.
     const std::string frequencyLine =
         "1;Main précisée : 5 ≤ ♠ ≤ 5, 12 ≤ points ≤ 14;Main précisée;200000;5180;2,59;";
     EXPECT_NE(csv.find("\r\n" + frequencyLine), std::string::npos) << csv;
-    EXPECT_NE(csv.find(";2,582369;0,22\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find(";2,5823689"), std::string::npos) << csv;
+    EXPECT_NE(csv.find(";0,22\r\n"), std::string::npos) << csv;
     EXPECT_NE(
         csv.find(
             "\r\n2;\"Distributions 4432, 5332, … et « =1;\"\"x\"\" »\";4432;10000;2155;21,55;"),
         std::string::npos)
         << "the typed distribution in the run's title";
-    EXPECT_NE(csv.find(";21,55118;"), std::string::npos);
+    EXPECT_NE(csv.find(";21,5511756"), std::string::npos);
     EXPECT_NE(csv.find(";\"'=1;\"\"x\"\"\";10000;0;0;"), std::string::npos)
         << "quoted, and not taken for a formula";
 }
@@ -113,13 +114,13 @@ TEST(JournalCsv, RoundTrip) {
             EXPECT_EQ(std::stoll(row[3]), e.deals);
             EXPECT_EQ(std::stoll(row[4]), f.hits);
             const FigureStats s = statsOf(f, e.deals);
+            // Every digit: each double reads back as itself.
             const double expected[] = {s.estimate, s.margin, s.low, s.high};
             for (std::size_t k = 0; k < 4; ++k) {
-                EXPECT_NEAR(number(row[5 + k]), expected[k], 1e-6 * std::max(1.0, expected[k]))
-                    << f.name << ", column " << 5 + k;
+                EXPECT_EQ(number(row[5 + k]), expected[k]) << f.name << ", column " << 5 + k;
             }
             if (s.exact) {
-                EXPECT_NEAR(number(row[9]), *s.exact, 1e-6 * std::max(1.0, *s.exact)) << f.name;
+                EXPECT_EQ(number(row[9]), *s.exact) << f.name;
                 EXPECT_NEAR(number(row[10]), s.gap.value(), 0.005) << f.name;
             } else {
                 EXPECT_EQ(row[9],
@@ -162,6 +163,35 @@ TEST(JournalCsv, AnExactValueNotComputedIsSaidSo) {
     EXPECT_EQ(rows[1][9], "non calculée");
     EXPECT_EQ(rows[1][10], "");
     EXPECT_EQ(rows[1][5], "0,012");
+}
+
+// Percentages with the digits of their doubles, where single precision
+// would change the seventh: 80 311 169 hits in 10⁹ deals are 8,0311169 %,
+// not 8,031116 %; the exact value read back is the one computed.
+TEST(JournalCsv, PercentagesKeepEveryDigit) {
+    struct Row {
+        const char* name;
+        std::int64_t hits;
+        std::int64_t deals;
+        double exact;
+        const char* estimate;
+    };
+    const Row rows[] = {
+        {"a seventh digit single precision loses", 80'311'169, 1'000'000'000, 0.080311169,
+         "8,0311169"},
+        {"a third of the deals", 1, 3, 1.0 / 3, "33,333333333333336"},
+        {"one hit in 1 100 000 deals", 1, 1'100'000, 1.0 / 1'100'000, "0,0000909090909090909"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        Journal journal;
+        journal.runStarted({RunKind::Frequency, "…", 100'000, {{"Main précisée", r.exact, ""}}});
+        journal.batchDealt({1, r.deals, {r.hits}}, {});
+        const auto csvRows = readCsv(journalCsv(journal.entries()));
+        ASSERT_EQ(csvRows.size(), 2U);
+        EXPECT_EQ(csvRows[1][5], r.estimate);
+        EXPECT_EQ(number(csvRows[1][9]), 100 * r.exact);
+    }
 }
 
 TEST(JournalCsv, AnEmptyJournalIsItsHeader) {

@@ -69,11 +69,11 @@ TEST(Journal, FrequencyRunAfterOuiAndNon) {
     const Figure& f = e.figures[0];
     const FigureStats stats = statsOf(f, e.deals);
     EXPECT_EQ(s.dialogue.reports().back().prompt, "Sud précisé: " + std::to_string(f.hits) +
-                                                      " soit " + percentText(stats.estimate, ".") +
+                                                      " soit " + singleText(static_cast<float>(stats.estimate), ".") +
                                                       "%")
         << "the journal's estimate is the report's";
     ASSERT_TRUE(stats.exact.has_value());
-    EXPECT_EQ(percentText(*stats.exact, ","), "2,582369");
+    EXPECT_EQ(singleText(static_cast<float>(*stats.exact), ","), "2,582369");
     EXPECT_TRUE(odds::agrees(f.hits, 200000, *f.exact));
     EXPECT_LT(stats.low, stats.estimate);
     EXPECT_GT(stats.high, stats.estimate);
@@ -102,7 +102,7 @@ TEST(Journal, SurveyAfterOuiAndNon) {
         EXPECT_TRUE(odds::agrees(f.hits, 20000, *f.exact)) << f.name;
         report += (i > 0 ? "\r\n\r\n" : "") + std::to_string(i + 1) + ") Main de type " + f.name +
                   " = " + std::to_string(f.hits) + "  soit " +
-                  percentText(statsOf(f, e.deals).estimate, ".") + " %";
+                  singleText(static_cast<float>(statsOf(f, e.deals).estimate), ".") + " %";
     }
     EXPECT_EQ(s.dialogue.reports().back().prompt, report);
 
