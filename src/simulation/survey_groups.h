@@ -5,11 +5,9 @@
 
 namespace ondiscale {
 
-// One survey of the "Fréquences des distributions " menu: its entry, six
-// distributions in report order and the texts of its input box.
+// One survey of distributions: six distributions in report order and the
+// texts of its input box.
 struct SurveyGroup {
-    std::string_view menuName;     // the entry's object name
-    std::string_view menuCaption;  // the entry's text
     std::array<std::string_view, 6> distributions;
     std::string_view defaultText;
     std::string_view opening;  // ends with a space
@@ -19,8 +17,6 @@ struct SurveyGroup {
 
 inline constexpr std::array<SurveyGroup, 3> kSurveyGroups{{
     {
-        "mnuDistri1",
-        "4432, 5332, 5431, 5422, 4333, 6322",
         {"4432", "5332", "5431", "5422", "4333", "6322"},
         "6421",
         "Les distributions des mains les plus probables sont dans l'ordre 4432, 5332, 5431, "
@@ -34,8 +30,6 @@ inline constexpr std::array<SurveyGroup, 3> kSurveyGroups{{
     },
 
     {
-        "mnuDistri2",
-        "6331, 5521, 4441, 7321, 6430, 5440",
         {"6331", "5521", "4441", "7321", "6430", "5440"},
         "5530",
         "On envisage les distributions de mains 6331, 5521, 4441, 7321, 6430, 5440; leurs "
@@ -50,8 +44,6 @@ inline constexpr std::array<SurveyGroup, 3> kSurveyGroups{{
     },
 
     {
-        "mnuDistri3",
-        "6511, 6520, 7222, 7411, 7420, 7330 ",  // ends with a space
         {"6511", "6520", "7222", "7411", "7420", "7330"},
         "7510",
         "On envisage les distributions de mains 6511, 6520, 7222, 7411, 7420, 7330; leurs "

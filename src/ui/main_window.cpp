@@ -207,9 +207,11 @@ void MainWindow::buildMenus() {
 
     auto* distributions = new QMenu(qtText(texts::kMnuFreqDistri), menus);
     distributions->setObjectName(QStringLiteral("mnuFreqDistri"));
-    for (const SurveyGroup& group : kSurveyGroups) {
-        QAction* action =
-            named(distributions->addAction(qtText(group.menuCaption)), group.menuName);
+    static_assert(texts::kSurveyEntries.size() == kSurveyGroups.size());
+    for (std::size_t i = 0; i < kSurveyGroups.size(); ++i) {
+        const SurveyGroup& group = kSurveyGroups[i];
+        QAction* action = named(distributions->addAction(qtText(texts::kSurveyEntries[i].caption)),
+                                texts::kSurveyEntries[i].name);
         connect(action, &QAction::triggered, this, [this, &group] { runSurvey(group); });
     }
     // The first entry of the second row; entries added after it follow it

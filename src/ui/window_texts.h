@@ -2,6 +2,8 @@
 
 // Every text of the windows, side by side.
 
+#include <array>
+
 namespace ondiscale::texts {
 
 inline constexpr const char* kApplicationTitle = "ondiscale";
@@ -36,6 +38,17 @@ inline constexpr const char* kMnuInfo = "&Information";
 inline constexpr const char* kMnuHelp = "&Aide";
 inline constexpr const char* kMnuFreqDistri = "&Fréquences des distributions ";
 inline constexpr const char* kMnuJournal = "&Journal";
+// The entries of "Fréquences des distributions ", one for each survey in
+// its order, with their object names.
+struct SurveyEntry {
+    const char* name;
+    const char* caption;
+};
+inline constexpr std::array<SurveyEntry, 3> kSurveyEntries{{
+    {"mnuDistri1", "4432, 5332, 5431, 5422, 4333, 6322"},
+    {"mnuDistri2", "6331, 5521, 4441, 7321, 6430, 5440"},
+    {"mnuDistri3", "6511, 6520, 7222, 7411, 7420, 7330 "},  // ends with a space
+}};
 inline constexpr const char* kMnuDonne = "&Donne";
 inline constexpr const char* kMnuTables = "&Tables";
 
