@@ -33,7 +33,7 @@ std::optional<DoubleDummyError> analyseDeals(const AnalysisRequest& request,
         for (std::size_t i = 0; i < solved.tables.size(); ++i) {
             const TrickTable& table = solved.tables[i];
             const std::optional<ParResult> par = parOf(table, Seat::North, Vulnerability::None);
-            tally.add(table, par ? std::optional<int>(par->northSouthScore) : std::nullopt);
+            tally.add(table, par);
             if (examples.size() < kAnalysedExamples) {
                 const int board = static_cast<int>(examples.size()) + 1;
                 const std::optional<ParResult> boardPar =
@@ -43,7 +43,7 @@ std::optional<DoubleDummyError> analyseDeals(const AnalysisRequest& request,
         }
         start += solved.tables.size();
         if (listener.update) {
-            AnalysisUpdate update = tally.update(request.decimalSeparator);
+            AnalysisUpdate update = tally.update();
             update.examples = examples;
             listener.update(std::move(update));
         }

@@ -16,7 +16,6 @@ namespace ondiscale {
 struct AnalysisRequest {
     std::vector<Deal> deals;
     std::vector<Contract> contracts;
-    std::string decimalSeparator = ",";
 };
 
 // Told from the thread that analyses: how far it went, and after every
@@ -35,7 +34,7 @@ inline constexpr std::size_t kAnalysedExamples = 1'000;
 // Solves the deals step by step, tells `listener` after each, and stops
 // between two of the solver's calls once `stop` is requested, what was
 // solved kept. The solver's failure, if any; what came before it stays.
-// Par scores are North-South's with North dealing and nobody vulnerable;
+// Par is North-South's with North dealing and nobody vulnerable;
 // the examples carry the par contract of their board in the 16-board
 // rotation, the way they are exported.
 std::optional<DoubleDummyError> analyseDeals(const AnalysisRequest& request,

@@ -1,9 +1,10 @@
 #include "analysis/analysis_tally.h"
 
+#include <algorithm>
+
 #include "analysis/analysis_texts.h"
-#include "text/text_fill.h"
 #include "engine/card_text.h"
-#include "text/readable_numbers.h"
+#include "text/text_fill.h"
 
 namespace ondiscale {
 
@@ -23,7 +24,28 @@ int gameTricks(Strain strain) {
     return 11;
 }
 
-void AnalysisTally::add(const TrickTable& table, std::optional<int> parScore) {
+double averageTricks(const std::array<std::int64_t, 14>& deals) {
+    std::int64_t count = 0;
+    std::int64_t total = 0;
+    for (std::size_t tricks = 0; tricks < deals.size(); ++tricks) {
+        count += deals[tricks];
+        total += static_cast<std::int64_t>(tricks) * deals[tricks];
+    }
+    return count > 0 ? static_cast<double>(total) / static_cast<double>(count) : 0.0;
+}
+
+AnalysisParts analysisParts(const AnalysisDetail& detail) {
+    const std::vector<int>& bars = detail.figureTricks;
+    AnalysisParts parts;
+    while (parts.pars < bars.size() && bars[bars.size() - 1 - parts.pars] == kParBars) {
+        ++parts.pars;
+    }
+    parts.games = std::min(kGameFigures, bars.size() - parts.pars);
+    parts.contracts = bars.size() - parts.pars - parts.games;
+    return parts;
+}
+
+void AnalysisTally::add(const TrickTable& table, const std::optional<ParResult>& par) {
     ++deals_;
     for (std::size_t i = 0; i < contracts_.size(); ++i) {
         made_[i] += makes(table, contracts_[i]) ? 1 : 0;
@@ -33,33 +55,23 @@ void AnalysisTally::add(const TrickTable& table, std::optional<int> parScore) {
             ++tricks_[index(strain)][index(seat)][static_cast<std::size_t>(table.of(strain, seat))];
         }
     }
-    if (parScore) {
-        ++parScores_[*parScore];
+    if (par) {
+        ++parScores_[par->northSouthScore];
+        ++pars_[{par->northSouthScore, parContractsText(par->contracts)}];
     }
 }
 
 double AnalysisTally::averageTricks(Strain strain, Seat declarer) const {
-    if (deals_ == 0) {
-        return 0;
-    }
-    const auto& counts = tricks_[index(strain)][index(declarer)];
-    std::int64_t total = 0;
-    for (std::size_t tricks = 0; tricks < counts.size(); ++tricks) {
-        total += static_cast<std::int64_t>(tricks) * counts[tricks];
-    }
-    return static_cast<double>(total) / static_cast<double>(deals_);
+    return ondiscale::averageTricks(tricks_[index(strain)][index(declarer)]);
 }
 
-AnalysisUpdate AnalysisTally::update(std::string_view decimalSeparator) const {
+AnalysisUpdate AnalysisTally::update() const {
     AnalysisUpdate out;
     out.deals = deals_;
-    const auto chartOf = [](Strain strain, Seat seat) {
-        return static_cast<int>(4 * index(strain) + index(seat));
-    };
     for (std::size_t i = 0; i < contracts_.size(); ++i) {
         const Contract& contract = contracts_[i];
         out.figures.push_back({fill(texts::kContractMade, {contractText(contract)}), made_[i],
-                               chartOf(contract.strain, contract.declarer)});
+                               trickBars(contract.strain, contract.declarer)});
     }
     for (const Strain strain : kStrains) {
         const int game = gameTricks(strain);
@@ -69,18 +81,19 @@ AnalysisUpdate AnalysisTally::update(std::string_view decimalSeparator) const {
             for (auto tricks = static_cast<std::size_t>(game); tricks < counts.size(); ++tricks) {
                 made += counts[tricks];
             }
-            out.figures.push_back(
-                {fill(texts::kStrainRow,
-                      {std::string(strainText(strain)), std::string(kSeatNames[index(seat)]),
-                       std::to_string(game),
-                       fixedText(averageTricks(strain, seat), 2, decimalSeparator)}),
-                 made, chartOf(strain, seat)});
+            out.figures.push_back({fill(texts::kStrainRow, {std::string(strainText(strain)),
+                                                            std::string(kSeatNames[index(seat)]),
+                                                            std::to_string(game)}),
+                                   made, trickBars(strain, seat)});
         }
     }
-    for (const auto& [score, deals] : parScores_) {
+    for (const auto& [par, deals] : pars_) {
+        const auto& [score, contracts] = par;
         std::string points = score > 0 ? "+" : "";
         points += std::to_string(score);
-        out.figures.push_back({fill(texts::kParRow, {points}), deals, -1});
+        out.figures.push_back({fill(texts::kParRow, {contracts, points}), deals, kParBars});
+    }
+    for (const auto& [score, deals] : parScores_) {
         out.detail.parScores.emplace_back(score, deals);
     }
     out.detail.tricks = tricks_;

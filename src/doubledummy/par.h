@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "doubledummy/trick_table.h"
 #include "engine/cards.h"
@@ -26,6 +27,12 @@ struct ParResult {
     // tag: "NS 4S", "EW 2Nx-1 EW 3Dx-1"; "" when passed out.
     std::string contracts;
 };
+
+// Par contracts as the solver writes them ("NS 4S", "EW 2Nx-1 EW 3Dx-1")
+// in words: "4♠ par Nord ou Sud", "2SA contré par Est ou Ouest, 1 de chute
+// ou 3♦ contré par Est ou Ouest, 1 de chute"; "passe générale" for none.
+// A text it cannot read is left as written.
+std::string parContractsText(std::string_view contracts);
 
 // The par of a solved deal with that dealer and vulnerability; nothing
 // solved again. Nothing when the table holds a count outside 0..13 (the

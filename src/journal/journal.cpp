@@ -1,6 +1,5 @@
 #include "journal/journal.h"
 
-#include <string_view>
 
 namespace ondiscale {
 
@@ -72,24 +71,31 @@ void Journal::analysisDealt(std::size_t index, AnalysisUpdate update) {
     JournalEntry& entry = entries_[index];
     entry.batches += 1;
     entry.deals = update.deals;
-    const auto key = [](std::string_view name) { return name.substr(0, name.find(" ; ")); };
     std::vector<Figure> figures;
     update.detail.figureTricks.clear();
     for (AnalysisFigure& counted : update.figures) {
         Figure figure{std::move(counted.name), std::nullopt, {}, counted.hits, {}};
         for (Figure& before : entry.figures) {
-            if (key(before.name) == key(figure.name)) {
+            if (before.name == figure.name) {
                 figure.history = std::move(before.history);
                 break;
             }
         }
         figure.history.add(entry.batches, entry.deals, figure.hits);
         figures.push_back(std::move(figure));
-        update.detail.figureTricks.push_back(counted.tricks);
+        update.detail.figureTricks.push_back(counted.bars);
     }
     entry.figures = std::move(figures);
     entry.analysis = std::move(update.detail);
     entry.examples = std::move(update.examples);
+    changed(index);
+}
+
+void Journal::analysisStopped(std::size_t index) {
+    if (readOnly_ || index >= entries_.size() || entries_[index].kind != RunKind::Analysis) {
+        return;
+    }
+    entries_[index].stopped = true;
     changed(index);
 }
 

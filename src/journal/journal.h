@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "doubledummy/strain.h"
 #include "journal/batch_history.h"
 #include "stats/margins.h"
 #include "simulation/batch_run.h"
@@ -38,6 +39,15 @@ inline FigureStats statsOf(const Figure& figure, std::int64_t deals) {
     return statsOf(figure.hits, deals, figure.exact);
 }
 
+// The bars an analysis's figure is drawn with: its deals by the tricks one
+// declarer takes in one strain, or by North-South's par score.
+inline constexpr int kParBars = -1;
+constexpr int trickBars(Strain strain, Seat declarer) {
+    return static_cast<int>(4 * index(strain) + index(declarer));
+}
+constexpr Strain strainOfBars(int bars) { return kStrains.at(static_cast<std::size_t>(bars / 4)); }
+constexpr Seat declarerOfBars(int bars) { return kSeats.at(static_cast<std::size_t>(bars % 4)); }
+
 // What an analysis at double dummy adds to its entry, for its charts.
 struct AnalysisDetail {
     // Deals by the tricks each declarer takes in each strain:
@@ -45,16 +55,17 @@ struct AnalysisDetail {
     std::array<std::array<std::array<std::int64_t, 14>, 4>, 5> tricks{};
     // North-South's par scores, each with its deals, highest first.
     std::vector<std::pair<int, std::int64_t>> parScores;
-    // For each figure, the strain and declarer whose tricks it counts
-    // (4 × strain + declarer), or -1 for a par score.
+    // For each figure, its bars: trickBars of the strain and declarer whose
+    // tricks it counts, or kParBars.
     std::vector<int> figureTricks;
 };
 
-// One figure of an analysis as it stands after some deals.
+// One figure of an analysis as it stands after some deals; its name is
+// the same at every step.
 struct AnalysisFigure {
     std::string name;
     std::int64_t hits = 0;
-    int tricks = -1;  // as AnalysisDetail::figureTricks
+    int bars = kParBars;  // as AnalysisDetail::figureTricks
 };
 
 // An analysis after each step: its figures, their details and the deals
@@ -81,6 +92,7 @@ struct JournalEntry {
     // of each line that has one, in report order.
     std::vector<Example> examples;
     std::optional<AnalysisDetail> analysis;  // an analysis's
+    bool stopped = false;                    // an analysis stopped before its last deal
 };
 
 // The session's runs, one entry per run.
@@ -103,9 +115,10 @@ public:
 
     // A step of the analysis whose entry is `index` (other runs may have
     // started since): its figures replace the entry's, each keeping the
-    // history of the figure of the same name before " ; " (what follows,
-    // an average, may change).
+    // history of the figure of the same name.
     void analysisDealt(std::size_t index, AnalysisUpdate update);
+    // The analysis of entry `index` stopped before its last deal.
+    void analysisStopped(std::size_t index);
 
 private:
     void changed(std::size_t entry);

@@ -23,8 +23,8 @@ std::string runTitle(const JournalEntry& entry) {
 }
 
 std::string runLabel(const JournalEntry& entry, std::string_view groupSeparator) {
-    return runTitle(entry) + journal_texts::kDash + groupedText(entry.deals, groupSeparator) +
-           journal_texts::kDeals;
+    return runTitle(entry) + (entry.stopped ? journal_texts::kStoppedAfter : journal_texts::kDash) +
+           groupedText(entry.deals, groupSeparator) + journal_texts::kDeals;
 }
 
 std::vector<FigureTexts> figureTexts(const JournalEntry& entry, const NumberStyle& style) {

@@ -17,6 +17,7 @@ inline constexpr const char* kTableRun = "Donne précisée : ";
 inline constexpr const char* kAnalysisRun = "Analyse à quatre jeux : ";
 inline constexpr const char* kDeals = " donnes";
 inline constexpr const char* kDash = " — ";
+inline constexpr const char* kStoppedAfter = " — arrêtée après ";
 inline constexpr const char* kNotComputed = "non calculée";
 inline constexpr const char* kNoHand = "aucune main";
 inline constexpr const char* kNone = "—";
@@ -54,7 +55,8 @@ inline constexpr const char* kTooLarge = "il est trop grand pour être lu";
 std::string runTitle(const JournalEntry& entry);
 
 // The title and the deals so far: "… — 300 000 donnes", the deals in
-// groups of three digits.
+// groups of three digits; "… — arrêtée après 180 donnes" for an analysis
+// stopped before its end.
 std::string runLabel(const JournalEntry& entry, std::string_view groupSeparator);
 
 // What the window shows of each figure of a run, by one rule for people

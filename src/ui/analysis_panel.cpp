@@ -87,8 +87,7 @@ void AnalysisPanel::startAnalysis() {
                              std::string(texts::kDonneTitle));
         return;
     }
-    AnalysisRequest request{std::move(source->deals), parsed.contracts,
-                            dialogue_.decimalSeparator()};
+    AnalysisRequest request{std::move(source->deals), parsed.contracts};
     journal_.runStarted({RunKind::Analysis, source->condition, 0, {}});
     const std::size_t entry = journal_.entries().size() - 1;
     running_ = true;

@@ -23,7 +23,7 @@ std::vector<Deal> randomDeals(std::size_t count) {
 // all the deals; the bar reaches the end; each example carries its own
 // deal's tricks and its board's par.
 TEST(AnalyseDeals, CountsWhatTheSolverSaysStepByStep) {
-    AnalysisRequest request{randomDeals(12), {{3, Strain::NoTrump, Seat::South}}, ","};
+    AnalysisRequest request{randomDeals(12), {{3, Strain::NoTrump, Seat::South}}};
     std::vector<AnalysisUpdate> updates;
     std::size_t lastDone = 0;
     AnalysisListener listener{[&](std::size_t done, std::size_t total) {
@@ -62,7 +62,7 @@ TEST(AnalyseDeals, CountsWhatTheSolverSaysStepByStep) {
 // A stop asked after the first step: what was analysed is kept and the
 // rest left, with no error.
 TEST(AnalyseDeals, AStopKeepsWhatWasAnalysed) {
-    AnalysisRequest request{randomDeals(16), {}, ","};
+    AnalysisRequest request{randomDeals(16), {}};
     std::stop_source stop;
     std::vector<std::int64_t> seen;
     AnalysisListener listener{{}, [&](AnalysisUpdate update) {

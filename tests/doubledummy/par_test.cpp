@@ -111,3 +111,30 @@ TEST(Par, ATableWithMoreThanThirteenTricksHasNoPar) {
 }
 
 }  // namespace
+
+namespace {
+
+// Par contracts as the solver writes them, in words; what cannot be read
+// is left as written.
+struct ParWords {
+    const char* solver;
+    const char* words;
+};
+
+class ParContractsText : public ::testing::TestWithParam<ParWords> {};
+
+TEST_P(ParContractsText, InWords) {
+    EXPECT_EQ(parContractsText(GetParam().solver), GetParam().words);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Par, ParContractsText,
+    ::testing::Values(ParWords{"NS 4S", "4♠ par Nord ou Sud"}, ParWords{"N 3N", "3SA par Nord"},
+                      ParWords{"EW 2Nx-1 EW 3Dx-1",
+                               "2SA contré par Est ou Ouest, 1 de chute ou 3♦ contré par Est ou "
+                               "Ouest, 1 de chute"},
+                      ParWords{"S 6Cxx", "6♣ surcontré par Sud"},
+                      ParWords{"NS 3N+1", "3SA par Nord ou Sud, 1 de mieux"},
+                      ParWords{"", "passe générale"}, ParWords{"NS 9Z", "NS 9Z"}));
+
+}  // namespace

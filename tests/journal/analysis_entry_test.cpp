@@ -9,16 +9,14 @@ using namespace ondiscale;
 
 namespace {
 
-AnalysisUpdate updateAt(std::int64_t deals, std::int64_t made, const char* average,
-                        std::vector<int> parScores) {
+AnalysisUpdate updateAt(std::int64_t deals, std::int64_t made, std::vector<int> parScores) {
     AnalysisUpdate update;
     update.deals = deals;
     update.figures.push_back({"3SA Sud : réussi", made, 2});
-    update.figures.push_back(
-        {std::string("SA par Sud : 9 levées ou plus ; moyenne ") + average, made, 2});
+    update.figures.push_back({"SA par Sud : 9 levées ou plus", made, 2});
     for (const int score : parScores) {
         update.figures.push_back(
-            {"Par de Nord-Sud, personne vulnérable : " + std::to_string(score), 1, -1});
+            {"Par de Nord-Sud, personne vulnérable : " + std::to_string(score), 1, kParBars});
         update.detail.parScores.emplace_back(score, 1);
     }
     update.detail.tricks[0][2][9] = made;
@@ -26,21 +24,21 @@ AnalysisUpdate updateAt(std::int64_t deals, std::int64_t made, const char* avera
     return update;
 }
 
-// Each step replaces the figures; a figure whose average changed keeps its
-// history, a par score that appears starts one.
+// Each step replaces the figures; a figure keeps its history, a par score
+// that appears starts one.
 TEST(AnalysisEntry, StepsReplaceTheFiguresAndKeepEachOnesHistory) {
     Journal journal;
     journal.runStarted({RunKind::Analysis, "25 ≤ points de Nord-Sud ≤ 40", 0, {}});
-    journal.analysisDealt(0, updateAt(8, 5, "8,50", {400}));
+    journal.analysisDealt(0, updateAt(8, 5, {400}));
     // Another run may start while the analysis goes on.
     journal.runStarted({RunKind::Table, "…", 100'000, {{"Donne précisée", std::nullopt, ""}}});
-    journal.analysisDealt(0, updateAt(16, 9, "8,44", {400, -50}));
+    journal.analysisDealt(0, updateAt(16, 9, {400, -50}));
 
     const JournalEntry& entry = journal.entries().front();
     EXPECT_EQ(runTitle(entry), "Analyse à quatre jeux : 25 ≤ points de Nord-Sud ≤ 40");
     EXPECT_EQ(entry.deals, 16);
     ASSERT_EQ(entry.figures.size(), 4U);
-    EXPECT_EQ(entry.figures[1].name, "SA par Sud : 9 levées ou plus ; moyenne 8,44");
+    EXPECT_EQ(entry.figures[1].name, "SA par Sud : 9 levées ou plus");
     EXPECT_EQ(entry.figures[1].history.points().size(), 2U);
     EXPECT_EQ(entry.figures[3].history.points().size(), 1U);
     EXPECT_FALSE(entry.figures[0].exact) << "no exact value for an analysis";
@@ -48,9 +46,16 @@ TEST(AnalysisEntry, StepsReplaceTheFiguresAndKeepEachOnesHistory) {
     EXPECT_EQ(entry.analysis->figureTricks, (std::vector<int>{2, 2, -1, -1}));
 
     // Steps of an analysis never land on another kind of run.
-    journal.analysisDealt(1, updateAt(24, 10, "8,40", {}));
+    journal.analysisDealt(1, updateAt(24, 10, {}));
     EXPECT_EQ(journal.entries().back().figures.size(), 1U);
     EXPECT_EQ(journal.entries().back().deals, 0);
+
+    // Stopped, it says so after its deals.
+    journal.analysisStopped(0);
+    EXPECT_EQ(runLabel(journal.entries().front(), " "),
+              "Analyse à quatre jeux : 25 ≤ points de Nord-Sud ≤ 40 — arrêtée après 16 donnes");
+    journal.analysisStopped(1);
+    EXPECT_FALSE(journal.entries().back().stopped) << "only an analysis stops so";
 }
 
 // An analysis in a session file comes back whole: its bars, which figure
@@ -58,7 +63,7 @@ TEST(AnalysisEntry, StepsReplaceTheFiguresAndKeepEachOnesHistory) {
 TEST(AnalysisEntry, ASessionFileKeepsTheTricksTheParAndTheAnalysedDeals) {
     Journal journal;
     journal.runStarted({RunKind::Analysis, "12 ≤ points de Sud ≤ 14", 0, {}});
-    AnalysisUpdate update = updateAt(8, 5, "8,50", {400, -50});
+    AnalysisUpdate update = updateAt(8, 5, {400, -50});
     Example example;
     example.figure = "Donne analysée";
     example.wholeDeal = true;
