@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "text/readable_numbers.h"
 #include "ui/kit/qt_text.h"
 #include "ui/window_texts.h"
 
@@ -23,7 +24,8 @@ AnalysisPanel::AnalysisPanel(Journal& journal, Dialogue& dialogue, DealsToAnalys
       contracts_(new QLineEdit),
       start_(new QPushButton(qtText(texts::kCmdAnalyse))),
       cancel_(new QPushButton(qtText(texts::kCmdAnalyseAnnuler))),
-      bar_(new QProgressBar) {
+      bar_(new QProgressBar),
+      channel_(new AnalysisChannel(this)) {
     count_->setObjectName(QStringLiteral("AnalyseDonnes"));
     count_->setRange(100, 100'000);
     count_->setValue(1'000);
@@ -38,7 +40,6 @@ AnalysisPanel::AnalysisPanel(Journal& journal, Dialogue& dialogue, DealsToAnalys
     cancel_->setEnabled(false);
     bar_->setObjectName(QStringLiteral("AnalyseProgression"));
     bar_->setAccessibleName(qtText(texts::kAnalyseProgressName));
-    bar_->setTextVisible(false);
     bar_->hide();
 
     auto* countLabel = new QLabel(qtText(texts::kAnalyseDonnes));
@@ -66,6 +67,9 @@ AnalysisPanel::AnalysisPanel(Journal& journal, Dialogue& dialogue, DealsToAnalys
 
     connect(start_, &QPushButton::clicked, this, &AnalysisPanel::startAnalysis);
     connect(cancel_, &QPushButton::clicked, this, &AnalysisPanel::cancel);
+    connect(channel_, &AnalysisChannel::progressed, this, &AnalysisPanel::progressed);
+    connect(channel_, &AnalysisChannel::stepped, this, &AnalysisPanel::stepped);
+    connect(channel_, &AnalysisChannel::finished, this, &AnalysisPanel::ended);
 }
 
 AnalysisPanel::~AnalysisPanel() = default;
@@ -89,33 +93,47 @@ void AnalysisPanel::startAnalysis() {
     }
     AnalysisRequest request{std::move(source->deals), parsed.contracts};
     journal_.runStarted({RunKind::Analysis, source->condition, 0, {}});
-    const std::size_t entry = journal_.entries().size() - 1;
+    entry_ = journal_.entries().size() - 1;
     running_ = true;
     start_->setEnabled(false);
     cancel_->setEnabled(true);
+    requested_ = request.deals.size();
     bar_->setRange(0, static_cast<int>(request.deals.size()));
-    bar_->setValue(0);
+    progressed(0, static_cast<qsizetype>(request.deals.size()));
     bar_->show();
+    clock_.start();
 
-    // The thread tells the window through its event loop: whatever is still
-    // queued when the panel goes is dropped with it.
     AnalysisListener listener;
-    listener.progress = [this](std::size_t done, std::size_t /*total*/) {
-        QMetaObject::invokeMethod(
-            this, [this, done] { bar_->setValue(static_cast<int>(done)); }, Qt::QueuedConnection);
+    listener.progress = [channel = channel_](std::size_t done, std::size_t total) {
+        emit channel->progressed(static_cast<qsizetype>(done), static_cast<qsizetype>(total));
     };
-    listener.update = [this, entry](AnalysisUpdate update) {
-        auto shared = std::make_shared<AnalysisUpdate>(std::move(update));
-        QMetaObject::invokeMethod(
-            this, [this, entry, shared] { journal_.analysisDealt(entry, std::move(*shared)); },
-            Qt::QueuedConnection);
+    listener.update = [channel = channel_](AnalysisUpdate update) {
+        emit channel->stepped(std::move(update));
     };
-    worker_ = std::jthread([this, request = std::move(request),
+    worker_ = std::jthread([channel = channel_, request = std::move(request),
                             listener = std::move(listener)](const std::stop_token& stop) {
-        const std::optional<DoubleDummyError> error = analyseDeals(request, stop, listener);
-        QMetaObject::invokeMethod(
-            this, [this, error] { ended(error); }, Qt::QueuedConnection);
+        emit channel->finished(analyseDeals(request, stop, listener));
     });
+}
+
+void AnalysisPanel::progressed(qsizetype done, qsizetype total) {
+    bar_->setValue(static_cast<int>(done));
+    const std::string group = dialogue_.groupSeparator();
+    const QString count = qtText(texts::kAnalyseCount)
+                              .arg(qtText(groupedText(done, group)), qtText(groupedText(total, group)));
+    if (done <= 0 || done >= total) {
+        bar_->setFormat(count);
+        return;
+    }
+    // What is left at the pace so far, to the second.
+    const qint64 left = (clock_.elapsed() * (total - done) / done + 999) / 1000;
+    const QString time = left < 60 ? qtText(texts::kSeconds).arg(left)
+                                    : qtText(texts::kMinutes).arg(left / 60).arg(left % 60);
+    bar_->setFormat(qtText(texts::kAnalyseLeft).arg(count, time));
+}
+
+void AnalysisPanel::stepped(AnalysisUpdate update) {
+    journal_.analysisDealt(entry_, std::move(update));
 }
 
 void AnalysisPanel::cancel() {
@@ -126,6 +144,10 @@ void AnalysisPanel::cancel() {
 }
 
 void AnalysisPanel::ended(const std::optional<DoubleDummyError>& error) {
+    const bool cut = worker_.get_stop_token().stop_requested() || error.has_value();
+    if (cut && journal_.entries().at(entry_).deals < static_cast<std::int64_t>(requested_)) {
+        journal_.analysisStopped(entry_);
+    }
     worker_.join();
     running_ = false;
     start_->setEnabled(true);

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QElapsedTimer>
+#include <QObject>
 #include <QWidget>
 #include <functional>
-#include <memory>
+#include <optional>
 #include <thread>
 
 #include "analysis/analysis_run.h"
@@ -16,6 +18,22 @@ class QSpinBox;
 
 namespace ondiscale {
 
+// What the analysing thread tells the panel. The signals are emitted on
+// that thread and belong to an object of the panel's: each reaches the
+// panel as a call queued on its event loop, its value copied, and is
+// dropped if the panel has gone.
+class AnalysisChannel : public QObject {
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+signals:
+    void progressed(qsizetype done, qsizetype total);
+    void stepped(ondiscale::AnalysisUpdate update);
+    void finished(std::optional<ondiscale::DoubleDummyError> error);
+};
+
 // The deals of the last run that met its bounds, newest first, and its
 // condition; nothing before a run.
 struct AnalysisSource {
@@ -26,8 +44,9 @@ using DealsToAnalyse = std::function<std::optional<AnalysisSource>(std::size_t m
 
 // "Analyse à quatre jeux": how many of the deals to analyse, the contracts
 // to follow, and the analysis itself, on a thread of its own so that the
-// windows stay responsive, into the journal step by step. "Annuler" stops
-// it, what was analysed kept; so does closing or destroying the panel.
+// windows stay responsive, into the journal step by step; the bar tells
+// the deals done and the time left. "Annuler" stops it, what was analysed
+// kept; so does closing or destroying the panel.
 class AnalysisPanel : public QWidget {
     Q_OBJECT
 
@@ -47,6 +66,8 @@ signals:
     void analysisEnded();
 
 private:
+    void progressed(qsizetype done, qsizetype total);
+    void stepped(AnalysisUpdate update);
     void ended(const std::optional<DoubleDummyError>& error);
 
     Journal& journal_;
@@ -57,6 +78,10 @@ private:
     QPushButton* start_;
     QPushButton* cancel_;
     QProgressBar* bar_;
+    AnalysisChannel* channel_;
+    QElapsedTimer clock_;  // since the analysis started
+    std::size_t entry_ = 0;      // the analysis's in the journal
+    std::size_t requested_ = 0;  // the deals it was given
     bool running_ = false;
     std::jthread worker_;  // last: stopped and joined first when the panel goes
 };

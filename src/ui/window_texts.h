@@ -61,11 +61,16 @@ inline constexpr const char* kMax = "max";
 
 // The analysis at double dummy of the deals a run kept.
 inline constexpr const char* kCmdAnalyse = "&Analyse à quatre jeux";
-inline constexpr const char* kCmdAnalyseAnnuler = "Annuler";
+inline constexpr const char* kCmdAnalyseAnnuler = "A&nnuler";
 inline constexpr const char* kAnalyseDonnes = "Donnes à analyser :";
 inline constexpr const char* kAnalyseContrats = "Contrats :";
 inline constexpr const char* kAnalyseContratsExample = "3SA Sud, 4♠ Nord";
 inline constexpr const char* kAnalyseProgressName = "Progression de l'analyse";
+// On the bar: "240 sur 1000 donnes — encore environ 35 s".
+inline constexpr const char* kAnalyseCount = "%1 sur %2 donnes";
+inline constexpr const char* kAnalyseLeft = "%1 — encore environ %2";
+inline constexpr const char* kSeconds = "%1 s";
+inline constexpr const char* kMinutes = "%1 min %2 s";
 inline constexpr const char* kNothingToAnalyse =
     "Aucune donne à analyser : lancez d'abord « Fréquence pour 100 000 donnes » ; l'analyse "
     "porte sur les donnes précisées qu'elle a trouvées.";

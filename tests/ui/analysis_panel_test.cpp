@@ -6,11 +6,15 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTest>
 #include <QSpinBox>
 #include <QTimer>
 
+#include "journal/journal_text.h"
 #include "scripted_dialogue.h"
 #include "simulation/table_run.h"
 #include "ui/main_window.h"
@@ -79,7 +83,8 @@ TEST(AnalysisPanel, ItsControlsAreNamedAndNothingRunsWithoutDealsOrWithABadContr
     EXPECT_EQ(count->accessibleName(), QString::fromUtf8("Donnes à analyser"));
     EXPECT_EQ(s.find<QPushButton>("cmdAnalyse")->text(),
               QString::fromUtf8("&Analyse à quatre jeux"));
-    EXPECT_EQ(s.find<QPushButton>("cmdAnalyseAnnuler")->text(), QStringLiteral("Annuler"));
+    EXPECT_EQ(s.find<QPushButton>("cmdAnalyseAnnuler")->text(), QStringLiteral("A&nnuler"))
+        << "its own access key, Alt+A being the analysis's";
     EXPECT_FALSE(s.find<QPushButton>("cmdAnalyseAnnuler")->isEnabled());
 
     s.find<QPushButton>("cmdAnalyse")->click();
@@ -107,15 +112,30 @@ TEST(AnalysisPanel, AnAnalysisRunsInTheBackgroundIntoTheJournal) {
     s.find<QSpinBox>("AnalyseDonnes")->setValue(100);
     s.find<QLineEdit>("AnalyseContrats")->setText(QString::fromUtf8("3SA Sud, 4♠ Nord"));
     bool cancellable = false;
+    QStringList progress;
     s.find<QPushButton>("cmdAnalyse")->click();
     EXPECT_TRUE(s.table->analysis()->running());
     const qint64 lateness = s.waitForTheEnd([&] {
         cancellable = cancellable || s.find<QPushButton>("cmdAnalyseAnnuler")->isEnabled();
+        auto* bar = s.find<QProgressBar>("AnalyseProgression");
+        if (bar->isVisible() && (progress.isEmpty() || progress.back() != bar->text())) {
+            progress << bar->text();
+        }
     });
     std::cout << "longest wait of the event loop during the analysis: " << lateness << " ms\n";
     EXPECT_LT(lateness, 250) << "the window stays responsive";
     EXPECT_TRUE(cancellable);
     EXPECT_FALSE(s.find<QPushButton>("cmdAnalyseAnnuler")->isEnabled());
+    // The bar tells the deals done and, once it can, the time left.
+    const QString total = QString::number(std::min<std::size_t>(kept, 100));
+    ASSERT_FALSE(progress.isEmpty());
+    EXPECT_EQ(progress.front(), QString::fromUtf8("0 sur %1 donnes").arg(total));
+    const QRegularExpression later(
+        QString::fromUtf8("^\\d+ sur %1 donnes — encore environ (\\d+ s|\\d+ min \\d+ s)$")
+            .arg(total));
+    EXPECT_TRUE(std::any_of(progress.begin(), progress.end(),
+                            [&](const QString& p) { return later.match(p).hasMatch(); }))
+        << progress.join(" | ").toStdString();
 
     const JournalEntry& entry = s.window.journal().entries().back();
     EXPECT_EQ(entry.kind, RunKind::Analysis);
@@ -148,7 +168,9 @@ TEST(AnalysisPanel, CancellingOrClosingKeepsWhatWasAnalysed) {
                 if (close) {
                     s.table->close();
                 } else {
-                    s.find<QPushButton>("cmdAnalyseAnnuler")->click();
+                    // Its access key, from the keyboard.
+                    QApplication::setActiveWindow(s.table);
+                    QTest::keyClick(s.table, Qt::Key_N, Qt::AltModifier);
                 }
             }
         });
@@ -158,6 +180,10 @@ TEST(AnalysisPanel, CancellingOrClosingKeepsWhatWasAnalysed) {
         EXPECT_LT(entry.deals, static_cast<std::int64_t>(kept)) << (close ? "closed" : "cancelled");
         EXPECT_FALSE(s.table->analysis()->running());
         EXPECT_TRUE(s.find<QPushButton>("cmdAnalyse")->isEnabled());
+        EXPECT_TRUE(entry.stopped);
+        EXPECT_TRUE(QString::fromStdString(runLabel(entry, " "))
+                        .endsWith(QString::fromUtf8(" — arrêtée après %1 donnes").arg(entry.deals)))
+            << runLabel(entry, " ");
     }
 }
 
