@@ -72,7 +72,8 @@ std::string contractWords(std::string_view contract, const std::string& seats) {
         std::string count(rest.substr(1));
         const std::string_view pattern = rest[0] == '-' ? kDown : kOver;
         const auto mark = pattern.find("%1");
-        text += std::string(pattern.substr(0, mark)) + count + std::string(pattern.substr(mark + 2));
+        text +=
+            std::string(pattern.substr(0, mark)) + count + std::string(pattern.substr(mark + 2));
     } else if (!rest.empty()) {
         return {};
     }
@@ -104,6 +105,10 @@ Vulnerability vulnerabilityOfBoard(int board) {
     // Both: boards 1-4 from None, 5-8 from NS, 9-12 from EW, 13-16 from Both.
     const int n = ((board - 1) % 16 + 16) % 16;
     return static_cast<Vulnerability>((n + n / 4) % 4);
+}
+
+Seat dealerOfBoard(int board) {
+    return kSeats[static_cast<std::size_t>(((board - 1) % 4 + 4) % 4)];
 }
 
 std::optional<ParResult> parOf(const TrickTable& table, Seat dealer, Vulnerability vulnerability) {

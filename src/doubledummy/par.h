@@ -18,6 +18,8 @@ enum class Vulnerability : std::uint8_t { None, NorthSouth, EastWest, Both };
 // 4 both, and so on. Board numbers start at 1; any other number is taken
 // in the same cycle of 16.
 Vulnerability vulnerabilityOfBoard(int board);
+// Who deals a board in that rotation: North first, then clockwise.
+Seat dealerOfBoard(int board);
 
 // The par of a deal: the score both sides reach when each bids as far as
 // pays, every card seen.

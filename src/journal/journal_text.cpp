@@ -27,13 +27,20 @@ std::string runLabel(const JournalEntry& entry, std::string_view groupSeparator)
            groupedText(entry.deals, groupSeparator) + journal_texts::kDeals;
 }
 
-std::vector<FigureTexts> figureTexts(const JournalEntry& entry, const NumberStyle& style) {
-    std::vector<FigureStats> stats;
+int figureDecimals(const JournalEntry& entry) {
     int decimals = 0;
     for (const Figure& figure : entry.figures) {
-        stats.push_back(statsOf(figure, entry.deals));
-        decimals = std::max(decimals, decimalsFor(stats.back().margin));
+        decimals = std::max(decimals, decimalsFor(statsOf(figure, entry.deals).margin));
     }
+    return decimals;
+}
+
+std::vector<FigureTexts> figureTexts(const JournalEntry& entry, const NumberStyle& style) {
+    std::vector<FigureStats> stats;
+    for (const Figure& figure : entry.figures) {
+        stats.push_back(statsOf(figure, entry.deals));
+    }
+    const int decimals = figureDecimals(entry);
     const bool dealt = entry.deals > 0;
     const auto percent = [&](double value) {
         return fixedText(value, decimals, style.decimal) + journal_texts::kPercent;

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "text/number_text.h"
 #include "journal/journal.h"
+#include "text/number_text.h"
 
 namespace ondiscale {
 
@@ -72,6 +72,9 @@ struct FigureTexts {
     std::string gap;
 };
 std::vector<FigureTexts> figureTexts(const JournalEntry& entry, const NumberStyle& style);
+// The decimals of those percentages: as many as show the first two
+// significant digits of the widest margin of the run.
+int figureDecimals(const JournalEntry& entry);
 
 // A gap in standard deviations, to two decimals: "-0,41", "0,2", "0".
 std::string gapText(double gap, std::string_view decimalSeparator);

@@ -56,11 +56,12 @@ AnalysisPanel::AnalysisPanel(Journal& journal, Dialogue& dialogue, DealsToAnalys
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(start_);
     buttons->addWidget(cancel_);
-    buttons->addWidget(bar_, 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(grid);
     layout->addLayout(buttons);
+    // A row of its own, wide enough for its words.
+    layout->addWidget(bar_);
     setTabOrder(count_, contracts_);
     setTabOrder(contracts_, start_);
     setTabOrder(start_, cancel_);
@@ -119,8 +120,9 @@ void AnalysisPanel::startAnalysis() {
 void AnalysisPanel::progressed(qsizetype done, qsizetype total) {
     bar_->setValue(static_cast<int>(done));
     const std::string group = dialogue_.groupSeparator();
-    const QString count = qtText(texts::kAnalyseCount)
-                              .arg(qtText(groupedText(done, group)), qtText(groupedText(total, group)));
+    const QString count =
+        qtText(texts::kAnalyseCount)
+            .arg(qtText(groupedText(done, group)), qtText(groupedText(total, group)));
     if (done <= 0 || done >= total) {
         bar_->setFormat(count);
         return;
@@ -128,7 +130,7 @@ void AnalysisPanel::progressed(qsizetype done, qsizetype total) {
     // What is left at the pace so far, to the second.
     const qint64 left = (clock_.elapsed() * (total - done) / done + 999) / 1000;
     const QString time = left < 60 ? qtText(texts::kSeconds).arg(left)
-                                    : qtText(texts::kMinutes).arg(left / 60).arg(left % 60);
+                                   : qtText(texts::kMinutes).arg(left / 60).arg(left % 60);
     bar_->setFormat(qtText(texts::kAnalyseLeft).arg(count, time));
 }
 

@@ -1,9 +1,14 @@
 #include "ui/journal/deal_diagrams.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
 
 #include "doubledummy/strain.h"
 #include "engine/card_text.h"
@@ -41,7 +46,7 @@ QString handSpoken(Seat seat, const Hand& hand) {
 }
 
 // The tricks each declarer takes at double dummy, a strain a line:
-// the table printed under a diagram, and what a screen reader says of it.
+// the table printed beside a diagram, and what a screen reader says of it.
 QString tricksHtml(const TrickTable& table) {
     QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\"><tr><td></td>");
     for (const Seat seat : kSeats) {
@@ -78,15 +83,37 @@ QString tricksSpoken(const TrickTable& table) {
     return qtText(texts::kTricksSpoken) + strains.join(QStringLiteral(" ; "));
 }
 
+// "Donneur Ouest, tous vulnérables": the board's, as its PBN game has it.
+QString boardText(int board) {
+    return qtText(texts::kBoardDealer)
+        .arg(qtText(nameOf(dealerOfBoard(board))),
+             qtText(
+                 texts::kVulnerability.at(static_cast<std::size_t>(vulnerabilityOfBoard(board)))));
+}
+
+QString parText(const ParResult& par) {
+    return qtText(texts::kBoardPar)
+        .arg((par.northSouthScore > 0 ? QStringLiteral("+") : QString()) +
+                 QString::number(par.northSouthScore),
+             qtText(parContractsText(par.contracts)));
+}
+
+QLabel* richLabel(const QString& html) {
+    auto* label = new QLabel(html);
+    label->setTextFormat(Qt::RichText);
+    return label;
+}
+
 QFrame* diagram(const Example& example, int number) {
     const Deal& deal = example.deal;
     auto* frame = new QFrame;
     frame->setObjectName(QStringLiteral("journalDeal%1").arg(number));
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setFocusPolicy(Qt::TabFocus);
+    frame->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     auto* grid = new QGridLayout(frame);
     // Where each seat sits: North above, West and East on either side,
-    // South below.
+    // South below; the deal's number in the corner before North.
     struct Place {
         Seat seat;
         int row, column;
@@ -95,49 +122,187 @@ QFrame* diagram(const Example& example, int number) {
         {{Seat::North, 0, 1}, {Seat::West, 1, 0}, {Seat::East, 1, 2}, {Seat::South, 2, 1}}};
     QStringList spoken;
     for (const Place& p : kPlaces) {
-        auto* hand = new QLabel(handHtml(deal[index(p.seat)]));
-        hand->setTextFormat(Qt::RichText);
+        QLabel* hand = richLabel(handHtml(deal[index(p.seat)]));
         hand->setAccessibleName(handSpoken(p.seat, deal[index(p.seat)]));
-        grid->addWidget(hand, p.row, p.column);
+        grid->addWidget(hand, p.row, p.column, Qt::AlignLeft | Qt::AlignTop);
     }
     for (const Seat seat : kSeats) {
         spoken << handSpoken(seat, deal[index(seat)]);
     }
-    auto* centre = new QLabel(QString::number(number));
-    centre->setAlignment(Qt::AlignCenter);
-    grid->addWidget(centre, 1, 1);
+    QString corner = QStringLiteral("<b>%1</b>").arg(qtText(texts::kDealName).arg(number));
+    if (example.par) {
+        corner += QStringLiteral("<br>") + boardText(number).toHtmlEscaped();
+    }
+    QLabel* name = richLabel(corner);
+    name->setWordWrap(true);
+    grid->addWidget(name, 0, 0, Qt::AlignLeft | Qt::AlignTop);
     if (example.tricks) {
-        auto* tricks = new QLabel(tricksHtml(*example.tricks));
+        auto* side = new QVBoxLayout;
+        QLabel* tricks = richLabel(tricksHtml(*example.tricks));
         tricks->setObjectName(QStringLiteral("journalTricks%1").arg(number));
-        tricks->setTextFormat(Qt::RichText);
         tricks->setAccessibleName(tricksSpoken(*example.tricks));
-        grid->addWidget(tricks, 3, 0, 1, 3, Qt::AlignHCenter);
+        side->addWidget(tricks);
         spoken << tricksSpoken(*example.tricks);
+        if (example.par) {
+            auto* par = new QLabel(parText(*example.par));
+            par->setWordWrap(true);
+            // As wide as the table of tricks above it.
+            par->setFixedWidth(tricks->sizeHint().width());
+            side->addWidget(par);
+            spoken << boardText(number) + QStringLiteral(", ") + parText(*example.par);
+        }
+        side->addStretch(1);
+        grid->addLayout(side, 0, 3, 3, 1);
     }
     frame->setAccessibleName(qtText(texts::kDealName).arg(number));
     frame->setAccessibleDescription(spoken.join(QStringLiteral(". ")));
     return frame;
 }
 
+bool sameDeals(const std::vector<Example>& a, const std::vector<Example>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const Example& x, const Example& y) {
+                          return x.deal == y.deal && x.tricks == y.tricks &&
+                                 x.par.has_value() == y.par.has_value();
+                      });
+}
+
 }  // namespace
 
-DealDiagrams::DealDiagrams(QWidget* parent) : QWidget(parent), row_(new QHBoxLayout(this)) {
+DealDiagrams::DealDiagrams(QWidget* parent)
+    : QWidget(parent),
+      row_(new QHBoxLayout),
+      previous_(new QPushButton(qtText(texts::kPreviousDeal))),
+      place_(new QLabel),
+      next_(new QPushButton(qtText(texts::kNextDeal))) {
+    previous_->setObjectName(QStringLiteral("journalDealPrevious"));
+    next_->setObjectName(QStringLiteral("journalDealNext"));
+    place_->setObjectName(QStringLiteral("journalDealPlace"));
+    for (QPushButton* button : {previous_, next_}) {
+        button->setAutoDefault(false);
+    }
     row_->setContentsMargins(0, 0, 0, 0);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(previous_);
+    buttons->addWidget(place_);
+    buttons->addWidget(next_);
+    buttons->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(row_);
+    layout->addLayout(buttons);
+    layout->addStretch(1);
+    connect(previous_, &QPushButton::clicked, this, [this] { showFrom(first_ - perPage_); });
+    connect(next_, &QPushButton::clicked, this, [this] { showFrom(first_ + perPage_); });
 }
 
 void DealDiagrams::showEntry(const JournalEntry& entry, std::size_t most) {
-    while (QLayoutItem* item = row_->takeAt(0)) {
-        delete item->widget();
-        delete item;
+    std::vector<Example> deals(entry.examples.begin(),
+                               entry.examples.begin() + static_cast<std::ptrdiff_t>(
+                                                            std::min(most, entry.examples.size())));
+    if (!frames_.empty() && sameDeals(deals, shown_)) {
+        return;
     }
-    int number = 0;
-    for (const Example& example : entry.examples) {
-        if (static_cast<std::size_t>(number) == most) {
-            break;
-        }
-        row_->addWidget(diagram(example, ++number));
+    for (QFrame* frame : frames_) {
+        delete frame;
     }
-    row_->addStretch(1);
+    frames_.clear();
+    shown_ = std::move(deals);
+    QWidget* previous = this;
+    for (std::size_t i = 0; i < shown_.size(); ++i) {
+        QFrame* frame = diagram(shown_[i], static_cast<int>(i) + 1);
+        frame->installEventFilter(this);
+        row_->insertWidget(static_cast<int>(i), frame);
+        frames_.push_back(frame);
+        setTabOrder(previous, frame);
+        previous = frame;
+    }
+    if (previous != this) {
+        setTabOrder(previous, previous_);
+        setTabOrder(previous_, next_);
+    }
+    first_ = 0;
+    updateGeometry();
+    arrange();
+}
+
+QSize DealDiagrams::frameSize() const {
+    QSize size;
+    for (const QFrame* frame : frames_) {
+        size = size.expandedTo(frame->sizeHint());
+    }
+    return size;
+}
+
+QSize DealDiagrams::minimumSizeHint() const {
+    const QSize frame = frameSize();
+    const QSize buttons = previous_->sizeHint();
+    const int spacing = layout()->spacing();
+    return {std::max(frame.width(), 2 * buttons.width() + place_->sizeHint().width() + spacing),
+            frame.height() + spacing + buttons.height()};
+}
+
+QSize DealDiagrams::sizeHint() const {
+    const QSize least = minimumSizeHint();
+    const auto count = static_cast<int>(frames_.size());
+    return {std::max(least.width(),
+                     count * frameSize().width() + std::max(count - 1, 0) * row_->spacing()),
+            least.height()};
+}
+
+void DealDiagrams::showFrom(int first) {
+    const auto count = static_cast<int>(frames_.size());
+    first_ = std::clamp(first, 0, std::max(0, count - perPage_));
+    arrange();
+}
+
+void DealDiagrams::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    arrange();
+}
+
+void DealDiagrams::arrange() {
+    const auto count = static_cast<int>(frames_.size());
+    const int pitch = frameSize().width() + row_->spacing();
+    perPage_ =
+        std::clamp(pitch > 0 ? (width() + row_->spacing()) / pitch : 1, 1, std::max(count, 1));
+    first_ = std::clamp(first_, 0, std::max(0, count - perPage_));
+    for (int i = 0; i < count; ++i) {
+        frames_[static_cast<std::size_t>(i)]->setVisible(i >= first_ && i < first_ + perPage_);
+    }
+    const bool paging = perPage_ < count;
+    previous_->setVisible(paging);
+    next_->setVisible(paging);
+    place_->setVisible(paging);
+    previous_->setEnabled(first_ > 0);
+    next_->setEnabled(first_ + perPage_ < count);
+    const int last = std::min(first_ + perPage_, count);
+    place_->setText(perPage_ == 1
+                        ? qtText(texts::kDealsPlace).arg(first_ + 1).arg(count)
+                        : qtText(texts::kDealsPlaceMany).arg(first_ + 1).arg(last).arg(count));
+}
+
+// The arrows on a deal go to the one beside it, turning the page where
+// it is not shown.
+bool DealDiagrams::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return QWidget::eventFilter(watched, event);
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const int step = key->key() == Qt::Key_Right ? 1 : key->key() == Qt::Key_Left ? -1 : 0;
+    const auto found = std::find(frames_.begin(), frames_.end(), watched);
+    if (step == 0 || key->modifiers() != Qt::NoModifier || found == frames_.end()) {
+        return QWidget::eventFilter(watched, event);
+    }
+    const auto at = static_cast<int>(found - frames_.begin()) + step;
+    if (at < 0 || at >= static_cast<int>(frames_.size())) {
+        return true;
+    }
+    if (at < first_ || at >= first_ + perPage_) {
+        showFrom(step > 0 ? at - perPage_ + 1 : at);
+    }
+    frames_[static_cast<std::size_t>(at)]->setFocus(Qt::OtherFocusReason);
+    return true;
 }
 
 }  // namespace ondiscale

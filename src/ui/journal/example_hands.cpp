@@ -53,3 +53,13 @@ void ExampleHands::showEntry(const JournalEntry& entry) {
 }
 
 }  // namespace ondiscale
+
+namespace ondiscale {
+
+QSize ExampleHands::sizeHint() const {
+    const int frame = 2 * frameWidth();
+    return {ReadOnlyTable::sizeHint().width(),
+            horizontalHeader()->sizeHint().height() + verticalHeader()->length() + frame};
+}
+
+}  // namespace ondiscale

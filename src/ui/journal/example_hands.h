@@ -16,6 +16,9 @@ public:
     explicit ExampleHands(QWidget* parent = nullptr);
 
     void showEntry(const JournalEntry& entry);
+
+    // As tall as its rows.
+    [[nodiscard]] QSize sizeHint() const override;
 };
 
 }  // namespace ondiscale

@@ -143,7 +143,8 @@ void JournalChart::showFigure(const Figure* figure, std::int64_t deals, const Fi
     fitAxes();
 
     // The title is drawn as rich text; a typed distribution is shown as typed.
-    chart()->setTitle(figure != nullptr ? qtText(figure->name).toHtmlEscaped() : QString());
+    title_ = figure != nullptr ? qtText(figure->name) : QString();
+    fitTitle();
     setAccessibleDescription(
         figure == nullptr || deals == 0
             ? QString()
@@ -155,7 +156,14 @@ void JournalChart::showFigure(const Figure* figure, std::int64_t deals, const Fi
 
 void JournalChart::resizeEvent(QResizeEvent* event) {
     QChartView::resizeEvent(event);
+    fitTitle();
     fitAxes();
+}
+
+void JournalChart::fitTitle() {
+    const QMargins margins = chart()->margins();
+    chart()->setTitle(
+        wrappedTitle(title_, chart()->titleFont(), width() - margins.left() - margins.right() - 8));
 }
 
 void JournalChart::fitAxes() {

@@ -34,6 +34,7 @@ protected:
 
 private:
     void fitAxes();
+    void fitTitle();
     void followPalette();
 
     QLineSeries* estimate_;
@@ -50,6 +51,7 @@ private:
     double bottom_ = 0;
     double top_ = 100;
     NumberStyle style_;
+    QString title_;
 };
 
 }  // namespace ondiscale

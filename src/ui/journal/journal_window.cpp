@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -12,8 +13,11 @@
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QVBoxLayout>
 
+#include "analysis/analysis_tally.h"
+#include "doubledummy/contract.h"
 #include "doubledummy/strain.h"
 #include "engine/card_text.h"
 #include "text/readable_numbers.h"
@@ -29,6 +33,7 @@
 #include "ui/kit/escape_back.h"
 #include "ui/kit/flow_layout.h"
 #include "ui/kit/qt_text.h"
+#include "ui/kit/read_only_table.h"
 #include "ui/kit/twips.h"
 
 namespace ondiscale {
@@ -36,22 +41,22 @@ namespace {
 
 namespace texts = journal_window_texts;
 
-// The window's size when the screen has room for it, and the least size it
+// The window's size when the screen has room for it (as tall as the work
+// area, wide enough for two deals side by side), and the least size it
 // takes beside the main window rather than below it; in twips, so that
 // they grow with the fonts at a higher DPI.
-constexpr int kWidth = 9900;
-constexpr int kHeight = 10500;
+constexpr int kWidth = 14400;
+constexpr int kHeight = 16200;
 constexpr int kLeastWidth = 5400;
 constexpr int kLeastHeight = 5400;
-// The least heights of the parts; the splitter gives them the rest.
+// The least sizes of the parts; the splitters give them the rest.
 constexpr int kLeastRunsHeight = 700;
 constexpr int kLeastChartHeight = 2700;
+constexpr int kLeastChartWidth = 3600;
 constexpr int kLeastHandsHeight = 900;
-// What the list, the figures and the hands take at most of the height at
-// first; the chart has the rest.
-constexpr int kRunsLines = 3;
+// The runs in view at once; what the figures take at most of the height.
+constexpr int kRunsLines = 4;
 constexpr double kFiguresShare = 0.35;
-constexpr double kHandsShare = 0.25;
 // A four-hand run's deals drawn as diagrams.
 constexpr std::size_t kShownDeals = 5;
 
@@ -72,6 +77,59 @@ QWidget* stacked(std::initializer_list<QWidget*> parts) {
         layout->addWidget(part, part == *std::prev(parts.end()) ? 1 : 0);
     }
     return box;
+}
+
+// "3SA Sud : réussi" read back as the contract it counts.
+std::optional<Contract> contractOf(const std::string& name) {
+    const ParsedContracts parsed = parseContracts(name.substr(0, name.find(" : ")));
+    return parsed.contracts.size() == 1 ? std::optional(parsed.contracts.front()) : std::nullopt;
+}
+
+// What follows the first " : " of a par's name: "4♠ par Nord ou Sud, +420".
+QString parOf(const std::string& name) {
+    const auto colon = name.find(" : ");
+    return qtText(colon == std::string::npos ? name : name.substr(colon + 3));
+}
+
+// "3SA", "Sud" of a contract.
+std::pair<QString, QString> contractWords(const Contract& contract) {
+    return {QString::number(contract.level) + qtText(strainText(contract.strain)),
+            qtText(nameOf(contract.declarer))};
+}
+
+// The rows an entry shows in its table: an analysis's contracts and pars,
+// its games going to the grid; every figure of the other runs.
+std::vector<std::size_t> tableRowsOf(const JournalEntry& entry) {
+    std::vector<std::size_t> rows;
+    if (entry.analysis) {
+        const AnalysisParts parts = analysisParts(*entry.analysis);
+        for (std::size_t i = 0; i < parts.contracts; ++i) {
+            rows.push_back(i);
+        }
+        for (std::size_t i = 0; i < parts.pars; ++i) {
+            rows.push_back(parts.contracts + parts.games + i);
+        }
+        return rows;
+    }
+    for (std::size_t i = 0; i < entry.figures.size(); ++i) {
+        rows.push_back(i);
+    }
+    return rows;
+}
+
+QString rowName(const JournalEntry& entry, std::size_t figure) {
+    const std::string& name = entry.figures[figure].name;
+    if (!entry.analysis) {
+        return qtText(name);
+    }
+    if (entry.analysis->figureTricks.at(figure) == kParBars) {
+        return qtText(texts::kParRow).arg(parOf(name));
+    }
+    if (const auto contract = contractOf(name)) {
+        const auto [bid, declarer] = contractWords(*contract);
+        return qtText(texts::kContractRow).arg(bid, declarer);
+    }
+    return qtText(name);
 }
 
 }  // namespace
@@ -97,20 +155,27 @@ JournalWindow::JournalWindow(std::unique_ptr<Journal> own, const Journal& journa
       own_(std::move(own)),
       journal_(journal),
       dialogue_(dialogue),
+      answer_(new QLabel),
       runs_(new QListWidget),
       figures_(new FiguresTable),
+      gridTitle_(new QLabel(qtText(texts::kGridTitle))),
+      grid_(new ReadOnlyTable),
       note_(new QLabel),
+      figuresRow_(new QBoxLayout(QBoxLayout::TopToBottom)),
+      figuresScroll_(new QScrollArea),
       chart_(new JournalChart),
       bars_(new BarChart),
       handsTitle_(new QLabel),
       hands_(new ExampleHands),
       deals_(new DealDiagrams),
       dealsScroll_(new QScrollArea),
+      help_(new QPushButton(qtText(texts::kHelp))),
       sessions_(new QPushButton(qtText(texts::kSessions))),
       copyPbn_(new QPushButton(qtText(texts::kCopyPbn))),
       exportPbn_(new QPushButton(qtText(texts::kExportPbn))),
       save_(new QPushButton(qtText(texts::kSave))),
       split_(new QSplitter(Qt::Vertical)),
+      views_(new QSplitter(Qt::Vertical)),
       placement_(*this, Twips(*this).size(kWidth, kHeight),
                  Twips(*this).size(kLeastWidth, kLeastHeight)) {
     setObjectName(QStringLiteral("Journal"));
@@ -120,41 +185,86 @@ JournalWindow::JournalWindow(std::unique_ptr<Journal> own, const Journal& journa
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_QuitOnClose, false);
     const Twips twips(*this);
-    resize(Twips(*this).size(kWidth, kHeight));
+    resize(twips.size(kWidth, kHeight));
 
     // Names for screen readers, object names for scripts.
+    answer_->setObjectName(QStringLiteral("journalAnswer"));
+    answer_->setAccessibleName(qtText(texts::kAnswerName));
     runs_->setObjectName(QStringLiteral("journalRuns"));
     runs_->setAccessibleName(qtText(texts::kRunsName));
     figures_->setObjectName(QStringLiteral("journalFigures"));
     figures_->setAccessibleName(qtText(texts::kFiguresName));
+    gridTitle_->setObjectName(QStringLiteral("journalGridTitle"));
+    grid_->setObjectName(QStringLiteral("journalGrid"));
+    grid_->setAccessibleName(qtText(texts::kGridName));
     chart_->setAccessibleName(qtText(texts::kChartName));
     bars_->setObjectName(QStringLiteral("journalBars"));
     bars_->setAccessibleName(qtText(texts::kBarsName));
     hands_->setObjectName(QStringLiteral("journalHands"));
     hands_->setAccessibleName(qtText(texts::kHandsName));
+    help_->setObjectName(QStringLiteral("journalHelp"));
+    help_->setToolTip(qtText(texts::kHelpTip));
+    help_->setShortcut(QKeySequence(Qt::Key_F1));
     save_->setObjectName(QStringLiteral("journalSave"));
     sessions_->setObjectName(QStringLiteral("journalSessions"));
     copyPbn_->setObjectName(QStringLiteral("journalCopyPbn"));
     exportPbn_->setObjectName(QStringLiteral("journalExportPbn"));
     exportPbn_->setToolTip(qtText(texts::kExportPbnTip));
-    for (QPushButton* button : {sessions_, copyPbn_, exportPbn_}) {
+    for (QPushButton* button : {help_, sessions_, copyPbn_, exportPbn_}) {
         button->setAutoDefault(false);
     }
     deals_->setObjectName(QStringLiteral("journalDeals"));
     deals_->setAccessibleName(qtText(texts::kDealsName));
+    dealsScroll_->setObjectName(QStringLiteral("journalDealsScroll"));
+    dealsScroll_->setAccessibleName(qtText(texts::kDealsName));
+    dealsScroll_->setFocusPolicy(Qt::NoFocus);  // the deals take the keyboard, not their frame
+    dealsScroll_->setFrameShape(QFrame::NoFrame);
     dealsScroll_->setWidget(deals_);
     dealsScroll_->setWidgetResizable(true);
-    dealsScroll_->setMinimumHeight(twips.px(kLeastHandsHeight));
     dealsScroll_->hide();
 
+    answer_->setWordWrap(true);
+    answer_->setTextFormat(Qt::PlainText);
+    answer_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont strong = answer_->font();
+    strong.setBold(true);
+    answer_->setFont(strong);
     runs_->setWordWrap(true);
     runs_->setTextElideMode(Qt::ElideNone);
     runs_->setMinimumHeight(twips.px(kLeastRunsHeight));
     note_->setObjectName(QStringLiteral("journalNote"));
     note_->setWordWrap(true);
     note_->hide();
-    chart_->setMinimumHeight(twips.px(kLeastChartHeight));
-    bars_->setMinimumHeight(twips.px(kLeastChartHeight));
+    gridTitle_->setWordWrap(true);
+    gridTitle_->setToolTip(qtText(texts::kGridTip));
+    grid_->setToolTip(qtText(texts::kGridTip));
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setRowCount(static_cast<int>(kStrains.size()));
+    grid_->setColumnCount(static_cast<int>(kSeats.size()));
+    for (const Strain strain : kStrains) {
+        auto* heading = new QTableWidgetItem(qtText(strainText(strain)));
+        if (strain == Strain::Hearts || strain == Strain::Diamonds) {
+            heading->setForeground(QColor(255, 0, 0));
+        }
+        grid_->setVerticalHeaderItem(static_cast<int>(index(strain)), heading);
+    }
+    for (const Seat seat : kSeats) {
+        grid_->setHorizontalHeaderItem(static_cast<int>(index(seat)),
+                                       new QTableWidgetItem(qtText(nameOf(seat))));
+    }
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() +
+                                                   fontMetrics().height() / 2);
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Room for "10,4 · 100 %" in each column.
+    grid_->horizontalHeader()->setMinimumSectionSize(
+        fontMetrics().horizontalAdvance(QStringLiteral("10,4 · 100,0 %  ")));
+    for (QWidget* part : {static_cast<QWidget*>(gridTitle_), static_cast<QWidget*>(grid_)}) {
+        part->hide();
+    }
+    chart_->setMinimumSize(twips.size(kLeastChartWidth, kLeastChartHeight));
+    bars_->setMinimumSize(twips.size(kLeastChartWidth, kLeastChartHeight));
     bars_->hide();
     handsTitle_->setObjectName(QStringLiteral("journalHandsTitle"));
     handsTitle_->setWordWrap(true);
@@ -164,46 +274,93 @@ JournalWindow::JournalWindow(std::unique_ptr<Journal> own, const Journal& journa
     save_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     save_->setAutoDefault(false);
 
-    // Each part can shrink to its least height and scroll, so that the
+    // Each part can shrink to its least size and scroll, so that the
     // window fits any screen and font.
+    views_->setChildrenCollapsible(false);
+    views_->addWidget(stacked({chart_, bars_}));
+    views_->addWidget(stacked({handsTitle_, hands_, dealsScroll_}));
+    views_->setStretchFactor(0, 1);
+    figuresRow_->setContentsMargins(0, 0, 0, 0);
+    figuresRow_->addWidget(figures_, 1);
+    figuresRow_->addWidget(stacked({gridTitle_, grid_}));
+    auto* figuresBox = new QWidget;
+    auto* figuresLayout = new QVBoxLayout(figuresBox);
+    figuresLayout->setContentsMargins(0, 0, 0, 0);
+    figuresLayout->addLayout(figuresRow_, 1);
+    figuresLayout->addWidget(note_);
+    // Where the height runs short, the figures scroll as one block.
+    figuresScroll_->setObjectName(QStringLiteral("journalFiguresScroll"));
+    figuresScroll_->setAccessibleName(qtText(texts::kFiguresName));
+    figuresScroll_->setFocusPolicy(Qt::NoFocus);
+    figuresScroll_->setFrameShape(QFrame::NoFrame);
+    figuresScroll_->setWidget(figuresBox);
+    figuresScroll_->setWidgetResizable(true);
     split_->setChildrenCollapsible(false);
     split_->addWidget(runs_);
-    split_->addWidget(stacked({figures_, note_}));
-    split_->addWidget(stacked({chart_, bars_}));
-    split_->addWidget(stacked({handsTitle_, hands_, dealsScroll_}));
+    split_->addWidget(figuresScroll_);
+    split_->addWidget(views_);
     split_->setStretchFactor(2, 1);
-    connect(split_, &QSplitter::splitterMoved, this, [this] { userSized_ = true; });
+    for (QSplitter* splitter : {split_, views_}) {
+        connect(splitter, &QSplitter::splitterMoved, this, [this] { userSized_ = true; });
+    }
 
     // The buttons go on to another line where the window is narrow.
     auto* buttons = new FlowLayout;
+    buttons->addWidget(help_);
     buttons->addWidget(sessions_);
     buttons->addWidget(copyPbn_);
     buttons->addWidget(exportPbn_);
     buttons->addWidget(save_);
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
+    layout->addWidget(answer_);
     layout->addWidget(split_, 1);
     layout->addLayout(buttons);
     setCentralWidget(central);
 
     // Tab goes from part to part; the arrows move within the list and tables.
     setTabOrder(runs_, figures_);
-    setTabOrder(figures_, chart_);
+    setTabOrder(figures_, grid_);
+    setTabOrder(grid_, chart_);
     setTabOrder(chart_, bars_);
     setTabOrder(bars_, hands_);
     setTabOrder(hands_, deals_);
-    setTabOrder(deals_, sessions_);
+    setTabOrder(deals_, help_);
+    setTabOrder(help_, sessions_);
     setTabOrder(sessions_, copyPbn_);
     setTabOrder(copyPbn_, exportPbn_);
     setTabOrder(exportPbn_, save_);
 
     connect(runs_, &QListWidget::currentRowChanged, this, [this] { showRun(); });
-    connect(figures_, &QTableWidget::currentCellChanged, this, [this](int row) {
-        if (row >= 0 && row != figureRow_) {
-            figureRow_ = row;
-            showChart();
+    // The chart follows the row the user chooses, not the focus that
+    // comes into the table.
+    connect(figures_, &QTableWidget::itemSelectionChanged, this, [this] {
+        const QList<QTableWidgetItem*> chosen = figures_->selectedItems();
+        if (chosen.isEmpty() || chosen.front()->row() == figureRow_) {
+            return;
         }
+        figureRow_ = chosen.front()->row();
+        const JournalEntry* entry = shownEntry();
+        if (entry != nullptr && entry->analysis &&
+            static_cast<std::size_t>(figureRow_) < figureRows_.size()) {
+            chosenBars_ =
+                entry->analysis->figureTricks.at(figureRows_[static_cast<std::size_t>(figureRow_)]);
+            grid_->clearSelection();
+        } else if (entry != nullptr) {
+            showAnswer(*entry, figureTexts(*entry, numberStyle()));  // a survey's line
+        }
+        showChart();
     });
+    connect(grid_, &QTableWidget::itemSelectionChanged, this, [this] {
+        const QList<QTableWidgetItem*> chosen = grid_->selectedItems();
+        if (chosen.isEmpty()) {
+            return;
+        }
+        chosenBars_ = trickBars(kStrains.at(static_cast<std::size_t>(chosen.front()->row())),
+                                kSeats.at(static_cast<std::size_t>(chosen.front()->column())));
+        showChart();
+    });
+    connect(help_, &QPushButton::clicked, this, &JournalWindow::showHelp);
     connect(save_, &QPushButton::clicked, this, [this] { saveAs(); });
     connect(sessions_, &QPushButton::clicked, this, [this] { showSessions(); });
     connect(copyPbn_, &QPushButton::clicked, this, [this] { copyPbn(); });
@@ -235,7 +392,9 @@ void JournalWindow::entryChanged(std::size_t index) {
     const QString label = unbreakable(qtText(runLabel(entries[index], numberStyle().group)));
     const auto row = static_cast<int>(index);
     if (row < runs_->count()) {
-        runs_->item(row)->setText(label);
+        if (runs_->item(row)->text() != label) {
+            runs_->item(row)->setText(label);
+        }
         if (row == runs_->currentRow()) {
             showRun();
         }
@@ -247,15 +406,27 @@ void JournalWindow::entryChanged(std::size_t index) {
     if (following) {
         runs_->setCurrentRow(row);
     }
+    // The chosen run stays in view.
+    runs_->scrollToItem(runs_->currentItem());
     save_->setEnabled(true);
 }
 
 void JournalWindow::showRun() {
     save_->setEnabled(!journal_.entries().empty());
     const JournalEntry* entry = shownEntry();
+    const bool another = runs_->currentRow() != shownRow_;
+    shownRow_ = runs_->currentRow();
+    // What the parts hold: arranged again when it changes.
+    const int shape = entry == nullptr
+                          ? -1
+                          : static_cast<int>(entry->kind) * 2 + (entry->examples.empty() ? 0 : 1);
+    const bool reshaped = shape != shape_;
+    shape_ = shape;
     figures_->setVisible(entry != nullptr);
     chart_->setVisible(entry != nullptr && !entry->analysis);
     bars_->setVisible(entry != nullptr && entry->analysis);
+    gridTitle_->setVisible(entry != nullptr && entry->analysis);
+    grid_->setVisible(entry != nullptr && entry->analysis);
     const bool wholeDeals =
         entry != nullptr && (entry->kind == RunKind::Table || entry->kind == RunKind::Analysis);
     const bool examples = entry != nullptr && !entry->examples.empty();
@@ -264,24 +435,53 @@ void JournalWindow::showRun() {
     copyPbn_->setEnabled(examples);
     exportPbn_->setEnabled(examples);
     if (entry == nullptr) {
-        figures_->setRowCount(0);
+        figures_->showRows({});
+        figureRows_.clear();
         note_->hide();
-        handsTitle_->setText(qtText(texts::kEmpty));
+        answer_->setText(qtText(texts::kEmpty));
+        handsTitle_->clear();
         return;
     }
-    if (figures_->rowCount() != static_cast<int>(entry->figures.size())) {
-        figureRow_ = 0;
+    if (runs_->currentItem() != nullptr) {
+        runs_->scrollToItem(runs_->currentItem());
     }
-    figures_->showEntry(*entry, figureTexts(*entry, numberStyle()));
-    figures_->selectRow(figureRow_);
+
+    const std::vector<FigureTexts> shown = figureTexts(*entry, numberStyle());
+    figureRows_ = tableRowsOf(*entry);
+    std::vector<FigureRow> rows;
+    for (const std::size_t f : figureRows_) {
+        rows.push_back({rowName(*entry, f), shown[f], qtText(entry->figures[f].note)});
+    }
+    figures_->showRows(rows);
+    if (another || figureRow_ >= static_cast<int>(rows.size())) {
+        figureRow_ = 0;
+        chosenBars_ = entry->analysis && !figureRows_.empty()
+                          ? entry->analysis->figureTricks.at(figureRows_.front())
+                          : trickBars(Strain::NoTrump, Seat::North);
+        grid_->clearSelection();
+    }
+    if (!rows.empty() && figures_->currentRow() != figureRow_) {
+        const QSignalBlocker quiet(figures_);
+        figures_->selectRow(figureRow_);
+    }
+    showAnswer(*entry, shown);
+    if (entry->analysis) {
+        showGrid(*entry, shown);
+    }
 
     QStringList notes;
+    if (entry->analysis) {
+        notes << qtText(texts::kParNote);
+    }
     for (const Figure& figure : entry->figures) {
         if (!figure.note.empty()) {
             notes << qtText(texts::kFigureNote).arg(qtText(figure.name), qtText(figure.note));
         }
     }
-    note_->setText(notes.join(QLatin1Char('\n')));
+    const QString note = notes.join(QLatin1Char('\n'));
+    if (note_->text() != note) {
+        note_->setText(note);
+    }
     note_->setVisible(!notes.isEmpty());
 
     handsTitle_->setText(qtText(entry->examples.empty()             ? texts::kNoHand
@@ -291,34 +491,145 @@ void JournalWindow::showRun() {
                                                                     : texts::kLastOfEachLine));
     if (wholeDeals) {
         deals_->showEntry(*entry, kShownDeals);
-    } else {
+    } else if (another || entry->kind != RunKind::Analysis) {
         hands_->showEntry(*entry);
     }
     showChart();
-    if (shared_ && !userSized_) {
-        shareHeight();
+    if ((another || reshaped) && !userSized_) {
+        arrange();
+    }
+}
+
+void JournalWindow::showAnswer(const JournalEntry& entry, const std::vector<FigureTexts>& shown) {
+    const NumberStyle style = numberStyle();
+    const int decimals = figureDecimals(entry);
+    const QString deals = qtText(groupedText(entry.deals, style.group));
+    const auto sentence = [&](const QString& subject, std::size_t f) {
+        if (entry.deals == 0) {
+            return qtText(texts::kAnswerWaiting).arg(subject);
+        }
+        const FigureStats stats = statsOf(entry.figures[f], entry.deals);
+        QString text =
+            qtText(texts::kAnswer)
+                .arg(subject, qtText(shown[f].estimate),
+                     qtText(fixedText(stats.low, decimals, style.decimal)),
+                     qtText(fixedText(stats.high, decimals, style.decimal) +
+                            journal_texts::kPercent),
+                     qtText(entry.analysis ? texts::kAnswerAnalysed : texts::kAnswerDeals)
+                         .arg(deals));
+        if (stats.exact) {
+            text += qtText(texts::kAnswerExact).arg(qtText(shown[f].exact));
+        } else if (!entry.figures[f].note.empty()) {
+            text += qtText(texts::kAnswerNoHand).arg(qtText(entry.figures[f].note));
+        }
+        return text + qtText(texts::kAnswerEnd);
+    };
+    QStringList lines;
+    if (entry.analysis) {
+        const AnalysisParts parts = analysisParts(*entry.analysis);
+        for (std::size_t f = 0; f < parts.contracts; ++f) {
+            if (const auto contract = contractOf(entry.figures[f].name)) {
+                const auto [bid, declarer] = contractWords(*contract);
+                lines << sentence(qtText(texts::kContractSubject).arg(bid, declarer), f);
+            }
+        }
+        // The par met most often.
+        std::size_t most = entry.figures.size();
+        for (std::size_t f = parts.contracts + parts.games; f < entry.figures.size(); ++f) {
+            if (most == entry.figures.size() || entry.figures[f].hits > entry.figures[most].hits) {
+                most = f;
+            }
+        }
+        if (most < entry.figures.size()) {
+            lines << sentence(qtText(texts::kParSubject).arg(parOf(entry.figures[most].name)),
+                              most);
+        }
+    } else if (!entry.figures.empty()) {
+        const std::size_t f = figureRows_.at(static_cast<std::size_t>(
+            std::clamp(figureRow_, 0, static_cast<int>(figureRows_.size()) - 1)));
+        const QString condition = qtText(entry.condition);
+        switch (entry.kind) {
+            case RunKind::Frequency:
+                lines << sentence(qtText(texts::kFrequencySubject).arg(condition), f);
+                break;
+            case RunKind::Survey:
+                lines << sentence(qtText(texts::kSurveySubject).arg(qtText(entry.figures[f].name)),
+                                  f);
+                break;
+            case RunKind::Table:
+            case RunKind::Analysis:
+                lines << sentence(qtText(texts::kTableSubject).arg(condition), f);
+                break;
+        }
+    }
+    const QString answer = lines.join(QLatin1Char('\n'));
+    if (answer_->text() != answer) {
+        answer_->setText(answer);
+        // Heard with the list, where the keyboard is when a run is chosen.
+        runs_->setAccessibleDescription(answer);
+    }
+}
+
+void JournalWindow::showGrid(const JournalEntry& entry, const std::vector<FigureTexts>& shown) {
+    const AnalysisParts parts = analysisParts(*entry.analysis);
+    const NumberStyle style = numberStyle();
+    for (const Strain strain : kStrains) {
+        for (const Seat seat : kSeats) {
+            const std::size_t game = parts.contracts + 4 * index(strain) + index(seat);
+            const double average =
+                averageTricks(entry.analysis->tricks.at(index(strain)).at(index(seat)));
+            const QString percent =
+                game < parts.contracts + parts.games ? qtText(shown[game].estimate) : QString();
+            const QString text =
+                qtText(texts::kGridCell).arg(qtText(fixedText(average, 1, style.decimal)), percent);
+            const auto row = static_cast<int>(index(strain));
+            const auto column = static_cast<int>(index(seat));
+            QTableWidgetItem* item = grid_->item(row, column);
+            if (item == nullptr) {
+                item = ReadOnlyTable::cell(text, true);
+                grid_->setItem(row, column, item);
+            } else if (item->text() != text) {
+                item->setText(text);
+            }
+            const QString name = strain == Strain::NoTrump
+                                     ? qtText(texts::kNoTrumpSpoken)
+                                     : qtText(signOf(kSuits.at(index(strain) - 1)).name);
+            item->setData(Qt::AccessibleTextRole,
+                          qtText(texts::kGridSpoken)
+                              .arg(name, qtText(nameOf(seat)),
+                                   qtText(fixedText(average, 2, style.decimal)), percent));
+        }
+    }
+    // As tall as its five rows.
+    const int rows = grid_->verticalHeader()->length() + grid_->horizontalHeader()->height() +
+                     2 * grid_->frameWidth();
+    if (grid_->minimumHeight() != rows) {
+        grid_->setFixedHeight(rows);
     }
 }
 
 void JournalWindow::showChart() {
     const JournalEntry* entry = shownEntry();
     if (entry == nullptr || figureRow_ < 0 ||
-        static_cast<std::size_t>(figureRow_) >= entry->figures.size()) {
+        static_cast<std::size_t>(figureRow_) >= figureRows_.size()) {
+        if (entry != nullptr && entry->analysis) {
+            showBars(*entry, chosenBars_);
+            return;
+        }
         chart_->showFigure(nullptr, 0, {}, numberStyle());
         return;
     }
-    const auto index = static_cast<std::size_t>(figureRow_);
     if (entry->analysis) {
-        showBars(*entry, index);
+        showBars(*entry, chosenBars_);
         return;
     }
-    chart_->showFigure(&entry->figures[index], entry->deals,
-                       figureTexts(*entry, numberStyle())[index], numberStyle());
+    const std::size_t f = figureRows_[static_cast<std::size_t>(figureRow_)];
+    chart_->showFigure(&entry->figures[f], entry->deals, figureTexts(*entry, numberStyle())[f],
+                       numberStyle());
 }
 
-void JournalWindow::showBars(const JournalEntry& entry, std::size_t figure) {
+void JournalWindow::showBars(const JournalEntry& entry, int which) {
     const AnalysisDetail& detail = *entry.analysis;
-    const int tricks = figure < detail.figureTricks.size() ? detail.figureTricks[figure] : -1;
     const NumberStyle style = numberStyle();
     const QString deals = qtText(groupedText(entry.deals, style.group));
     std::vector<ChartBar> bars;
@@ -332,7 +643,7 @@ void JournalWindow::showBars(const JournalEntry& entry, std::size_t figure) {
     const auto percentText = [style](double value, int decimals) {
         return qtText(fixedText(value, decimals, style.decimal));
     };
-    if (tricks < 0) {
+    if (which == kParBars) {
         // The par scores from the worst for North-South to the best.
         for (std::size_t i = detail.parScores.size(); i-- > 0;) {
             const auto& [score, count] = detail.parScores[i];
@@ -342,21 +653,20 @@ void JournalWindow::showBars(const JournalEntry& entry, std::size_t figure) {
                         percentText);
         return;
     }
-    const auto strain = static_cast<std::size_t>(tricks / 4);
-    const auto declarer = static_cast<std::size_t>(tricks % 4);
-    const auto& counts = detail.tricks.at(strain).at(declarer);
-    std::int64_t total = 0;
+    const Strain strain = strainOfBars(which);
+    const Seat declarer = declarerOfBars(which);
+    const auto& counts = detail.tricks.at(index(strain)).at(index(declarer));
     for (std::size_t n = 0; n < counts.size(); ++n) {
         bar(QString::number(n), counts[n]);
-        total += static_cast<std::int64_t>(n) * counts[n];
     }
-    const double average =
-        entry.deals > 0 ? static_cast<double>(total) / static_cast<double>(entry.deals) : 0.0;
-    bars_->showBars(
-        qtText(texts::kTricksTitle)
-            .arg(qtText(strainText(kStrains.at(strain))), qtText(kSeatNames.at(declarer)),
-                 qtText(fixedText(average, 2, style.decimal)), deals),
-        qtText(texts::kTricksAxis), bars, percentText);
+    bars_->showBars(qtText(texts::kTricksTitle)
+                        .arg(qtText(strainText(strain)), qtText(nameOf(declarer)),
+                             qtText(fixedText(averageTricks(counts), 2, style.decimal)), deals),
+                    qtText(texts::kTricksAxis), bars, percentText);
+}
+
+void JournalWindow::showHelp() {
+    dialogue_.messageBox(texts::kHelpText, Buttons::Ok, std::string(texts::kHelpTitle));
 }
 
 void JournalWindow::keyPressEvent(QKeyEvent* event) {
@@ -368,22 +678,81 @@ void JournalWindow::keyPressEvent(QKeyEvent* event) {
 
 void JournalWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!shared_) {
-        shared_ = true;
-        centralWidget()->layout()->activate();
-        shareHeight();
+    centralWidget()->layout()->activate();
+    if (!userSized_) {
+        arrange();
     }
 }
 
-void JournalWindow::shareHeight() {
-    const int total = split_->height() - split_->handleWidth() * (split_->count() - 1);
+void JournalWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (isVisible() && !userSized_) {
+        centralWidget()->layout()->activate();
+        arrange();
+    }
+}
+
+void JournalWindow::arrange() {
+    const int handle = split_->handleWidth();
+    const int width = split_->width();
+    const int total = split_->height() - 2 * handle;
     const int line = runs_->count() > 0 ? runs_->sizeHintForRow(0) : fontMetrics().height();
     const int runs = std::max(runs_->minimumHeight(), kRunsLines * line + 2 * runs_->frameWidth());
-    const int figures =
-        std::min(split_->widget(1)->sizeHint().height(), static_cast<int>(kFiguresShare * total));
-    const int hands =
-        std::min(split_->widget(3)->sizeHint().height(), static_cast<int>(kHandsShare * total));
-    split_->setSizes({runs, figures, std::max(total - runs - figures - hands, 0), hands});
+
+    // An analysis's figures and grid side by side where the width holds both.
+    QWidget* gridBox = gridTitle_->parentWidget();
+    const bool sideBySide = !grid_->isVisibleTo(this) ||
+                            width >= figures_->sizeHint().width() + figuresRow_->spacing() +
+                                         gridBox->minimumSizeHint().width() +
+                                         grid_->verticalHeader()->width();
+    figuresRow_->setDirection(sideBySide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    QWidget* figuresBox = figuresScroll_->widget();
+    figuresBox->layout()->activate();
+    const int figuresLeast = figures_->minimumSizeHint().height();
+    int figuresHeight = std::max(figuresLeast, std::min(figuresBox->sizeHint().height(),
+                                                        static_cast<int>(kFiguresShare * total)));
+
+    // The examples want their whole height (a deal is never cut); the chart
+    // its least. One above the other where the height allows, else side by
+    // side where the width does; else the figures give up room.
+    QWidget* chart = views_->widget(0);
+    QWidget* examples = views_->widget(1);
+    const bool deals = dealsScroll_->isVisibleTo(this);
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int examplesTitle = handsTitle_->sizeHint().height() + examples->layout()->spacing();
+    const int examplesHeight = deals
+                                   ? examplesTitle + deals_->minimumSizeHint().height() + scrollBar
+                                   : examples->sizeHint().height();
+    const int examplesWidth =
+        deals ? deals_->minimumSizeHint().width() + scrollBar : examples->minimumSizeHint().width();
+    const int chartHeight = chart->minimumSizeHint().height();
+    const int chartWidth = chart->minimumSizeHint().width();
+    int viewsHeight = total - runs - figuresHeight;
+    const bool besideFits = width >= chartWidth + handle + examplesWidth;
+    const bool aboveFits = viewsHeight >= chartHeight + handle + examplesHeight;
+    const bool beside = !aboveFits && besideFits && examples->isVisibleTo(this);
+    const int viewsNeed =
+        beside ? std::max(chartHeight, examplesHeight) : chartHeight + handle + examplesHeight;
+    if (viewsHeight < viewsNeed) {
+        figuresHeight = std::max(figuresLeast, total - runs - viewsNeed);
+        viewsHeight = total - runs - figuresHeight;
+    }
+    views_->setOrientation(beside ? Qt::Horizontal : Qt::Vertical);
+    split_->setSizes({runs, figuresHeight, std::max(viewsHeight, 0)});
+    if (beside) {
+        // The chart keeps half the width at least, where the deals leave it.
+        const int examplesShare = std::max(
+            examplesWidth,
+            std::min(deals ? deals_->sizeHint().width() + scrollBar : examples->sizeHint().width(),
+                     width / 2));
+        views_->setSizes({std::max(width - handle - examplesShare, 0), examplesShare});
+    } else {
+        const int below = std::min(examplesHeight, std::max(viewsHeight - chartHeight - handle, 0));
+        views_->setSizes({std::max(viewsHeight - handle - below, 0), below});
+    }
+    if (runs_->currentItem() != nullptr) {
+        runs_->scrollToItem(runs_->currentItem());
+    }
 }
 
 void JournalWindow::openBeside(QWidget& main) {

@@ -2,17 +2,20 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <vector>
 
-#include "simulation/dialogue.h"
 #include "journal/journal.h"
 #include "journal/journal_text.h"
+#include "simulation/dialogue.h"
 #include "ui/kit/window_placement.h"
 
+class QBoxLayout;
 class QLabel;
 class QListWidget;
 class QPushButton;
 class QScrollArea;
 class QSplitter;
+class QTableWidget;
 
 namespace ondiscale {
 
@@ -21,13 +24,17 @@ class DealDiagrams;
 class ExampleHands;
 class FiguresTable;
 class JournalChart;
+class ReadOnlyTable;
 
-// The journal's window: the runs above; below them the selected run's
-// figures, the chart of one figure and the example hands, each part able
-// to shrink and scroll so that the window fits any screen. It opens beside
-// the main window and follows the runs live, without taking the keyboard
-// from the report boxes; opened from the menu, it takes the keyboard, and
-// Escape gives it back to the main window.
+// The journal's window, read as an answer sheet: at the top the chosen
+// run's answer in a sentence; the runs, several in view with the chosen
+// one among them; its figures (for an analysis, the contracts asked and
+// the par, with a grid of strains and declarers); the chart of one figure
+// and the example hands or deals, each deal whole, beside the chart or
+// below it as the window's shape allows. The window takes the room the
+// screen gives beside the main window, and follows the runs live without
+// taking the keyboard from the report boxes; opened from the menu, it
+// takes the keyboard, and Escape gives it back to the main window.
 class JournalWindow : public QMainWindow {
     Q_OBJECT
 
@@ -62,8 +69,12 @@ public:
     bool exportPbnTo(const QString& path);
     void copyPbn();
 
+    // What the window is for, in a box (its "Aide" button, F1).
+    void showHelp();
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     // Escape, which the list and tables leave to their window, gives the
     // keyboard back to the main window.
     void keyPressEvent(QKeyEvent* event) override;
@@ -72,40 +83,51 @@ private:
     JournalWindow(std::unique_ptr<Journal> own, const Journal& journal, Dialogue& dialogue,
                   QWidget* parent);
 
-    // Shares the window's height between its parts: the list a few lines,
-    // the figures and the hands what they need up to a share, the chart
-    // the rest; again for each run shown, until the user sizes the parts.
-    void shareHeight();
+    // Shares the window's height between its parts, and puts the chart and
+    // the examples one above the other or side by side, so that a deal
+    // shows whole; again for each kind of run, until the user sizes them.
+    void arrange();
     void showRun();
+    void showAnswer(const JournalEntry& entry, const std::vector<FigureTexts>& texts);
+    void showGrid(const JournalEntry& entry, const std::vector<FigureTexts>& texts);
     void showChart();
-    // An analysis's figure as bars: its strain and declarer's tricks, or
-    // the par scores.
-    void showBars(const JournalEntry& entry, std::size_t figure);
+    // An analysis's bars: a strain and declarer's tricks, or the par scores.
+    void showBars(const JournalEntry& entry, int bars);
     [[nodiscard]] const JournalEntry* shownEntry() const;
     [[nodiscard]] NumberStyle numberStyle() const;
 
     std::unique_ptr<Journal> own_;  // a reopened session's
     const Journal& journal_;
     Dialogue& dialogue_;
+    QLabel* answer_;
     QListWidget* runs_;
     FiguresTable* figures_;
+    QLabel* gridTitle_;
+    ReadOnlyTable* grid_;
     QLabel* note_;
+    QBoxLayout* figuresRow_;  // the figures and the grid, side by side where they fit
+    QScrollArea* figuresScroll_;
     JournalChart* chart_;
     BarChart* bars_;
     QLabel* handsTitle_;
     ExampleHands* hands_;
     DealDiagrams* deals_;
     QScrollArea* dealsScroll_;
+    QPushButton* help_;
     QPushButton* sessions_;
     QPushButton* copyPbn_;
     QPushButton* exportPbn_;
     QPushButton* save_;
-    QSplitter* split_;
+    QSplitter* split_;  // the runs, the figures, the views
+    QSplitter* views_;  // the chart, the examples
     BesidePlacement placement_;
     bool placed_ = false;
-    bool shared_ = false;     // the height shared once the window has its size
     bool userSized_ = false;  // the user moved a splitter's handle
+    int shownRow_ = -1;       // the run shown, to know when another one comes
+    int shape_ = -2;          // what its parts hold, to know when to arrange them again
+    std::vector<std::size_t> figureRows_;  // the entry's figure on each row of the table
     int figureRow_ = 0;
+    int chosenBars_ = kParBars;  // an analysis's bars, from its table or its grid
 };
 
 }  // namespace ondiscale

@@ -3,6 +3,8 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
+#include <QCursor>
+#include <QToolTip>
 #include <algorithm>
 
 #include "ui/kit/axis_ticks.h"
@@ -54,6 +56,16 @@ BarChart::BarChart(QWidget* parent)
     chart->addAxis(percent_, Qt::AlignLeft);
     series_->attachAxis(names_);
     series_->attachAxis(percent_);
+    // A bar's whole name and value where the pointer rests on it.
+    connect(set_, &QBarSet::hovered, this, [this](bool over, int index) {
+        if (!over || index < 0 || static_cast<std::size_t>(index) >= bars_.size()) {
+            QToolTip::hideText();
+            return;
+        }
+        const ChartBar& bar = bars_[static_cast<std::size_t>(index)];
+        QToolTip::showText(QCursor::pos(), QString::fromUtf8(kBarSaid).arg(bar.name, bar.shown),
+                           this);
+    });
     followPalette();
 }
 
@@ -76,20 +88,18 @@ void BarChart::showBars(const QString& title, const QString& namesTitle,
                         const std::vector<ChartBar>& bars, ValueText valueText) {
     valueText_ = std::move(valueText);
     names_->setTitleText(namesTitle);
-    QStringList names;
     QList<qreal> heights;
     QStringList said;
     top_ = 0;
     for (const ChartBar& bar : bars) {
-        names << bar.name;
         heights << bar.percent;
         said << QString::fromUtf8(kBarSaid).arg(bar.name, bar.shown);
         top_ = std::max(top_, bar.percent);
     }
     set_->remove(0, set_->count());
     set_->append(heights);
-    shownNames_ = names;
-    chart()->setTitle(title.toHtmlEscaped());
+    bars_ = bars;
+    title_ = title;
     setAccessibleDescription(
         QString::fromUtf8(kChartDescription).arg(title, said.join(QString::fromUtf8(kBarsJoin))));
     fitAxes();
@@ -101,18 +111,27 @@ void BarChart::resizeEvent(QResizeEvent* event) {
 }
 
 void BarChart::fitAxes() {
+    const QMargins margins = chart()->margins();
+    chart()->setTitle(
+        wrappedTitle(title_, chart()->titleFont(), width() - margins.left() - margins.right() - 8));
     const QFontMetrics metrics(names_->labelsFont());
     const int lines = metrics.height();
-    // Bar i stands at i. A name every `every` bars, so that none runs into
-    // the next: 1, 2, 5, 10, 20…
-    const auto count = static_cast<int>(shownNames_.size());
-    int widest = 0;
-    for (const QString& name : shownNames_) {
-        widest = std::max(widest, metrics.horizontalAdvance(name));
-    }
-    const int room = widest + 2 * metrics.horizontalAdvance(QLatin1Char('0'));
+    // Bar i stands at i: its name under it where every name has room, else
+    // its brief name, else a name every `every` bars, so that none runs
+    // into the next: 1, 2, 5, 10, 20…
+    const auto count = static_cast<int>(bars_.size());
     const double pitch =
         static_cast<double>(std::max(1, width() - kChromeLinesAcross * lines)) / std::max(1, count);
+    const auto roomFor = [&](bool brief) {
+        int widest = 0;
+        for (const ChartBar& bar : bars_) {
+            widest = std::max(widest, metrics.horizontalAdvance(
+                                          brief && !bar.brief.isEmpty() ? bar.brief : bar.name));
+        }
+        return widest + 2 * metrics.horizontalAdvance(QLatin1Char('0'));
+    };
+    const bool brief = pitch < roomFor(false);
+    const int room = roomFor(brief);
     int every = 1;
     for (int power = 1; every * pitch < room && power <= count; power *= 10) {
         for (const int step : {1, 2, 5}) {
@@ -128,7 +147,8 @@ void BarChart::fitAxes() {
     names_->setRange(-0.5, count - 0.5);
     names_->setStartValue(-0.5);
     for (int i = 0; i < count; i += every) {
-        names_->append(shownNames_[i], i);
+        const ChartBar& bar = bars_[static_cast<std::size_t>(i)];
+        names_->append(brief && !bar.brief.isEmpty() ? bar.brief : bar.name, i);
     }
 
     const int down =

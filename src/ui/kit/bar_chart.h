@@ -10,18 +10,22 @@ class QCategoryAxis;
 
 namespace ondiscale {
 
-// One bar: its name under it, its height in percent, and its value as the
-// program writes it, for screen readers ("67,83 %").
+// One bar: its name, its height in percent, its value as the program
+// writes it, for screen readers ("67,83 %"), and a shorter name for under
+// the bar where the name takes too much room ("3–2" for "Ouest 3 – Est 2").
 struct ChartBar {
     QString name;
     double percent = 0;
     QString shown;
+    QString brief;
 };
 
 // Bars of percentages, on an axis that ends on a round number; under the
-// bars, their names, every one where there is room, else one bar in 2, 5,
-// 10… The chart follows a dark palette, and tells screen readers every
-// bar's value.
+// bars, their names, every one where there is room (the brief ones if the
+// names are too wide), else one bar in 2, 5, 10… A bar's tooltip gives its
+// whole name and value; the title wraps rather than being cut. The chart
+// follows a dark palette, and tells screen readers every bar's name and
+// value.
 class BarChart : public QChartView {
     Q_OBJECT
 
@@ -47,7 +51,8 @@ private:
     QBarSet* set_;
     QCategoryAxis* names_;
     QCategoryAxis* percent_;
-    QStringList shownNames_;
+    std::vector<ChartBar> bars_;
+    QString title_;
     double top_ = 100;
     ValueText valueText_;
 };

@@ -4,6 +4,8 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QFontMetrics>
+#include <QStringList>
 
 namespace ondiscale {
 
@@ -20,6 +22,23 @@ bool followPalette(QChartView& view) {
         axis->setTitleBrush(palette.color(QPalette::Text));
     }
     return dark;
+}
+
+QString wrappedTitle(const QString& text, const QFont& font, int width) {
+    const QFontMetrics metrics(font);
+    QStringList lines;
+    QString line;
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+        const QString longer = line.isEmpty() ? word : line + u' ' + word;
+        if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+            lines << line.toHtmlEscaped();
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    lines << line.toHtmlEscaped();
+    return lines.join(QStringLiteral("<br>"));
 }
 
 void labelAxis(QCategoryAxis* axis, const AxisTicks& ticks,

@@ -7,6 +7,7 @@
 
 class QCategoryAxis;
 class QChartView;
+class QFont;
 
 namespace ondiscale {
 
@@ -18,6 +19,10 @@ namespace ondiscale {
 // The theme gives the series colours of its own, which the caller sets
 // after this. Returns whether the palette is dark.
 bool followPalette(QChartView& view);
+
+// A chart's title as the rich text a chart draws, escaped, broken between
+// words onto lines no wider than `width` in `font`, so that none is cut.
+QString wrappedTitle(const QString& text, const QFont& font, int width);
 
 // Replaces an axis' labels with one at every tick, written by `text`.
 void labelAxis(QCategoryAxis* axis, const AxisTicks& ticks,

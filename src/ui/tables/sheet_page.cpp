@@ -54,8 +54,8 @@ void SheetPage::showSheet(Sheet sheet) {
 }
 
 void SheetPage::showBars(const QString& title, const std::vector<std::size_t>& rows,
-                         const NumberStyle& style) {
-    chart_->showBars(title, {}, barsOf(sheet_, rows), [style](double value, int decimals) {
+                         const NumberStyle& style, const QString& namesTitle) {
+    chart_->showBars(title, namesTitle, barsOf(sheet_, rows), [style](double value, int decimals) {
         return qtText(fixedText(value, decimals, style.decimal));
     });
 }

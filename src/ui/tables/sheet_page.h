@@ -37,9 +37,10 @@ public:
     void setFileName(const QString& name) { fileName_ = name; }
 
     void showSheet(Sheet sheet);
-    // The chart of some rows of the sheet shown.
+    // The chart of some rows of the sheet shown; `namesTitle` under their
+    // names, if they need one.
     void showBars(const QString& title, const std::vector<std::size_t>& rows,
-                  const NumberStyle& style);
+                  const NumberStyle& style, const QString& namesTitle = {});
 
     // The table in the order shown, for a spreadsheet.
     [[nodiscard]] std::string csv() const;

@@ -4,9 +4,9 @@
 #include <initializer_list>
 #include <numeric>
 
-#include "text/text_fill.h"
 #include "formats/journal_csv.h"
 #include "text/readable_numbers.h"
+#include "text/text_fill.h"
 #include "ui/kit/qt_text.h"
 #include "ui/tables/tables_texts.h"
 
@@ -108,14 +108,21 @@ Sheet splitSheet(const SplitTable& table, const NumberStyle& style) {
         for (const SplitWay& way : {row.westLonger, row.eastLonger}) {
             const auto key = static_cast<double>(sheet.rows.size());
             const bool whole = bothWays || row.even();
-            sheet.rows.push_back({wholeCell(row.missing),
-                                  whole ? splitCell(row.longer, row.shorter, key)
-                                        : textCell(fill(texts::kWay, {std::to_string(way.west),
-                                                                      std::to_string(way.east)}),
-                                                   key),
-                                  probabilityCell(whole ? row.probability : way.probability, style),
-                                  countCell(whole ? row.layouts : way.layouts, style),
-                                  probabilityCell(way.layoutProbability, style)});
+            const double probability = whole ? row.probability : way.probability;
+            if (probability > 0) {
+                SheetCell name = whole ? splitCell(row.longer, row.shorter, key)
+                                       : textCell(fill(texts::kWay, {std::to_string(way.west),
+                                                                     std::to_string(way.east)}),
+                                                  key);
+                if (!whole) {
+                    name.brief = fill(texts::kWayBrief,
+                                      {std::to_string(way.west), std::to_string(way.east)});
+                }
+                sheet.rows.push_back({wholeCell(row.missing), std::move(name),
+                                      probabilityCell(probability, style),
+                                      countCell(whole ? row.layouts : way.layouts, style),
+                                      probabilityCell(way.layoutProbability, style)});
+            }
             if (whole) {
                 break;
             }
@@ -186,7 +193,8 @@ std::vector<ChartBar> barsOf(const Sheet& sheet, const std::vector<std::size_t>&
     for (const std::size_t r : rows) {
         const std::vector<SheetCell>& row = sheet.rows.at(r);
         const SheetCell& p = row.at(sheet.probabilityColumn);
-        bars.push_back({qtText(row.at(sheet.nameColumn).shown), 100 * p.key, qtText(p.shown)});
+        const SheetCell& name = row.at(sheet.nameColumn);
+        bars.push_back({qtText(name.shown), 100 * p.key, qtText(p.shown), qtText(name.brief)});
     }
     return bars;
 }

@@ -5,12 +5,12 @@
 #include <string_view>
 #include <vector>
 
-#include "text/number_text.h"
 #include "exact/fit_table.h"
 #include "exact/pattern_table.h"
 #include "exact/point_table.h"
 #include "exact/split_table.h"
 #include "exact/suit_length_tables.h"
+#include "text/number_text.h"
 #include "ui/kit/bar_chart.h"
 
 namespace ondiscale {
@@ -24,6 +24,7 @@ struct SheetCell {
     double key = 0;
     std::string csv;
     bool number = true;
+    std::string brief;  // a shorter name under a chart's bar, where one is needed
 };
 
 // One of the window's tables, made from an exact table: the window shows
@@ -45,7 +46,8 @@ std::string percentShown(double probability, std::string_view decimalSeparator);
 // Manque, Répartition, Probabilité, Combinaisons, % par combinaison: every
 // missing number's splits, both ways together as teachers print them
 // ("4-1"). When the opponents' places differ, the two ways of an uneven
-// split differ too, and each has its own row ("Ouest 4 – Est 1").
+// split differ too, and each has its own row ("Ouest 4 – Est 1", "4–1"
+// under its bar). A split the places make impossible is left out.
 Sheet splitSheet(const SplitTable& table, const NumberStyle& style);
 inline constexpr std::size_t kMissingColumn = 0;
 

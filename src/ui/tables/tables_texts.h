@@ -14,7 +14,27 @@ inline constexpr const char* kCsvFilter = "Tableaux CSV (*.csv)";
 // "La table n'a pas été enregistrée dans « chemin » : raison."
 inline constexpr const char* kNotSaved = "La table n'a pas été enregistrée dans « %1 » : %2.";
 inline constexpr const char* kPercent = " %";
-
+// What a screen reader hears of a cell: "Répartition : 3-2"; the entries
+// of a table's menu, which sort it from the keyboard.
+inline constexpr const char* kCellSaid = "%1 : %2";
+inline constexpr const char* kSortBy = "Trier par « %1 »";
+// A note heard after what it is about: "Fit du camp : Au moins 8 cartes…".
+inline constexpr const char* kNoteSaid = "%1 : %2";
+// The window's own help, on its "Aide" button and F1.
+inline constexpr const char* kHelp = "Aide";
+inline constexpr const char* kHelpTip = "Ce que montrent les tables (F1)";
+inline constexpr const char* kHelpTitle = "Aide — Tables de probabilités";
+inline constexpr const char* kHelpText =
+    "Chaque onglet est une table de probabilités exactes, calculées par combinatoire, sans "
+    "tirage : les répartitions des cartes adverses (a priori, ou selon les places vacantes "
+    "d'Ouest et d'Est quand des couleurs sont déjà connues), les distributions d'une main, "
+    "les points d'honneur d'une main ou d'un camp, la couleur la plus longue et la plus "
+    "courte, le fit avec le partenaire.\r\n"
+    "Cliquez sur un titre de colonne pour trier la table (encore pour l'autre sens) ; au "
+    "clavier, Ctrl et le numéro de la colonne, ou le menu de la table (Maj+F10). Choisissez "
+    "une ligne des répartitions pour son graphique.\r\n"
+    "« Exporter en CSV… » écrit la table de l'onglet affiché, avec toutes ses décimales, pour "
+    "un tableur.";
 // The splits of the opponents' missing cards.
 inline constexpr const char* kSplitsTab = "&Répartitions adverses";
 inline constexpr const char* kSplitsFile = "repartitions-adverses.csv";
@@ -27,6 +47,9 @@ inline constexpr const char* kPerLayout = "% par\ncombinaison";
 inline constexpr const char* kPerLayoutCsv = "Probabilité par combinaison";
 // One way of an uneven split when the opponents' places differ.
 inline constexpr const char* kWay = "Ouest %1 – Est %2";
+// The same under its bar, the chart saying "Ouest – Est" below.
+inline constexpr const char* kWayBrief = "%1–%2";
+inline constexpr const char* kWaysAxis = "Ouest – Est";
 inline constexpr const char* kPlaces = "Places vacantes";
 inline constexpr const char* kWestPlaces = "&Ouest :";
 inline constexpr const char* kEastPlaces = "&Est :";
@@ -82,6 +105,7 @@ inline constexpr const char* kBandToName = "Tranche de points, maximum";
 inline constexpr const char* kBandHands = "%1 des mains";
 inline constexpr const char* kBandSides = "%1 des jeux du camp";
 inline constexpr const char* kBandEmpty = "aucune main : le minimum dépasse le maximum";
+inline constexpr const char* kBandName = "Tranche de points";
 inline constexpr const char* kHandChart = "Points d'honneur d'une main";
 inline constexpr const char* kSideChart = "Points d'honneur d'un camp";
 inline constexpr const char* kPointsChartName = "Graphique des points d'honneur";

@@ -25,7 +25,9 @@
 #include "ui/kit/bar_chart.h"
 #include "ui/kit/escape_back.h"
 #include "ui/kit/qt_text.h"
+#include "ui/kit/tabs_in_view.h"
 #include "ui/kit/twips.h"
+#include "ui/kit/typing_pause.h"
 #include "ui/tables/sheet_page.h"
 #include "ui/tables/sheet_view.h"
 #include "ui/tables/table_sheets.h"
@@ -56,6 +58,7 @@ QSpinBox* spinBox(int min, int max, int value, const char* name) {
     box->setRange(min, max);
     box->setValue(value);
     box->setAccessibleName(qtText(name));
+    waitForTyping(*box);
     return box;
 }
 
@@ -67,12 +70,19 @@ QLabel* labelFor(const char* text, QWidget* box) {
 }
 
 // A note that a screen reader finds by Tab like the controls around it.
-QLabel* note(const char* name) {
+QLabel* note() {
     auto* label = new QLabel;
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
-    label->setAccessibleName(qtText(name));
     return label;
+}
+
+// A note's text, which a screen reader reads whole, after what it is
+// about where that needs saying: "Fit du camp : Au moins 8 cartes…".
+void say(QLabel& label, const QString& text, const char* about = nullptr) {
+    label.setText(text);
+    label.setAccessibleName(about != nullptr ? qtText(texts::kNoteSaid).arg(qtText(about), text)
+                                             : text);
 }
 
 QHBoxLayout* row(std::initializer_list<QWidget*> widgets) {
@@ -90,6 +100,7 @@ TablesWindow::TablesWindow(Dialogue& dialogue, QWidget* parent)
     : QMainWindow(parent, Qt::Window),
       dialogue_(dialogue),
       tabs_(new QTabWidget),
+      help_(new QPushButton(qtText(texts::kHelp))),
       export_(new QPushButton(qtText(texts::kExport))),
       handPoints_(pointTable(PointHolder::Hand)),
       sidePoints_(pointTable(PointHolder::Partnership)),
@@ -102,8 +113,8 @@ TablesWindow::TablesWindow(Dialogue& dialogue, QWidget* parent)
 
     tabs_->setObjectName(QStringLiteral("tablesTabs"));
     tabs_->setAccessibleName(qtText(texts::kTabsName));
-    tabs_->setUsesScrollButtons(true);
     tabs_->setDocumentMode(true);
+    keepTabsInView(*tabs_);
     focusOrder_.push_back(tabs_->tabBar());
     buildSplits();
     buildPatterns();
@@ -115,11 +126,18 @@ TablesWindow::TablesWindow(Dialogue& dialogue, QWidget* parent)
     export_->setToolTip(qtText(texts::kExportTip));
     export_->setAutoDefault(false);
     connect(export_, &QPushButton::clicked, this, &TablesWindow::exportCsv);
+    help_->setObjectName(QStringLiteral("tablesHelp"));
+    help_->setToolTip(qtText(texts::kHelpTip));
+    help_->setShortcut(QKeySequence(Qt::Key_F1));
+    help_->setAutoDefault(false);
+    connect(help_, &QPushButton::clicked, this, &TablesWindow::showHelp);
     focusOrder_.push_back(export_);
+    focusOrder_.push_back(help_);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(export_);
+    buttons->addWidget(help_);
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(tabs_, 1);
@@ -160,8 +178,11 @@ void TablesWindow::buildSplits() {
         box->setToolTip(qtText(texts::kPlacesTip));
         box->setAccessibleDescription(qtText(texts::kPlacesTip));
     }
-    placesNote_ = note(texts::kPlaces);
+    // Read aloud as it is written, and reached by Tab after the places.
+    placesNote_ = note();
     placesNote_->setObjectName(QStringLiteral("tablesPlacesNote"));
+    placesNote_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    placesNote_->setFocusPolicy(Qt::StrongFocus);
     auto* places = new QGroupBox(qtText(texts::kPlaces));
     auto* inside = new QVBoxLayout(places);
     inside->addLayout(row({labelFor(texts::kWestPlaces, westPlaces_), westPlaces_,
@@ -173,16 +194,18 @@ void TablesWindow::buildSplits() {
     splits_->controls()->addWidget(places);
     splits_->controls()->addLayout(
         row({labelFor(texts::kChartMissing, chartMissing_), chartMissing_}));
-    focusOrder_.insert(focusOrder_.end(), {westPlaces_, eastPlaces_, chartMissing_, splits_->view(),
-                                           splits_->chart()});
+    focusOrder_.insert(focusOrder_.end(), {westPlaces_, eastPlaces_, placesNote_, chartMissing_,
+                                           splits_->view(), splits_->chart()});
 
     connect(westPlaces_, &QSpinBox::valueChanged, this, &TablesWindow::showSplits);
     connect(eastPlaces_, &QSpinBox::valueChanged, this, &TablesWindow::showSplits);
     connect(chartMissing_, &QSpinBox::valueChanged, this, &TablesWindow::showSplitChart);
-    // The chart follows the row chosen in the table.
-    connect(splits_->view(), &QTableWidget::currentCellChanged, this, [this](int shown) {
-        if (shown >= 0) {
-            const std::size_t r = splits_->view()->sheetRow(shown);
+    // The chart follows the row the user chooses in the table, not the
+    // focus that comes into it.
+    connect(splits_->view(), &QTableWidget::itemSelectionChanged, this, [this] {
+        const QList<QTableWidgetItem*> chosen = splits_->view()->selectedItems();
+        if (!chosen.isEmpty()) {
+            const std::size_t r = splits_->view()->sheetRow(chosen.front()->row());
             chartMissing_->setValue(
                 static_cast<int>(splits_->sheet().rows.at(r).at(kMissingColumn).key));
         }
@@ -198,10 +221,10 @@ void TablesWindow::showSplits() {
     const auto placesText = [](int n) {
         return n == 1 ? qtText(texts::kOnePlace) : qtText(texts::kManyPlaces).arg(n);
     };
-    placesNote_->setText(
-        table.aPriori()
-            ? qtText(texts::kAPriori)
-            : qtText(texts::kAPosteriori).arg(placesText(places.west)).arg(places.east));
+    const QString said =
+        table.aPriori() ? qtText(texts::kAPriori)
+                        : qtText(texts::kAPosteriori).arg(placesText(places.west)).arg(places.east);
+    say(*placesNote_, said);
     // The opponents cannot miss more cards than they have places for.
     const QSignalBlocker quiet(chartMissing_);
     chartMissing_->setMaximum(std::min(13, places.west + places.east));
@@ -212,15 +235,18 @@ void TablesWindow::showSplitChart() {
     const int missing = chartMissing_->value();
     const QString title =
         missing == 1 ? qtText(texts::kSplitsChartOne) : qtText(texts::kSplitsChart).arg(missing);
-    splits_->showBars(title, rowsWhere(splits_->sheet(), kMissingColumn, missing), numberStyle());
+    // Where each way of a split has its bar, "3–2" under it reads West, East.
+    const bool ways = westPlaces_->value() != eastPlaces_->value();
+    splits_->showBars(title, rowsWhere(splits_->sheet(), kMissingColumn, missing), numberStyle(),
+                      ways ? qtText(texts::kWaysAxis) : QString());
 }
 
 void TablesWindow::buildPatterns() {
     patterns_ = addPage("Patterns", texts::kPatternsTab, texts::kPatternsName,
                         texts::kPatternsChartName, texts::kPatternsFile);
-    QLabel* groups = note(texts::kGroup);
+    QLabel* groups = note();
     groups->setObjectName(QStringLiteral("tablesGroups"));
-    groups->setText(qtText(patternGroupsText()));
+    say(*groups, qtText(patternGroupsText()));
     patterns_->controls()->addWidget(groups);
     patterns_->showSheet(patternSheet(patternTable(), numberStyle()));
     patterns_->showBars(qtText(texts::kPatternsChart), allRows(patterns_->sheet()), numberStyle());
@@ -242,7 +268,7 @@ void TablesWindow::buildPoints() {
     bandTo_ = spinBox(0, 37, kFirstBandTo, texts::kBandToName);
     bandFrom_->setObjectName(QStringLiteral("tablesBandFrom"));
     bandTo_->setObjectName(QStringLiteral("tablesBandTo"));
-    band_ = note(texts::kBandPoints);
+    band_ = note();
     band_->setObjectName(QStringLiteral("tablesBand"));
     band_->setWordWrap(false);
     band_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -285,14 +311,16 @@ void TablesWindow::showBand() {
     const int from = bandFrom_->value();
     const int to = bandTo_->value();
     if (from > to) {
-        band_->setText(qtText(texts::kBandEmpty));
+        say(*band_, qtText(texts::kBandEmpty), texts::kBandName);
         return;
     }
     const PointBand band =
         pointBand(table, Range{static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to)});
     const QString percent = qtText(percentShown(band.probability, numberStyle().decimal));
-    band_->setText(qtText(table.holder == PointHolder::Hand ? texts::kBandHands : texts::kBandSides)
-                       .arg(percent));
+    say(*band_,
+        qtText(table.holder == PointHolder::Hand ? texts::kBandHands : texts::kBandSides)
+            .arg(percent),
+        texts::kBandName);
 }
 
 void TablesWindow::buildSuitLengths() {
@@ -312,7 +340,7 @@ void TablesWindow::buildFit() {
     fit_ = addPage("Fit", texts::kFitTab, texts::kFitName, texts::kFitChartName, texts::kFitFile);
     held_ = spinBox(0, 13, kFirstHeld, texts::kHeldName);
     held_->setObjectName(QStringLiteral("tablesHeld"));
-    goals_ = note(texts::kGoalsName);
+    goals_ = note();
     goals_->setObjectName(QStringLiteral("tablesGoals"));
     goals_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     goals_->setFocusPolicy(Qt::StrongFocus);
@@ -333,7 +361,7 @@ void TablesWindow::showFit() {
                      .arg(goal.together)
                      .arg(qtText(percentShown(goal.probability, numberStyle().decimal)));
     }
-    goals_->setText(goals.join(QLatin1Char('\n')));
+    say(*goals_, goals.join(QLatin1Char('\n')), texts::kGoalsName);
     fit_->showBars(qtText(texts::kFitChart).arg(held), allRows(fit_->sheet()), numberStyle());
 }
 
@@ -389,6 +417,10 @@ bool TablesWindow::exportTo(const QString& path) {
     const QString message = qtText(texts::kNotSaved).arg(QDir::toNativeSeparators(path), *failure);
     dialogue_.messageBox(message.toStdString(), Buttons::Ok, std::string(texts::kTitle));
     return false;
+}
+
+void TablesWindow::showHelp() {
+    dialogue_.messageBox(texts::kHelpText, Buttons::Ok, std::string(texts::kHelpTitle));
 }
 
 void TablesWindow::keyPressEvent(QKeyEvent* event) {

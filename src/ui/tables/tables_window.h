@@ -3,9 +3,9 @@
 #include <QMainWindow>
 #include <vector>
 
+#include "exact/point_table.h"
 #include "simulation/dialogue.h"
 #include "text/number_text.h"
-#include "exact/point_table.h"
 #include "ui/kit/window_placement.h"
 
 class QLabel;
@@ -42,6 +42,9 @@ public:
     // user why.
     bool exportTo(const QString& path);
 
+    // What the window is for, in a box (its "Aide" button, F1).
+    void showHelp();
+
 protected:
     // Escape gives the keyboard back to the main window.
     void keyPressEvent(QKeyEvent* event) override;
@@ -67,6 +70,7 @@ private:
 
     Dialogue& dialogue_;
     QTabWidget* tabs_;
+    QPushButton* help_;
     QPushButton* export_;
     const PointTable handPoints_;
     const PointTable sidePoints_;

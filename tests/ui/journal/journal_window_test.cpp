@@ -149,10 +149,10 @@ TEST(JournalWindow, FollowsAFrequencyRunBesideTheMainWindow) {
     for (int c = 0; c < table->columnCount(); ++c) {
         headers << table->horizontalHeaderItem(c)->text();
     }
-    EXPECT_EQ(headers, (QStringList{QString::fromUtf8("Réussites"), "Estimation",
-                                    QString::fromUtf8("Intervalle\nà 95 %"),
+    EXPECT_EQ(headers, (QStringList{QString::fromUtf8("Donnes qui\nconviennent"), "Estimation",
+                                    QString::fromUtf8("Intervalle de\nconfiance à 95 %"),
                                     QString::fromUtf8("Probabilité\nexacte"),
-                                    QString::fromUtf8("Écart\nen σ")}));
+                                    QString::fromUtf8("Écart (en\nécarts-types)")}));
     // "Sud précisé: N soit P%": the same N; the estimate with the decimals
     // its interval needs, inside the interval; the exact value likewise.
     const double estimate = hits.toDouble() / 2000;
@@ -290,8 +290,9 @@ TEST(JournalWindow, TheKeyboardGoesThroughAndBack) {
     EXPECT_TRUE(journal->isActiveWindow());
     EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(*journal, "journalRuns"));
 
-    const char* order[] = {"journalFigures", "journalChart",     "journalHands", "journalSessions",
-                           "journalCopyPbn", "journalExportPbn", "journalSave",  "journalRuns"};
+    const char* order[] = {"journalFigures",   "journalChart",    "journalHands",
+                           "journalHelp",      "journalSessions", "journalCopyPbn",
+                           "journalExportPbn", "journalSave",     "journalRuns"};
     for (const char* next : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(*journal, next)) << next;
