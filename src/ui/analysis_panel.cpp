@@ -46,12 +46,18 @@ AnalysisPanel::AnalysisPanel(Journal& journal, Dialogue& dialogue, DealsToAnalys
     countLabel->setBuddy(count_);
     auto* contractsLabel = new QLabel(qtText(texts::kAnalyseContrats));
     contractsLabel->setBuddy(contracts_);
+    // How contracts are written, under their box, not only as an example.
+    auto* syntax = new QLabel(qtText(texts::kAnalyseContratsHelp));
+    syntax->setObjectName(QStringLiteral("AnalyseContratsAide"));
+    syntax->setWordWrap(true);
+    contracts_->setAccessibleDescription(qtText(texts::kAnalyseContratsHelp));
     auto* grid = new QGridLayout;
     grid->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(countLabel, 0, 0);
     grid->addWidget(count_, 0, 1);
     grid->addWidget(contractsLabel, 0, 2);
     grid->addWidget(contracts_, 0, 3);
+    grid->addWidget(syntax, 1, 2, 1, 2);
     grid->setColumnStretch(3, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(start_);

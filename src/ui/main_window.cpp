@@ -22,6 +22,7 @@
 #include "ui/kit/twips.h"
 #include "ui/kit/vertical_button.h"
 #include "ui/kit/window_placement.h"
+#include "ui/menu_keys.h"
 #include "ui/table_window.h"
 #include "ui/tables/tables_window.h"
 #include "ui/window_texts.h"
@@ -193,8 +194,11 @@ void MainWindow::buildMenus() {
                                qtText(texts::kMenuBarMoreName), this);
     setMenuWidget(menus);
 
+    std::vector<QAction*> entries;
     const auto entry = [&](const char* caption, std::string_view name, void (MainWindow::*what)()) {
-        connect(named(menus->addAction(qtText(caption)), name), &QAction::triggered, this, what);
+        QAction* action = named(menus->addAction(qtText(caption)), name);
+        connect(action, &QAction::triggered, this, what);
+        entries.push_back(action);
     };
     entry(texts::kMnuAbout, "mnuAbout", &MainWindow::showAbout);
     entry(texts::kMnuInfo, "mnuInfo", &MainWindow::showInformation);
@@ -218,6 +222,9 @@ void MainWindow::buildMenus() {
     // there while the row has room.
     menus->addMenu(distributions);
     entry(texts::kMnuJournal, "mnuJournal", &MainWindow::openJournal);
+    // The same keys from the program's other windows; the surveys' menu
+    // opens from this window only.
+    new MenuKeys(*this, std::move(entries));
 }
 
 QString MainWindow::suitLabelText(Suit suit) {

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 
 #include "ui/kit/keep_clear.h"
 #include "ui/kit/qt_text.h"
@@ -28,21 +29,14 @@ QPushButton* addButton(QMessageBox& box, QMessageBox::StandardButton which, cons
     return button;
 }
 
-// Over the window the user is in, but clear of what the open windows ask to
-// keep in view (the journal's chart and figures, while the user decides
-// whether to go on).
-FramePlacement::Rule placementOver(QWidget* owner) {
-    return [owner](const QSize& outer, const QRect& area) {
-        const QRect over = owner != nullptr ? owner->frameGeometry() : area;
-        return boxCorner(outer, area, over, keptClear());
-    };
-}
-
 }  // namespace
 
 QWidget* QtDialogue::owner() {
     if (QWidget* active = QApplication::activeWindow()) {
         return active;
+    }
+    if (lastOwner_ != nullptr && lastOwner_->isVisible()) {
+        return lastOwner_;
     }
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window->isVisible() && window->parentWidget() == nullptr) {
@@ -52,9 +46,41 @@ QWidget* QtDialogue::owner() {
     return nullptr;
 }
 
+// Over the window the user is in, but clear of what the open windows ask to
+// keep in view (the journal's chart and figures, while the user decides
+// whether to go on); the next boxes of that window where the last one was.
+FramePlacement::Rule QtDialogue::placementOver(QWidget* owner) const {
+    const bool again = placed_ && owner != nullptr && owner == lastOwner_;
+    return [owner, again, offset = lastOffset_](const QSize& outer, const QRect& area) {
+        const QRect over = owner != nullptr ? owner->frameGeometry() : area;
+        if (!again) {
+            return boxCorner(outer, area, over, keptClear());
+        }
+        const QPoint corner = over.topLeft() + offset;
+        return QPoint(std::clamp(corner.x(), area.left(),
+                                 std::max(area.left(), area.right() + 1 - outer.width())),
+                      std::clamp(corner.y(), area.top(),
+                                 std::max(area.top(), area.bottom() + 1 - outer.height())));
+    };
+}
+
+void QtDialogue::closed(const QDialog& box, QWidget* owner) {
+    if (owner == nullptr) {
+        return;
+    }
+    lastOwner_ = owner;
+    lastOffset_ = box.frameGeometry().topLeft() - owner->frameGeometry().topLeft();
+    placed_ = true;
+    // The window manager may give the keyboard to another window of the
+    // program: it goes back to the one the box belonged to.
+    if (owner->isVisible()) {
+        owner->activateWindow();
+    }
+}
+
 Answer QtDialogue::messageBox(const std::string& prompt, Buttons buttons,
                               const std::optional<std::string>& title) {
-    QWidget* owner = QtDialogue::owner();
+    const QPointer<QWidget> owner = QtDialogue::owner();
     TitledMessageBox box(owner);
     box.setPlacement(placementOver(owner));
     box.setIcon(QMessageBox::NoIcon);
@@ -73,6 +99,7 @@ Answer QtDialogue::messageBox(const std::string& prompt, Buttons buttons,
     }
     makeRoomForTitle(box);
     box.exec();
+    closed(box, owner);
     if (buttons == Buttons::Ok) {
         return Answer::Ok;
     }
@@ -81,7 +108,7 @@ Answer QtDialogue::messageBox(const std::string& prompt, Buttons buttons,
 
 std::string QtDialogue::inputBox(const std::string& prompt, const std::string& title,
                                  const std::string& defaultText) {
-    QWidget* owner = QtDialogue::owner();
+    const QPointer<QWidget> owner = QtDialogue::owner();
     PlacedInputDialog dialog(owner);
     dialog.setPlacement(placementOver(owner));
     dialog.setInputMode(QInputDialog::TextInput);
@@ -100,7 +127,9 @@ std::string QtDialogue::inputBox(const std::string& prompt, const std::string& t
         label->setMinimumWidth(Twips(dialog).px(6600));
     }
     makeRoomForTitle(dialog);
-    if (dialog.exec() != QDialog::Accepted) {
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    closed(dialog, owner);
+    if (!accepted) {
         return {};
     }
     return dialog.textValue().toStdString();

@@ -105,10 +105,17 @@ TableWindow::TableWindow(Dealer& dealer, Dialogue& dialogue, Journal& journal, Q
     bar_->setTextVisible(false);
     bar_->hide();
     connect(run_, &QPushButton::clicked, this, &TableWindow::runTable);
+    auto* help = new QPushButton(qtText(texts::kDonneHelp));
+    help->setObjectName(QStringLiteral("DonneAide"));
+    help->setToolTip(qtText(texts::kDonneHelpTip));
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    help->setAutoDefault(false);
+    connect(help, &QPushButton::clicked, this, &TableWindow::showHelp);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(run_);
     buttons->addWidget(bar_, 1);
+    buttons->addWidget(help);
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->addLayout(grid);
@@ -131,6 +138,11 @@ TableWindow::TableWindow(Dealer& dealer, Dialogue& dialogue, Journal& journal, Q
     }
     setTabOrder(previous, run_);
     setTabOrder(run_, analysis_);
+    setTabOrder(analysis_, help);
+}
+
+void TableWindow::showHelp() {
+    dialogue_.messageBox(texts::kDonneHelpText, Buttons::Ok, std::string(texts::kDonneHelpTitle));
 }
 
 TableWindow::~TableWindow() = default;

@@ -4,10 +4,10 @@
 #include <array>
 #include <memory>
 
-#include "simulation/dialogue.h"
+#include "condition/table_bounds_check.h"
 #include "engine/dealer.h"
 #include "journal/journal.h"
-#include "condition/table_bounds_check.h"
+#include "simulation/dialogue.h"
 #include "ui/kit/window_placement.h"
 
 class QLineEdit;
@@ -47,6 +47,9 @@ public:
 
     // The analysis at double dummy of the last run's deals.
     [[nodiscard]] AnalysisPanel* analysis() const { return analysis_; }
+
+    // What the window is for, in a box (its "Aide" button, F1).
+    void showHelp();
 
 protected:
     // Escape gives the keyboard back to the main window.

@@ -58,6 +58,22 @@ inline constexpr const char* kCmdDonne = "&Fréquence pour 100 000 donnes";
 inline constexpr const char* kPoints = "points";
 inline constexpr const char* kMin = "min";
 inline constexpr const char* kMax = "max";
+// Its own help, on its "Aide" button and F1.
+inline constexpr const char* kDonneHelp = "Aide";
+inline constexpr const char* kDonneHelpTip = "Comment préciser une donne et l'analyser (F1)";
+inline constexpr const char* kDonneHelpTitle = "Aide — Fréquence d'une donne précisée";
+inline constexpr const char* kDonneHelpText =
+    "Pour chaque main (Nord, Est, Sud, Ouest) et chaque camp (Nord-Sud, Est-Ouest), donnez le "
+    "minimum et le maximum de cartes de chaque couleur et de points d'honneur. « Fréquence pour "
+    "100 000 donnes » tire des donnes entières au hasard et compte celles qui conviennent, par "
+    "tranches de 100 000 tant que vous répondez Oui ; le journal garde chaque tranche, avec la "
+    "probabilité exacte quand la combinatoire la donne.\r\n"
+    "« Analyse à quatre jeux » passe ensuite les donnes trouvées au solveur double mort : les "
+    "levées de chaque déclarant dans chaque dénomination, les contrats demandés et le par de "
+    "Nord-Sud, dans le journal.\r\n"
+    "Contrats : un niveau de 1 à 7, une dénomination (SA, ♠ ou P, ♥ ou C, ♦ ou K, ♣ ou T) et un "
+    "déclarant (Nord, Est, Sud, Ouest, ou N, E, S, O), séparés par des virgules : « 3SA Sud, 4♠ "
+    "Nord ».";
 
 // The analysis at double dummy of the deals a run kept.
 inline constexpr const char* kCmdAnalyse = "&Analyse à quatre jeux";
@@ -65,6 +81,9 @@ inline constexpr const char* kCmdAnalyseAnnuler = "A&nnuler";
 inline constexpr const char* kAnalyseDonnes = "Donnes à analyser :";
 inline constexpr const char* kAnalyseContrats = "Contrats :";
 inline constexpr const char* kAnalyseContratsExample = "3SA Sud, 4♠ Nord";
+inline constexpr const char* kAnalyseContratsHelp =
+    "Un niveau, une dénomination (SA, ♠ ou P, ♥ ou C, ♦ ou K, ♣ ou T) et un déclarant (Nord, "
+    "Est, Sud, Ouest, ou N, E, S, O), séparés par des virgules.";
 inline constexpr const char* kAnalyseProgressName = "Progression de l'analyse";
 // On the bar: "240 sur 1000 donnes — encore environ 35 s".
 inline constexpr const char* kAnalyseCount = "%1 sur %2 donnes";

@@ -6,11 +6,15 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <functional>
 
 #include "modal.h"
 #include "scripted_dialogue.h"
@@ -170,6 +174,118 @@ TEST(TableWindow, ARunThroughTheRealBoxesIntoTheJournal) {
                     .replace(QChar(0x00a0), ' ')
                     .startsWith(QString::fromUtf8(
                         "Donne précisée : Nord-Sud : 8 ≤ ♠ ≤ 13, 25 ≤ points ≤ 40 — 100")));
+}
+
+}  // namespace
+
+namespace {
+
+// A key as the window system gives it to a window: first to the
+// shortcuts of the window that has the keyboard, then to its focused box.
+// A button's key shows it pressed a moment before it clicks.
+void press(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window->windowHandle(), key, modifiers);
+    QTest::qWait(250);
+}
+
+// With the keyboard in a box of the four-hand window, Alt and a letter of
+// the main menu does what it does from the main window; Alt and any other
+// letter does nothing; no letter lands in the box.
+TEST(TableWindow, TheMenuKeysWorkFromItAndNeverTypeIntoABox) {
+    ScriptedDialogue dialogue;
+    MainWindow window(dialogue);
+    window.show();
+    TableWindow* table = openTable(window);
+    QLineEdit* spades = box(*table, "NordPiqueMin");
+    // Its own keys come first: Alt+F runs the deals, not the main window's
+    // surveys.
+    dialogue.answers = {Answer::No};
+    press(table, Qt::Key_F, Qt::AltModifier);
+    ASSERT_EQ(dialogue.reports().size(), 1U);
+    EXPECT_TRUE(dialogue.reports()[0].title.value_or("").starts_with("Statistiques sur 100"))
+        << "a four-hand run";
+    dialogue.calls.clear();
+    struct Row {
+        Qt::Key key;
+        const char* opens;  // the window that opens, if any
+    };
+    const Row rows[] = {{Qt::Key_J, "Journal"}, {Qt::Key_T, "Tables"}, {Qt::Key_N, nullptr},
+                        {Qt::Key_X, nullptr},   {Qt::Key_D, nullptr},  {Qt::Key_S, nullptr}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(QKeySequence(r.key).toString().toStdString());
+        spades->setFocus();
+        press(table, r.key, Qt::AltModifier);
+        EXPECT_EQ(spades->text(), QStringLiteral("0")) << "nothing typed into the box";
+        if (r.opens != nullptr) {
+            auto* opened = window.findChild<QWidget*>(QString::fromLatin1(r.opens));
+            ASSERT_NE(opened, nullptr);
+            EXPECT_TRUE(opened->isVisible());
+        }
+    }
+    // Alt+I: the main window's Information, from here.
+    spades->setFocus();
+    press(table, Qt::Key_I, Qt::AltModifier);
+    ASSERT_EQ(dialogue.calls.size(), 1U);
+    EXPECT_EQ(dialogue.calls[0].title, "QUADRIVELLE. Fréquence d'une main précisée");
+    EXPECT_EQ(spades->text(), QStringLiteral("0"));
+}
+
+// A run of two batches through Qt's own boxes, while the window manager
+// hands the keyboard around: both report boxes at one place over the
+// four-hand window, and after "Non" the keyboard back in that window.
+TEST(TableWindow, ItsBoxesStayWithItAndGiveItBackTheKeyboard) {
+    QtDialogue dialogue;
+    MainWindow window(dialogue);
+    window.show();
+    TableWindow* table = openTable(window);
+    QApplication::processEvents();
+    std::vector<QRect> boxes;
+    const std::function<void(const QString&)> answer = [&](const QString& which) {
+        whenModal([&, which](QWidget* modal) {
+            boxes.push_back(modal->frameGeometry());
+            auto* report = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(report, nullptr);
+            // What a window manager may do as a box closes: no window
+            // active, or the main one.
+            QApplication::setActiveWindow(which == QStringLiteral("&Oui") ? nullptr : &window);
+            if (which == QStringLiteral("&Oui")) {
+                answer(QStringLiteral("&Non"));  // the next box
+            }
+            for (QAbstractButton* b : report->buttons()) {
+                if (b->text() == which) {
+                    b->click();
+                }
+            }
+        });
+    };
+    answer(QStringLiteral("&Oui"));
+    box(*table, "NordSudPointsMin")->setText(QStringLiteral("25"));
+    table->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(table));
+    table->findChild<QPushButton*>(QStringLiteral("cmdDonne"))->click();
+    QApplication::processEvents();
+    ASSERT_EQ(boxes.size(), 2U);
+    EXPECT_EQ(boxes[0].topLeft(), boxes[1].topLeft()) << "one place for the boxes of a run";
+    EXPECT_TRUE(boxes[0].intersects(table->frameGeometry())) << "with the window that ran it";
+    EXPECT_EQ(QApplication::activeWindow(), table) << "the keyboard back where the run was";
+}
+
+// F1, or its "Aide" button: what the window is for, and how contracts are
+// written.
+TEST(TableWindow, ItsOwnHelp) {
+    ScriptedDialogue dialogue;
+    MainWindow window(dialogue);
+    window.show();
+    TableWindow* table = openTable(window);
+    press(table, Qt::Key_F1);
+    ASSERT_EQ(dialogue.calls.size(), 1U);
+    EXPECT_EQ(dialogue.calls[0].title, "Aide — Fréquence d'une donne précisée");
+    EXPECT_NE(dialogue.calls[0].prompt.find("« 3SA Sud, 4♠ Nord »"), std::string::npos);
+    auto* syntax = table->findChild<QLabel*>(QStringLiteral("AnalyseContratsAide"));
+    ASSERT_NE(syntax, nullptr);
+    EXPECT_TRUE(syntax->isVisible()) << "the contracts' form shown, not only as an example";
 }
 
 }  // namespace

@@ -162,8 +162,12 @@ void JournalChart::resizeEvent(QResizeEvent* event) {
 
 void JournalChart::fitTitle() {
     const QMargins margins = chart()->margins();
-    chart()->setTitle(
-        wrappedTitle(title_, chart()->titleFont(), width() - margins.left() - margins.right() - 8));
+    const QString title =
+        wrappedTitle(title_, chart()->titleFont(), width() - margins.left() - margins.right() - 8);
+    // The same title set again would lay the chart out again.
+    if (chart()->title() != title) {
+        chart()->setTitle(title);
+    }
 }
 
 void JournalChart::fitAxes() {

@@ -112,8 +112,12 @@ void BarChart::resizeEvent(QResizeEvent* event) {
 
 void BarChart::fitAxes() {
     const QMargins margins = chart()->margins();
-    chart()->setTitle(
-        wrappedTitle(title_, chart()->titleFont(), width() - margins.left() - margins.right() - 8));
+    const QString title =
+        wrappedTitle(title_, chart()->titleFont(), width() - margins.left() - margins.right() - 8);
+    // The same title set again would lay the chart out again.
+    if (chart()->title() != title) {
+        chart()->setTitle(title);
+    }
     const QFontMetrics metrics(names_->labelsFont());
     const int lines = metrics.height();
     // Bar i stands at i: its name under it where every name has room, else

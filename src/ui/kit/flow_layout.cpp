@@ -5,7 +5,7 @@
 
 namespace ondiscale {
 
-FlowLayout::FlowLayout(QWidget* parent) : QLayout(parent) {}
+FlowLayout::FlowLayout(QWidget* parent, Qt::Alignment side) : QLayout(parent), side_(side) {}
 
 FlowLayout::~FlowLayout() {
     while (QLayoutItem* item = takeAt(0)) {
@@ -59,7 +59,8 @@ void FlowLayout::setGeometry(const QRect& rect) {
 int FlowLayout::arrange(const QRect& rect, bool apply) const {
     const QRect area = rect.marginsRemoved(contentsMargins());
     const int gap = std::max(spacing(), 0);
-    // The items line by line, each line right-aligned.
+    // The items line by line, each line to its side, each item centred on
+    // its line's height.
     QList<QList<QLayoutItem*>> lines(1);
     int used = 0;
     for (QLayoutItem* item : items_) {
@@ -79,10 +80,12 @@ int FlowLayout::arrange(const QRect& rect, bool apply) const {
             width += item->sizeHint().width() + (width > 0 ? gap : 0);
             height = std::max(height, item->sizeHint().height());
         }
-        int x = area.right() + 1 - width;
+        int x = side_ & Qt::AlignLeft ? area.x() : area.right() + 1 - width;
         for (QLayoutItem* item : line) {
             if (apply) {
-                item->setGeometry(QRect(QPoint(std::max(x, area.x()), y), item->sizeHint()));
+                const QSize size = item->sizeHint();
+                item->setGeometry(
+                    QRect(QPoint(std::max(x, area.x()), y + (height - size.height()) / 2), size));
             }
             x += item->sizeHint().width() + gap;
         }

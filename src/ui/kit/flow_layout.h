@@ -5,14 +5,14 @@
 
 namespace ondiscale {
 
-// Widgets side by side, right-aligned, going on to another line where the
-// width runs short, so that a row of buttons never makes its window wider
-// than the screen.
+// Widgets side by side, right-aligned (a row of buttons) or left-aligned
+// (a row of controls), going on to another line where the width runs
+// short, so that a row never makes its window wider than the screen.
 class FlowLayout : public QLayout {
     Q_OBJECT
 
 public:
-    explicit FlowLayout(QWidget* parent = nullptr);
+    explicit FlowLayout(QWidget* parent = nullptr, Qt::Alignment side = Qt::AlignRight);
     ~FlowLayout() override;
     FlowLayout(const FlowLayout&) = delete;
     FlowLayout& operator=(const FlowLayout&) = delete;
@@ -34,6 +34,7 @@ private:
     [[nodiscard]] int arrange(const QRect& rect, bool apply) const;
 
     QList<QLayoutItem*> items_;
+    Qt::Alignment side_;
 };
 
 }  // namespace ondiscale

@@ -81,7 +81,9 @@ private:
 }  // namespace
 
 void keepTabsInView(QTabWidget& tabs) {
-    tabs.setUsesScrollButtons(false);
+    // Arrows would show only for the moment before the tabs move to the
+    // side; they leave the window as narrow as a tab.
+    tabs.setUsesScrollButtons(true);
     new TabsWatch(tabs);
 }
 

@@ -4,6 +4,7 @@
 #include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "text/readable_numbers.h"
 #include "ui/kit/bar_chart.h"
@@ -38,6 +39,9 @@ SheetPage::SheetPage(const QString& tableName, const QString& chartName, QString
     split_->addWidget(view_);
     split_->addWidget(chart_);
     split_->setStretchFactor(1, 1);
+    // As narrow as its widest part: below the width of both side by side,
+    // they go one above the other (resizeEvent).
+    split_->setMinimumWidth(std::max(view_->minimumWidth(), chart_->minimumWidth()));
 
     controls_->setContentsMargins(0, 0, 0, 0);
     // The tab's frame is margin enough on the sides.

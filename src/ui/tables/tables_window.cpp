@@ -24,6 +24,7 @@
 #include "ui/journal/journal_export.h"
 #include "ui/kit/bar_chart.h"
 #include "ui/kit/escape_back.h"
+#include "ui/kit/flow_layout.h"
 #include "ui/kit/qt_text.h"
 #include "ui/kit/tabs_in_view.h"
 #include "ui/kit/twips.h"
@@ -85,12 +86,12 @@ void say(QLabel& label, const QString& text, const char* about = nullptr) {
                                              : text);
 }
 
-QHBoxLayout* row(std::initializer_list<QWidget*> widgets) {
-    auto* layout = new QHBoxLayout;
+// Controls side by side, on as many lines as the width needs.
+FlowLayout* row(std::initializer_list<QWidget*> widgets) {
+    auto* layout = new FlowLayout(nullptr, Qt::AlignLeft);
     for (QWidget* w : widgets) {
         layout->addWidget(w);
     }
-    layout->addStretch(1);
     return layout;
 }
 
