@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "keys.h"
 #include "modal.h"
 #include "scripted_dialogue.h"
 #include "simulation/table_run.h"
@@ -179,16 +180,6 @@ TEST(TableWindow, ARunThroughTheRealBoxesIntoTheJournal) {
 }  // namespace
 
 namespace {
-
-// A key as the window system gives it to a window: first to the
-// shortcuts of the window that has the keyboard, then to its focused box.
-// A button's key shows it pressed a moment before it clicks.
-void press(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    QTest::keyClick(window->windowHandle(), key, modifiers);
-    QTest::qWait(250);
-}
 
 // With the keyboard in a box of the four-hand window, Alt and a letter of
 // the main menu does what it does from the main window; Alt and any other

@@ -21,7 +21,8 @@ inline constexpr const char* kCloseSessions = "&Fermer";
 inline constexpr const char* kReopenedTitle = "Journal — %1";
 // Column headings on two lines, so that the table stays narrow, each with
 // what it means in a tooltip.
-// The chosen run's answer, at the top, one sentence a figure:
+// The chosen run's answer, at the top, a sentence for the row chosen in its
+// figures:
 // "3SA par Sud gagne dans 77 % des donnes (68 à 84 %), sur 100 donnes
 // analysées." then, where it is known, " ; probabilité exacte : 2,582 %".
 inline constexpr const char* kAnswer = "%1 dans %2 des donnes (%3 à %4), %5";
@@ -129,6 +130,10 @@ inline constexpr const char* kEmpty =
 inline constexpr const char* kRunsName = "Tirages de la séance";
 inline constexpr const char* kFiguresName = "Chiffres du tirage choisi";
 inline constexpr const char* kChartName = "Estimation après chaque tranche";
+// Where the window is too short for both, the chart and the examples take turns.
+inline constexpr const char* kViewsName = "Graphique ou exemples";
+inline constexpr const char* kViewChart = "Graphique";
+inline constexpr const char* kViewExamples = "Exemples";
 // An analysis's bars: the tricks of a strain and declarer, or the par scores.
 // Under an analysed deal: "Levées à quatre jeux — sans-atout : Nord 9, Est 4, …".
 inline constexpr const char* kTricksSpoken = "Levées à quatre jeux — ";

@@ -14,6 +14,7 @@
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QStyle>
+#include <QTabBar>
 #include <QVBoxLayout>
 
 #include "analysis/analysis_tally.h"
@@ -51,8 +52,8 @@ constexpr int kLeastWidth = 5400;
 constexpr int kLeastHeight = 5400;
 // The least sizes of the parts; the splitters give them the rest.
 constexpr int kLeastRunsHeight = 700;
-constexpr int kLeastChartHeight = 2700;
-constexpr int kLeastChartWidth = 3600;
+constexpr int kLeastChartHeight = 1800;
+constexpr int kLeastChartWidth = 3000;
 constexpr int kLeastHandsHeight = 900;
 // The runs in view at once; what the figures take at most of the height.
 constexpr int kRunsLines = 4;
@@ -176,6 +177,7 @@ JournalWindow::JournalWindow(std::unique_ptr<Journal> own, const Journal& journa
       save_(new QPushButton(qtText(texts::kSave))),
       split_(new QSplitter(Qt::Vertical)),
       views_(new QSplitter(Qt::Vertical)),
+      viewTabs_(new QTabBar),
       placement_(*this, Twips(*this).size(kWidth, kHeight),
                  Twips(*this).size(kLeastWidth, kLeastHeight)) {
     setObjectName(QStringLiteral("Journal"));
@@ -295,10 +297,19 @@ JournalWindow::JournalWindow(std::unique_ptr<Journal> own, const Journal& journa
     figuresScroll_->setFrameShape(QFrame::NoFrame);
     figuresScroll_->setWidget(figuresBox);
     figuresScroll_->setWidgetResizable(true);
+    // Where the window is too short for the chart and a whole deal, they
+    // take turns, chosen by a tab.
+    viewTabs_->setObjectName(QStringLiteral("journalViews"));
+    viewTabs_->setAccessibleName(qtText(texts::kViewsName));
+    viewTabs_->addTab(qtText(texts::kViewChart));
+    viewTabs_->addTab(qtText(texts::kViewExamples));
+    viewTabs_->setDrawBase(false);
+    viewTabs_->hide();
+    connect(viewTabs_, &QTabBar::currentChanged, this, [this] { showView(); });
     split_->setChildrenCollapsible(false);
     split_->addWidget(runs_);
     split_->addWidget(figuresScroll_);
-    split_->addWidget(views_);
+    split_->addWidget(stacked({viewTabs_, views_}));
     split_->setStretchFactor(2, 1);
     for (QSplitter* splitter : {split_, views_}) {
         connect(splitter, &QSplitter::splitterMoved, this, [this] { userSized_ = true; });
@@ -321,7 +332,8 @@ JournalWindow::JournalWindow(std::unique_ptr<Journal> own, const Journal& journa
     // Tab goes from part to part; the arrows move within the list and tables.
     setTabOrder(runs_, figures_);
     setTabOrder(figures_, grid_);
-    setTabOrder(grid_, chart_);
+    setTabOrder(grid_, viewTabs_);
+    setTabOrder(viewTabs_, chart_);
     setTabOrder(chart_, bars_);
     setTabOrder(bars_, hands_);
     setTabOrder(hands_, deals_);
@@ -346,8 +358,9 @@ JournalWindow::JournalWindow(std::unique_ptr<Journal> own, const Journal& journa
             chosenBars_ =
                 entry->analysis->figureTricks.at(figureRows_[static_cast<std::size_t>(figureRow_)]);
             grid_->clearSelection();
-        } else if (entry != nullptr) {
-            showAnswer(*entry, figureTexts(*entry, numberStyle()));  // a survey's line
+        }
+        if (entry != nullptr) {
+            showAnswer(*entry, figureTexts(*entry, numberStyle()));
         }
         showChart();
     });
@@ -524,45 +537,34 @@ void JournalWindow::showAnswer(const JournalEntry& entry, const std::vector<Figu
         }
         return text + qtText(texts::kAnswerEnd);
     };
-    QStringList lines;
-    if (entry.analysis) {
-        const AnalysisParts parts = analysisParts(*entry.analysis);
-        for (std::size_t f = 0; f < parts.contracts; ++f) {
-            if (const auto contract = contractOf(entry.figures[f].name)) {
-                const auto [bid, declarer] = contractWords(*contract);
-                lines << sentence(qtText(texts::kContractSubject).arg(bid, declarer), f);
-            }
-        }
-        // The par met most often.
-        std::size_t most = entry.figures.size();
-        for (std::size_t f = parts.contracts + parts.games; f < entry.figures.size(); ++f) {
-            if (most == entry.figures.size() || entry.figures[f].hits > entry.figures[most].hits) {
-                most = f;
-            }
-        }
-        if (most < entry.figures.size()) {
-            lines << sentence(qtText(texts::kParSubject).arg(parOf(entry.figures[most].name)),
-                              most);
-        }
-    } else if (!entry.figures.empty()) {
+    // The sentence of the row chosen in the table, the first at first.
+    QString answer;
+    if (!figureRows_.empty()) {
         const std::size_t f = figureRows_.at(static_cast<std::size_t>(
             std::clamp(figureRow_, 0, static_cast<int>(figureRows_.size()) - 1)));
         const QString condition = qtText(entry.condition);
         switch (entry.kind) {
             case RunKind::Frequency:
-                lines << sentence(qtText(texts::kFrequencySubject).arg(condition), f);
+                answer = sentence(qtText(texts::kFrequencySubject).arg(condition), f);
                 break;
             case RunKind::Survey:
-                lines << sentence(qtText(texts::kSurveySubject).arg(qtText(entry.figures[f].name)),
-                                  f);
+                answer =
+                    sentence(qtText(texts::kSurveySubject).arg(qtText(entry.figures[f].name)), f);
                 break;
             case RunKind::Table:
+                answer = sentence(qtText(texts::kTableSubject).arg(condition), f);
+                break;
             case RunKind::Analysis:
-                lines << sentence(qtText(texts::kTableSubject).arg(condition), f);
+                if (entry.analysis && entry.analysis->figureTricks.at(f) == kParBars) {
+                    answer =
+                        sentence(qtText(texts::kParSubject).arg(parOf(entry.figures[f].name)), f);
+                } else if (const auto contract = contractOf(entry.figures[f].name)) {
+                    const auto [bid, declarer] = contractWords(*contract);
+                    answer = sentence(qtText(texts::kContractSubject).arg(bid, declarer), f);
+                }
                 break;
         }
     }
-    const QString answer = lines.join(QLatin1Char('\n'));
     if (answer_->text() != answer) {
         answer_->setText(answer);
         // Heard with the list, where the keyboard is when a run is chosen.
@@ -697,7 +699,7 @@ void JournalWindow::arrange() {
     const int width = split_->width();
     const int total = split_->height() - 2 * handle;
     const int line = runs_->count() > 0 ? runs_->sizeHintForRow(0) : fontMetrics().height();
-    const int runs = std::max(runs_->minimumHeight(), kRunsLines * line + 2 * runs_->frameWidth());
+    const int runsFrame = 2 * runs_->frameWidth();
 
     // An analysis's figures and grid side by side where the width holds both.
     QWidget* gridBox = gridTitle_->parentWidget();
@@ -709,15 +711,19 @@ void JournalWindow::arrange() {
     QWidget* figuresBox = figuresScroll_->widget();
     figuresBox->layout()->activate();
     const int figuresLeast = figures_->minimumSizeHint().height();
-    int figuresHeight = std::max(figuresLeast, std::min(figuresBox->sizeHint().height(),
-                                                        static_cast<int>(kFiguresShare * total)));
+    const int figuresWanted = std::max(
+        figuresLeast,
+        std::min(figuresBox->sizeHint().height(), static_cast<int>(kFiguresShare * total)));
 
-    // The examples want their whole height (a deal is never cut); the chart
-    // its least. One above the other where the height allows, else side by
-    // side where the width does; else the figures give up room.
+    // The examples want their whole height (a deal is never cut), the
+    // chart its least: one above the other where the height allows, else
+    // side by side where the width does, the figures giving up room; else
+    // they take turns, each with all the room.
     QWidget* chart = views_->widget(0);
     QWidget* examples = views_->widget(1);
-    const bool deals = dealsScroll_->isVisibleTo(this);
+    const JournalEntry* entry = shownEntry();
+    const bool shown = entry != nullptr && !entry->examples.empty();
+    const bool deals = shown && (entry->kind == RunKind::Table || entry->kind == RunKind::Analysis);
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const int examplesTitle = handsTitle_->sizeHint().height() + examples->layout()->spacing();
     const int examplesHeight = deals
@@ -727,32 +733,48 @@ void JournalWindow::arrange() {
         deals ? deals_->minimumSizeHint().width() + scrollBar : examples->minimumSizeHint().width();
     const int chartHeight = chart->minimumSizeHint().height();
     const int chartWidth = chart->minimumSizeHint().width();
-    int viewsHeight = total - runs - figuresHeight;
-    const bool besideFits = width >= chartWidth + handle + examplesWidth;
-    const bool aboveFits = viewsHeight >= chartHeight + handle + examplesHeight;
-    const bool beside = !aboveFits && besideFits && examples->isVisibleTo(this);
-    const int viewsNeed =
-        beside ? std::max(chartHeight, examplesHeight) : chartHeight + handle + examplesHeight;
-    if (viewsHeight < viewsNeed) {
-        figuresHeight = std::max(figuresLeast, total - runs - viewsNeed);
-        viewsHeight = total - runs - figuresHeight;
-    }
-    views_->setOrientation(beside ? Qt::Horizontal : Qt::Vertical);
-    split_->setSizes({runs, figuresHeight, std::max(viewsHeight, 0)});
-    if (beside) {
+    const int runs = std::max(runs_->minimumHeight(), kRunsLines * line + runsFrame);
+    const int room = total - runs;
+    const bool aboveFits = room - figuresLeast >= chartHeight + handle + examplesHeight;
+    const bool besideFits = width >= chartWidth + handle + examplesWidth &&
+                            room - figuresLeast >= std::max(chartHeight, examplesHeight);
+    enum class Views { Above, Beside, Turns };
+    const Views views = !shown || aboveFits ? Views::Above
+                        : besideFits        ? Views::Beside
+                                            : Views::Turns;
+    const int tabs = views == Views::Turns ? viewTabs_->sizeHint().height() : 0;
+    const int viewsNeed = views == Views::Above    ? chartHeight + handle + examplesHeight
+                          : views == Views::Beside ? std::max(chartHeight, examplesHeight)
+                                                   : tabs + std::max(chartHeight, examplesHeight);
+    const int figuresHeight = std::max(figuresLeast, std::min(figuresWanted, room - viewsNeed));
+    const int viewsHeight = std::max(room - figuresHeight, 0);
+
+    takingTurns_ = views == Views::Turns;
+    viewTabs_->setVisible(takingTurns_);
+    showView();
+    views_->setOrientation(views == Views::Beside ? Qt::Horizontal : Qt::Vertical);
+    split_->setSizes({runs, figuresHeight, viewsHeight});
+    if (views == Views::Beside) {
         // The chart keeps half the width at least, where the deals leave it.
         const int examplesShare = std::max(
             examplesWidth,
             std::min(deals ? deals_->sizeHint().width() + scrollBar : examples->sizeHint().width(),
                      width / 2));
         views_->setSizes({std::max(width - handle - examplesShare, 0), examplesShare});
-    } else {
+    } else if (views == Views::Above) {
         const int below = std::min(examplesHeight, std::max(viewsHeight - chartHeight - handle, 0));
         views_->setSizes({std::max(viewsHeight - handle - below, 0), below});
     }
     if (runs_->currentItem() != nullptr) {
         runs_->scrollToItem(runs_->currentItem());
     }
+}
+
+void JournalWindow::showView() {
+    QWidget* chart = views_->widget(0);
+    QWidget* examples = views_->widget(1);
+    chart->setVisible(!takingTurns_ || viewTabs_->currentIndex() == 0);
+    examples->setVisible(!takingTurns_ || viewTabs_->currentIndex() == 1);
 }
 
 void JournalWindow::openBeside(QWidget& main) {

@@ -15,6 +15,7 @@ class QListWidget;
 class QPushButton;
 class QScrollArea;
 class QSplitter;
+class QTabBar;
 class QTableWidget;
 
 namespace ondiscale {
@@ -87,6 +88,8 @@ private:
     // the examples one above the other or side by side, so that a deal
     // shows whole; again for each kind of run, until the user sizes them.
     void arrange();
+    // The chart, the examples, or one of them where they take turns.
+    void showView();
     void showRun();
     void showAnswer(const JournalEntry& entry, const std::vector<FigureTexts>& texts);
     void showGrid(const JournalEntry& entry, const std::vector<FigureTexts>& texts);
@@ -120,11 +123,13 @@ private:
     QPushButton* save_;
     QSplitter* split_;  // the runs, the figures, the views
     QSplitter* views_;  // the chart, the examples
+    QTabBar* viewTabs_;
     BesidePlacement placement_;
     bool placed_ = false;
-    bool userSized_ = false;  // the user moved a splitter's handle
-    int shownRow_ = -1;       // the run shown, to know when another one comes
-    int shape_ = -2;          // what its parts hold, to know when to arrange them again
+    bool userSized_ = false;    // the user moved a splitter's handle
+    bool takingTurns_ = false;  // the chart and the examples, one at a time
+    int shownRow_ = -1;         // the run shown, to know when another one comes
+    int shape_ = -2;            // what its parts hold, to know when to arrange them again
     std::vector<std::size_t> figureRows_;  // the entry's figure on each row of the table
     int figureRow_ = 0;
     int chosenBars_ = kParBars;  // an analysis's bars, from its table or its grid

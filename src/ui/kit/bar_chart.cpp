@@ -124,15 +124,19 @@ void BarChart::fitAxes() {
     // its brief name, else a name every `every` bars, so that none runs
     // into the next: 1, 2, 5, 10, 20…
     const auto count = static_cast<int>(bars_.size());
+    // The plot's width once the chart is laid out, else what it will be
+    // about.
+    const qreal plot = chart()->plotArea().width();
     const double pitch =
-        static_cast<double>(std::max(1, width() - kChromeLinesAcross * lines)) / std::max(1, count);
+        (plot > 0 ? plot : static_cast<double>(std::max(1, width() - kChromeLinesAcross * lines))) /
+        std::max(1, count);
     const auto roomFor = [&](bool brief) {
         int widest = 0;
         for (const ChartBar& bar : bars_) {
             widest = std::max(widest, metrics.horizontalAdvance(
                                           brief && !bar.brief.isEmpty() ? bar.brief : bar.name));
         }
-        return widest + 2 * metrics.horizontalAdvance(QLatin1Char('0'));
+        return widest + metrics.horizontalAdvance(QLatin1Char('0'));
     };
     const bool brief = pitch < roomFor(false);
     const int room = roomFor(brief);

@@ -23,12 +23,17 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "analysis/analysis_tally.h"
+#include "engine/dealer.h"
 #include "formats/journal_csv.h"
+#include "keys.h"
 #include "modal.h"
 #include "sample_plans.h"
 #include "scripted_dialogue.h"
@@ -703,6 +708,10 @@ TEST(JournalWindow, DealsAsDiagramsAndAsPbn) {
     JournalWindow* journal = s.journal();
     QApplication::processEvents();
 
+    auto* turns = child<QTabBar>(*journal, "journalViews");
+    if (turns->isVisible()) {
+        turns->setCurrentIndex(1);  // the chart and the examples take turns
+    }
     auto* deals = child<QWidget>(*journal, "journalDeals");
     EXPECT_TRUE(deals->isVisible());
     EXPECT_FALSE(child<QWidget>(*journal, "journalHands")->isVisible());
@@ -736,6 +745,268 @@ TEST(JournalWindow, DealsAsDiagramsAndAsPbn) {
     child<QPushButton>(*journal, "journalCopyPbn")->click();
     const QString hands = QGuiApplication::clipboard()->text();
     EXPECT_EQ(hands.count(QStringLiteral("[Deal \"N:- - ")), 5) << hands.toStdString();
+}
+
+}  // namespace
+
+namespace {
+
+// The chosen run is always among the runs in view: the newest as it comes,
+// or the older one the user went back to, while more runs come.
+TEST(JournalWindow, TheChosenRunStaysInView) {
+    Session s;
+    for (int run = 0; run < 8; ++run) {
+        s.survey("mnuDistri1", "6421", 1);
+    }
+    JournalWindow* journal = s.journal();
+    QApplication::processEvents();
+    auto* runs = child<QListWidget>(*journal, "journalRuns");
+    const auto inView = [&] {
+        return runs->viewport()->rect().contains(runs->visualItemRect(runs->currentItem()));
+    };
+    EXPECT_GE(runs->viewport()->height() + 1, 4 * runs->sizeHintForRow(0)) << "four runs in view";
+    ASSERT_EQ(runs->currentRow(), 7);
+    EXPECT_TRUE(inView()) << "the newest, chosen as it came";
+    runs->setCurrentRow(0);
+    s.survey("mnuDistri2", "5530", 1);
+    s.survey("mnuDistri2", "5530", 1);
+    EXPECT_EQ(runs->currentRow(), 0) << "the user's choice kept";
+    EXPECT_TRUE(inView()) << "and in view";
+    // What the answer says is the chosen run's.
+    EXPECT_TRUE(child<QLabel>(*journal, "journalAnswer")
+                    ->text()
+                    .startsWith(QString::fromUtf8("Sud reçoit une main 4432 dans ")));
+    runs->setCurrentRow(runs->count() - 1);
+    s.survey("mnuDistri3", "7510", 1);
+    EXPECT_EQ(runs->currentRow(), runs->count() - 1) << "followed again";
+    EXPECT_TRUE(inView());
+    EXPECT_TRUE(child<QLabel>(*journal, "journalAnswer")
+                    ->text()
+                    .startsWith(QString::fromUtf8("Sud reçoit une main 6511 dans ")));
+}
+
+// Each example deal shown is whole in its pane: every hand and the table
+// of tricks inside what the pane shows, at every desktop these tests run on.
+void expectDealsWhole(JournalWindow& journal) {
+    // Where the chart and the examples take turns, the examples' turn.
+    auto* turns = child<QTabBar>(journal, "journalViews");
+    if (turns->isVisible()) {
+        turns->setCurrentIndex(1);
+        QApplication::processEvents();
+    }
+    auto* pane = child<QScrollArea>(journal, "journalDealsScroll");
+    ASSERT_TRUE(pane->isVisible());
+    const QRect shown = pane->viewport()->rect();
+    int whole = 0;
+    for (int n = 1; n <= 5; ++n) {
+        auto* deal = journal.findChild<QWidget*>(QStringLiteral("journalDeal%1").arg(n));
+        ASSERT_NE(deal, nullptr) << n;
+        if (!deal->isVisible()) {
+            continue;
+        }
+        ++whole;
+        for (const QLabel* part : deal->findChildren<QLabel*>()) {
+            const QRect where(part->mapTo(pane->viewport(), QPoint(0, 0)), part->size());
+            EXPECT_TRUE(shown.contains(where))
+                << "deal " << n << ": " << part->accessibleName().left(40).toStdString() << " at "
+                << where.x() << ',' << where.y() << ' ' << where.width() << 'x' << where.height()
+                << " in " << shown.width() << 'x' << shown.height();
+        }
+    }
+    EXPECT_GE(whole, 1) << "at least one deal shown";
+}
+
+TEST(JournalWindow, ExampleDealsShowWhole) {
+    Session s;
+    s.window.findChild<QAction*>(QStringLiteral("mnuDonne"))->trigger();
+    auto* table = s.window.findChild<QWidget*>(QStringLiteral("Donne"));
+    table->findChild<QLineEdit*>(QStringLiteral("NordSudPointsMin"))->setText("20");
+    s.answers(1);
+    table->findChild<QPushButton*>(QStringLiteral("cmdDonne"))->click();
+    JournalWindow* journal = s.journal();
+    QApplication::processEvents();
+    expectDealsWhole(*journal);
+    // Going through them: each one whole in turn.
+    auto* next = child<QPushButton>(*journal, "journalDealNext");
+    while (next->isVisible() && next->isEnabled()) {
+        next->click();
+        QApplication::processEvents();
+        expectDealsWhole(*journal);
+    }
+    EXPECT_TRUE(child<QWidget>(*journal, "journalDeal5")->isVisible()) << "the last one reached";
+    EXPECT_TRUE(s.window.screen()->availableGeometry().contains(journal->frameGeometry()))
+        << "within the work area: " << journal->frameGeometry().x() << ','
+        << journal->frameGeometry().y() << ' ' << journal->frameGeometry().width() << 'x'
+        << journal->frameGeometry().height() << ", least " << journal->minimumSizeHint().width()
+        << 'x' << journal->minimumSizeHint().height();
+}
+
+// An analysis of eight deals: 3SA by South makes on six (South takes 9
+// tricks at SA on six, 8 on two), 4♠ by North on three; par +420 on five,
+// +110 on three.
+Journal analysedJournal() {
+    Journal journal;
+    journal.runStarted({RunKind::Analysis, "Nord : 20 ≤ points ≤ 37", 0, {}});
+    AnalysisTally tally({{3, Strain::NoTrump, Seat::South}, {4, Strain::Spades, Seat::North}});
+    Dealer dealer;
+    std::vector<Example> examples;
+    for (int d = 0; d < 8; ++d) {
+        TrickTable tricks;
+        for (auto& strain : tricks.tricks) {
+            strain = {8, 5, 8, 5};
+        }
+        tricks.tricks[0][2] = d < 6 ? 9 : 8;   // SA, South
+        tricks.tricks[1][0] = d < 3 ? 10 : 9;  // ♠, North
+        const ParResult par = d < 5 ? ParResult{420, "NS 4S"} : ParResult{110, "NS 2S"};
+        tally.add(tricks, par);
+        Deal deal{};
+        dealer.dealTable(deal);
+        examples.push_back({"Donne analysée", deal, true, tricks, par});
+    }
+    AnalysisUpdate update = tally.update();
+    update.examples = examples;
+    journal.analysisDealt(0, update);
+    return journal;
+}
+
+TEST(JournalWindow, AnAnalysisReadsAsContractsParAndAGrid) {
+    Session s;
+    const Journal journal = analysedJournal();
+    JournalWindow window(journal, s.dialogue, &s.window);
+    window.openBeside(s.window);
+    QApplication::processEvents();
+
+    // The answer of the row chosen, the first at first.
+    auto* answer = child<QLabel>(window, "journalAnswer");
+    EXPECT_EQ(answer->text(), QString::fromUtf8("3SA par Sud gagne dans 75 % des donnes (41 à 93 "
+                                                "%), sur 8 donnes analysées."));
+    auto* figures = child<QTableWidget>(window, "journalFigures");
+    figures->selectRow(1);
+    EXPECT_EQ(answer->text(), QString::fromUtf8("4♠ par Nord gagne dans 38 % des donnes (14 à 69 "
+                                                "%), sur 8 donnes analysées."));
+    figures->selectRow(2);
+    EXPECT_EQ(answer->text(),
+              QString::fromUtf8("Le par est « 4♠ par Nord ou Sud, +420 » dans 62 % des donnes "
+                                "(31 à 86 %), sur 8 donnes analysées."));
+    QStringList rows;
+    for (int r = 0; r < figures->rowCount(); ++r) {
+        rows << figures->verticalHeaderItem(r)->text();
+    }
+    EXPECT_EQ(rows, (QStringList{QString::fromUtf8("3SA par Sud"), QString::fromUtf8("4♠ par Nord"),
+                                 QString::fromUtf8("Par : 4♠ par Nord ou Sud, +420"),
+                                 QString::fromUtf8("Par : 2♠ par Nord ou Sud, +110")}));
+    EXPECT_FALSE(figures->isColumnHidden(1)) << "the estimate";
+    EXPECT_TRUE(figures->isColumnHidden(3)) << "no exact value for an analysis";
+    EXPECT_TRUE(figures->isColumnHidden(4)) << "nor any gap";
+
+    // Strains down, declarers across: average tricks, then game made.
+    auto* grid = child<QTableWidget>(window, "journalGrid");
+    ASSERT_EQ(grid->rowCount(), 5);
+    ASSERT_EQ(grid->columnCount(), 4);
+    EXPECT_EQ(cellText(grid, 0, 2), QString::fromUtf8("8,8 · 75 %")) << "SA by South";
+    EXPECT_EQ(cellText(grid, 1, 0), QString::fromUtf8("9,4 · 38 %")) << "♠ by North";
+    EXPECT_EQ(cellText(grid, 4, 1), QString::fromUtf8("5,0 · 0 %")) << "♣ by East";
+    EXPECT_EQ(grid->verticalHeaderItem(0)->text(), QStringLiteral("SA"));
+    EXPECT_EQ(grid->horizontalHeaderItem(3)->text(), QStringLiteral("Ouest"));
+    // A cell chosen charts its tricks.
+    grid->setCurrentCell(1, 1);
+    EXPECT_EQ(child<QChartView>(window, "journalBars")
+                  ->chart()
+                  ->title()
+                  .replace(QStringLiteral("<br>"), QStringLiteral(" ")),
+              QString::fromUtf8("♠ par Est : 5,00 levées en moyenne sur 8 donnes"));
+
+    // The vulnerability of the par said; each deal with its board's, as
+    // the PBN file writes it.
+    EXPECT_TRUE(child<QLabel>(window, "journalNote")
+                    ->text()
+                    .contains(QString::fromUtf8("Nord donneur, personne vulnérable")));
+    const QString fourth =
+        QAccessible::queryAccessibleInterface(child<QWidget>(window, "journalDeal4"))
+            ->text(QAccessible::Description);
+    EXPECT_TRUE(fourth.contains(QString::fromUtf8("Donneur Ouest, tous vulnérables, Par : +420")))
+        << fourth.toStdString();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(window.exportPbnTo(dir.filePath(QStringLiteral("analyse.pbn"))));
+    QFile file(dir.filePath(QStringLiteral("analyse.pbn")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString pbn = QString::fromUtf8(file.readAll());
+    const qsizetype board4 = pbn.indexOf(QStringLiteral("[Board \"4\"]"));
+    ASSERT_GE(board4, 0);
+    EXPECT_EQ(pbn.indexOf(QStringLiteral("[Dealer \"W\"]"), board4),
+              pbn.indexOf(QStringLiteral("[Dealer \""), board4));
+    EXPECT_EQ(pbn.indexOf(QStringLiteral("[Vulnerable \"All\"]"), board4),
+              pbn.indexOf(QStringLiteral("[Vulnerable \""), board4));
+    expectDealsWhole(window);
+}
+
+// A step of an analysis changes the figures where they are: the same
+// cells, new texts, no new layout.
+TEST(JournalWindow, AnAnalysisStepChangesTheFiguresInPlace) {
+    Session s;
+    Journal journal;
+    journal.runStarted({RunKind::Analysis, "…", 0, {}});
+    AnalysisTally tally({{3, Strain::NoTrump, Seat::South}});
+    TrickTable tricks;
+    for (auto& strain : tricks.tricks) {
+        strain = {9, 4, 9, 4};
+    }
+    tally.add(tricks, ParResult{400, "NS 3N"});
+    journal.analysisDealt(0, tally.update());
+    JournalWindow window(journal, s.dialogue, &s.window);
+    window.openBeside(s.window);
+    QApplication::processEvents();
+    auto* figures = child<QTableWidget>(window, "journalFigures");
+    const QTableWidgetItem* before = figures->item(0, 0);
+    tally.add(tricks, ParResult{400, "NS 3N"});
+    journal.analysisDealt(0, tally.update());
+    window.entryChanged(0);
+    EXPECT_EQ(figures->item(0, 0), before) << "the same cell";
+    EXPECT_EQ(cellText(figures, 0, 0), QStringLiteral("2"));
+    journal.analysisStopped(0);
+    window.entryChanged(0);
+    EXPECT_TRUE(child<QListWidget>(window, "journalRuns")
+                    ->item(0)
+                    ->text()
+                    .replace(QChar(0x00a0), ' ')
+                    .endsWith(QString::fromUtf8("— arrêtée après 2 donnes")));
+}
+
+// Words a club uses, each explained; an empty journal says which windows
+// fill it; F1 gives the window's own help.
+TEST(JournalWindow, ItsWordsAreExplained) {
+    Session s;
+    JournalWindow* journal = s.journal();
+    EXPECT_EQ(child<QLabel>(*journal, "journalAnswer")->text(),
+              QString::fromUtf8(
+                  "Aucun tirage pour l'instant. Le journal se remplit de lui-même : dans la "
+                  "fenêtre principale, « Fréquence pour 100.000 tirages » et le menu « Fréquences "
+                  "des distributions » ; dans la fenêtre « Donne », « Fréquence pour 100 000 "
+                  "donnes » et « Analyse à quatre jeux »."));
+    s.frequency(kFiveSpades, 1);
+    auto* figures = child<QTableWidget>(*journal, "journalFigures");
+    const std::pair<int, const char*> tips[] = {
+        {0, "remplissent la condition"},
+        {2, "Intervalle de confiance à 95 %"},
+        {4, "Écart (en écarts-types)"},
+    };
+    for (const auto& [column, said] : tips) {
+        EXPECT_TRUE(
+            figures->horizontalHeaderItem(column)->toolTip().contains(QString::fromUtf8(said)))
+            << column;
+    }
+    auto* chart = child<JournalChart>(*journal, "journalChart");
+    QStringList named;
+    for (const QAbstractSeries* one : chart->chart()->series()) {
+        named << one->name();
+    }
+    EXPECT_TRUE(named.contains(QString::fromUtf8("Intervalle de confiance à 95 %")))
+        << "the band named in words";
+    s.dialogue.calls.clear();
+    press(journal, Qt::Key_F1);
+    ASSERT_EQ(s.dialogue.calls.size(), 1U);
+    EXPECT_EQ(s.dialogue.calls[0].title, "Aide — Journal des tirages");
 }
 
 }  // namespace

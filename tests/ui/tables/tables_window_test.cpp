@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QCategoryAxis>
 #include <QChartView>
 #include <QFile>
 #include <QHeaderView>
@@ -12,7 +13,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
@@ -20,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "keys.h"
 #include "scripted_dialogue.h"
 #include "ui/main_window.h"
 
@@ -398,6 +402,145 @@ TEST(TablesWindow, AFailedExportIsSaidInFrench) {
               u("La table n'a pas été enregistrée dans « %1 » : le dossier « %2 » n'existe pas.")
                   .arg(path, folder.filePath(QStringLiteral("absent"))));
     EXPECT_EQ(t.dialogue.calls[0].title, "Tables de probabilités");
+}
+
+}  // namespace
+
+namespace {
+
+// Every tab in view, none behind scroll arrows, at every desktop these
+// tests run on.
+TEST(TablesWindow, EveryTabShows) {
+    Tables t;
+    auto* tabs = t.child<QTabWidget>("tablesTabs");
+    const QTabBar* bar = tabs->tabBar();
+    for (int i = 0; i < tabs->count(); ++i) {
+        EXPECT_TRUE(bar->rect().contains(bar->tabRect(i))) << tabs->tabText(i).toStdString();
+    }
+    EXPECT_TRUE(t.main->screen()->availableGeometry().contains(t.window->frameGeometry()));
+}
+
+// Tab into the table leaves the chart as it was; a row chosen with the
+// arrows charts its missing cards.
+TEST(TablesWindow, TheChartFollowsTheRowChosenNotTheFocus) {
+    Tables t;
+    auto* missing = t.child<QSpinBox>("tablesChartMissing");
+    auto* splits = t.table("tablesSplitsTable");
+    missing->setFocus();
+    press(t.window, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), splits);
+    EXPECT_EQ(missing->value(), 5) << "the focus alone changes nothing";
+    press(t.window, Qt::Key_Down);
+    const int chosen = splits->currentRow();
+    ASSERT_GE(chosen, 0);
+    EXPECT_EQ(missing->value(), text(splits, chosen, 0).toInt()) << "the row chosen";
+}
+
+// From the keyboard: Ctrl and a column's number sorts by it, again the
+// other way; the table's menu offers the same.
+TEST(TablesWindow, TheKeyboardSortsATable) {
+    Tables t;
+    t.showTab("tablesPoints");
+    QTableWidget* points = t.table("tablesPointsTable");
+    points->setFocus();
+    press(t.window, Qt::Key_1, Qt::ControlModifier);
+    EXPECT_EQ(column(points, 0).mid(0, 3), (QStringList{"37", "36", "35"}))
+        << "sorted the other way";
+    press(t.window, Qt::Key_4, Qt::ControlModifier);
+    press(t.window, Qt::Key_4, Qt::ControlModifier);
+    EXPECT_EQ(column(points, 0).mid(0, 3), (QStringList{"10", "9", "11"}))
+        << "by hands, most first";
+    QStringList menu;
+    for (const QAction* action : points->actions()) {
+        menu << action->text();
+    }
+    EXPECT_EQ(menu, (QStringList{u("Trier par « Points »"), u("Trier par « Probabilité »"),
+                                 u("Trier par « Au moins »"), u("Trier par « Mains »")}));
+    EXPECT_EQ(points->contextMenuPolicy(), Qt::ActionsContextMenu) << "Maj+F10 opens it";
+}
+
+// A screen reader hears each cell with its column, and the notes as they
+// are written.
+TEST(TablesWindow, CellsAreHeardWithTheirColumnAndNotesAsWritten) {
+    Tables t;
+    QTableWidget* splits = t.table("tablesSplitsTable");
+    QAccessibleTableInterface* cells =
+        QAccessible::queryAccessibleInterface(splits)->tableInterface();
+    ASSERT_NE(cells, nullptr);
+    EXPECT_EQ(cells->cellAt(0, 0)->text(QAccessible::Name), u("Manque : 1"));
+    EXPECT_EQ(cells->cellAt(0, 1)->text(QAccessible::Name), u("Répartition : 1-0"));
+    EXPECT_EQ(cells->cellAt(0, 4)->text(QAccessible::Name), u("% par combinaison : 50,00 %"));
+    t.child<QSpinBox>("tablesWestPlaces")->setValue(7);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(t.child<QLabel>("tablesPlacesNote"))
+                  ->text(QAccessible::Name),
+              u("Table a posteriori : Ouest a 7 places vacantes, Est 13."));
+    t.showTab("tablesFit");
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(t.child<QLabel>("tablesGoals"))
+                    ->text(QAccessible::Name)
+                    .startsWith(u("Fit du camp : Au moins 8 cartes ensemble : 54,37 %")));
+}
+
+// With 10 places for West, West cannot hold 11 cards or more: those ways
+// are left out, and no split reads "0 %".
+TEST(TablesWindow, ImpossibleSplitsAreLeftOut) {
+    Tables t;
+    QTableWidget* splits = t.table("tablesSplitsTable");
+    t.child<QSpinBox>("tablesWestPlaces")->setValue(10);
+    const QStringList ways = column(splits, 1);
+    for (const char* impossible :
+         {"Ouest 11 – Est 2", "Ouest 12 – Est 1", "Ouest 13 – Est 0", "Ouest 11 – Est 0"}) {
+        EXPECT_FALSE(ways.contains(u(impossible))) << impossible;
+    }
+    EXPECT_TRUE(ways.contains(u("Ouest 10 – Est 3")));
+    EXPECT_FALSE(column(splits, 2).contains(u("0 %")));
+}
+
+// Where the places differ, each way of a split has its bar: every bar
+// named, briefly where the names would not fit ("3–2" over "Ouest – Est"),
+// and heard by its whole name.
+TEST(TablesWindow, EveryBarOfTheWaysIsNamed) {
+    Tables t;
+    t.child<QSpinBox>("tablesWestPlaces")->setValue(7);
+    auto* chart = t.child<QChartView>("tablesSplitsChart");
+    auto* names = qobject_cast<QCategoryAxis*>(chart->chart()->axes(Qt::Horizontal).value(0));
+    ASSERT_NE(names, nullptr);
+    const QStringList labels = names->categoriesLabels();
+    ASSERT_EQ(labels.size(), 6) << "a name under every bar";
+    for (const QString& label : labels) {
+        EXPECT_TRUE(
+            QRegularExpression(u("^(Ouest \\d – Est \\d|\\d–\\d)$")).match(label).hasMatch())
+            << label.toStdString();
+    }
+    EXPECT_EQ(names->titleText(), u("Ouest – Est"));
+    EXPECT_TRUE(description(chart).contains(u("Ouest 3 – Est 2 17,61 %")));
+}
+
+// A number typed in the places is taken once the typing pauses: "10" is
+// one change, never the table of 1 place first.
+TEST(TablesWindow, PlacesTypedAreTakenOnceTheTypingPauses) {
+    Tables t;
+    auto* west = t.child<QSpinBox>("tablesWestPlaces");
+    auto* note = t.child<QLabel>("tablesPlacesNote");
+    QSignalSpy changes(west, &QSpinBox::valueChanged);
+    west->setFocus();
+    west->selectAll();
+    QTest::keyClicks(west, QStringLiteral("10"));
+    EXPECT_EQ(changes.count(), 0) << "nothing while typing";
+    EXPECT_TRUE(changes.wait(2000));
+    QTest::qWait(100);
+    ASSERT_EQ(changes.count(), 1);
+    EXPECT_EQ(changes.front().front().toInt(), 10);
+    EXPECT_EQ(note->text(), u("Table a posteriori : Ouest a 10 places vacantes, Est 13."));
+    // The arrows at once.
+    press(t.window, Qt::Key_Up);
+    EXPECT_EQ(west->value(), 11);
+}
+
+TEST(TablesWindow, ItsOwnHelp) {
+    Tables t;
+    press(t.window, Qt::Key_F1);
+    ASSERT_EQ(t.dialogue.calls.size(), 1U);
+    EXPECT_EQ(t.dialogue.calls[0].title, "Aide — Tables de probabilités");
 }
 
 }  // namespace
