@@ -19,6 +19,8 @@
   desktop_checks.py starting <application> <text>
       prints the name of the first control whose name starts with that
       text, as a screen reader would read it.
+  desktop_checks.py text <application> <accessible name>
+      prints the text that control holds (a box's contents).
 
 Runs with Debian's /usr/bin/python3, which has python3-pyatspi.
 """
@@ -142,6 +144,16 @@ def starting(application, text):
     return 1
 
 
+def text(application, name):
+    control = find(application, name)
+    if control is None:
+        print(f"no control named {name!r}", file=sys.stderr)
+        return 1
+    held = control.queryText()
+    print(held.getText(0, held.characterCount))
+    return 0
+
+
 def icon(window, png):
     said = subprocess.run(["xprop", "-id", window, "-notype", "32c", "_NET_WM_ICON"],
                           capture_output=True, text=True, check=True).stdout
@@ -185,4 +197,6 @@ if __name__ == "__main__":
         sys.exit(focused(sys.argv[2]))
     if len(sys.argv) == 4 and sys.argv[1] == "starting":
         sys.exit(starting(sys.argv[2], sys.argv[3]))
+    if len(sys.argv) == 4 and sys.argv[1] == "text":
+        sys.exit(text(sys.argv[2], sys.argv[3]))
     sys.exit(__doc__)

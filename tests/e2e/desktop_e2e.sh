@@ -184,8 +184,11 @@ back_home() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$main" ]; }
 until_true 10 back_home || fail "Escape did not give the keyboard back to the main window"
 ok "Alt+J, Tab to \"Enregistrer sous…\", a hand heard as \"$card\", Escape back"
 
-# A four-hand run: North-South with 25 points and 8 spades together, one
-# batch; its deals exported as PBN through Qt's own file dialog.
+# A four-hand run: North-South with 25 points and 8 spades together, two
+# batches; its deals exported as PBN through Qt's own file dialog. On the
+# way, the main menu's keys from a box of this window: Alt+J shows the
+# journal, Alt+N does nothing, and neither types into the box; the two
+# report boxes at one place; after "Non" the keyboard back in this window.
 step="four-hand run and its PBN file"
 keys "$main" alt+d
 expect_window "Fréquence d'une donne précisée"
@@ -193,16 +196,33 @@ donne=$found
 focus_control "$donne" "Nord-Sud points minimum"
 keys "$donne" ctrl+a
 type_text "$donne" 25
+keys "$donne" alt+j
+expect_window "Journal des tirages"
+keys "$donne" alt+n
+held=$(checks text ondiscale "Nord-Sud points minimum")
+[ "$held" = "25" ] || fail "Alt+J and Alt+N from the box left \"$held\" in it, not 25"
 focus_control "$donne" "Nord-Sud pique minimum"
 keys "$donne" ctrl+a
 type_text "$donne" 8
 focus_control "$donne" "Fréquence pour 100 000 donnes"
 keys "$donne" Return
 report=
-find_report() { report=$(xdotool search --onlyvisible --name '^Statistiques sur 100.000 donnes' 2>/dev/null | head -n 1) && [ -n "$report" ]; }
-until_true 30 find_report || fail "no report of the four-hand run"
+find_report() { report=$(xdotool search --onlyvisible --name "^Statistiques sur $1.000 donnes" 2>/dev/null | head -n 1) && [ -n "$report" ]; }
+until_true 30 find_report 100 || fail "no report of the four-hand run"
+eval "$(xdotool getwindowgeometry --shell "$report" | grep -E '^(X|Y)=')"
+first_x=$X first_y=$Y
+keys "$report" alt+o
+until_true 30 find_report 200 || fail "no second report of the four-hand run"
+eval "$(xdotool getwindowgeometry --shell "$report" | grep -E '^(X|Y)=')"
+# Within a pixel or two: the window manager may still be nudging a box.
+dx=$((X - first_x)) dy=$((Y - first_y))
+[ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ] ||
+  fail "the second report box at $X,$Y, the first at $first_x,$first_y"
+first_box="$first_x,$first_y"
 report_title=$(xdotool getwindowname "$report")
 close_box "$report" "$report_title" Escape
+donne_has_keyboard() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$donne" ]; }
+until_true 10 donne_has_keyboard || fail "after Non the keyboard is not back in the four-hand window"
 expect_window "Journal des tirages"
 journal=$found
 pbn="$(cd "$out" && pwd)/donnes-e2e.pbn"
@@ -223,7 +243,7 @@ boards=$(grep -c '^\[Board "' "$pbn")
 grep -q '^\[Deal "N:[AKQJT2-9]*\.[^ ]* [^ ]* [^ ]* [^ ]*"\]$' "$pbn" || fail "no whole deal in $pbn"
 grep -q '^\[Event "Donne précisée : Nord-Sud : 8 ≤ ♠ ≤ 13, 25 ≤ points ≤ 40"\]$' "$pbn" ||
   fail "no event naming the run in $pbn"
-ok "\"$report_title\"; $boards deals exported as PBN"
+ok "Alt+J and Alt+N typed nothing; both boxes at $first_box; \"$report_title\"; the keyboard back; $boards deals exported as PBN"
 
 # The analysis at double dummy of a rare run's deals (North with 26 points
 # or more: some twenty in 100,000), in the background; the journal takes
@@ -240,7 +260,7 @@ for box in "Nord-Sud points minimum" "Nord-Sud pique minimum" "Nord points minim
 done
 focus_control "$donne" "Fréquence pour 100 000 donnes"
 keys "$donne" Return
-until_true 30 find_report || fail "no report of the rare run"
+until_true 30 find_report 100 || fail "no report of the rare run"
 close_box "$report" "$(xdotool getwindowname "$report")" Escape
 focus_control "$donne" "Contrats"
 type_text "$donne" "3SA Sud"

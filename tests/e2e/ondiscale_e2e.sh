@@ -232,8 +232,9 @@ for line in "1;Main précisée : 5 ≤ ♠ ≤ 5;Main précisée;200000;" \
   "3;Distributions 4432, 5332, … et « 6421 »;4432;20000;"; do
   grep -qF -- "$line" "$csv" || fail "no line \"$line\" in $csv"
 done
-grep -q ';12,46919;[-0-9,]*.$' "$csv" || fail "no exact 12,46919 % for five spades"
-grep -q ';21,55118;[-0-9,]*.$' "$csv" || fail "no exact 21,55118 % for 4432"
+# The exact values with every digit of their doubles.
+grep -q ';12,469192583206691;[-0-9,]*.$' "$csv" || fail "no exact 12,469192583206691 % for five spades"
+grep -q ';21,551175645163344;[-0-9,]*.$' "$csv" || fail "no exact 21,551175645163344 % for 4432"
 ok "opened beside the main window, saved as a CSV table of 22 figures"
 
 step="QUITTER by mouse"

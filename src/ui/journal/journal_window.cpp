@@ -1,5 +1,6 @@
 #include "ui/journal/journal_window.h"
 
+#include <QButtonGroup>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
@@ -14,7 +15,6 @@
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QStyle>
-#include <QTabBar>
 #include <QVBoxLayout>
 
 #include "analysis/analysis_tally.h"
@@ -177,7 +177,9 @@ JournalWindow::JournalWindow(std::unique_ptr<Journal> own, const Journal& journa
       save_(new QPushButton(qtText(texts::kSave))),
       split_(new QSplitter(Qt::Vertical)),
       views_(new QSplitter(Qt::Vertical)),
-      viewTabs_(new QTabBar),
+      viewTabs_(new QWidget),
+      showChart_(new QPushButton(qtText(texts::kViewChart))),
+      showExamples_(new QPushButton(qtText(texts::kViewExamples))),
       placement_(*this, Twips(*this).size(kWidth, kHeight),
                  Twips(*this).size(kLeastWidth, kLeastHeight)) {
     setObjectName(QStringLiteral("Journal"));
@@ -299,13 +301,25 @@ JournalWindow::JournalWindow(std::unique_ptr<Journal> own, const Journal& journa
     figuresScroll_->setWidgetResizable(true);
     // Where the window is too short for the chart and a whole deal, they
     // take turns, chosen by a tab.
+    // Two buttons rather than tabs: a hidden tab bar would still tell
+    // screen readers that its tab has the keyboard.
     viewTabs_->setObjectName(QStringLiteral("journalViews"));
     viewTabs_->setAccessibleName(qtText(texts::kViewsName));
-    viewTabs_->addTab(qtText(texts::kViewChart));
-    viewTabs_->addTab(qtText(texts::kViewExamples));
-    viewTabs_->setDrawBase(false);
+    showChart_->setObjectName(QStringLiteral("journalViewChart"));
+    showExamples_->setObjectName(QStringLiteral("journalViewExamples"));
+    auto* turns = new QButtonGroup(viewTabs_);
+    auto* turnsRow = new QHBoxLayout(viewTabs_);
+    turnsRow->setContentsMargins(0, 0, 0, 0);
+    for (QPushButton* button : {showChart_, showExamples_}) {
+        button->setCheckable(true);
+        button->setAutoDefault(false);
+        turns->addButton(button);
+        turnsRow->addWidget(button);
+    }
+    turnsRow->addStretch(1);
+    showChart_->setChecked(true);
     viewTabs_->hide();
-    connect(viewTabs_, &QTabBar::currentChanged, this, [this] { showView(); });
+    connect(turns, &QButtonGroup::buttonToggled, this, [this] { showView(); });
     split_->setChildrenCollapsible(false);
     split_->addWidget(runs_);
     split_->addWidget(figuresScroll_);
@@ -332,8 +346,9 @@ JournalWindow::JournalWindow(std::unique_ptr<Journal> own, const Journal& journa
     // Tab goes from part to part; the arrows move within the list and tables.
     setTabOrder(runs_, figures_);
     setTabOrder(figures_, grid_);
-    setTabOrder(grid_, viewTabs_);
-    setTabOrder(viewTabs_, chart_);
+    setTabOrder(grid_, showChart_);
+    setTabOrder(showChart_, showExamples_);
+    setTabOrder(showExamples_, chart_);
     setTabOrder(chart_, bars_);
     setTabOrder(bars_, hands_);
     setTabOrder(hands_, deals_);
@@ -773,8 +788,8 @@ void JournalWindow::arrange() {
 void JournalWindow::showView() {
     QWidget* chart = views_->widget(0);
     QWidget* examples = views_->widget(1);
-    chart->setVisible(!takingTurns_ || viewTabs_->currentIndex() == 0);
-    examples->setVisible(!takingTurns_ || viewTabs_->currentIndex() == 1);
+    chart->setVisible(!takingTurns_ || showChart_->isChecked());
+    examples->setVisible(!takingTurns_ || showExamples_->isChecked());
 }
 
 void JournalWindow::openBeside(QWidget& main) {

@@ -15,7 +15,6 @@ class QListWidget;
 class QPushButton;
 class QScrollArea;
 class QSplitter;
-class QTabBar;
 class QTableWidget;
 
 namespace ondiscale {
@@ -121,9 +120,11 @@ private:
     QPushButton* copyPbn_;
     QPushButton* exportPbn_;
     QPushButton* save_;
-    QSplitter* split_;  // the runs, the figures, the views
-    QSplitter* views_;  // the chart, the examples
-    QTabBar* viewTabs_;
+    QSplitter* split_;   // the runs, the figures, the views
+    QSplitter* views_;   // the chart, the examples
+    QWidget* viewTabs_;  // the chart or the examples, where they take turns
+    QPushButton* showChart_;
+    QPushButton* showExamples_;
     BesidePlacement placement_;
     bool placed_ = false;
     bool userSized_ = false;    // the user moved a splitter's handle

@@ -25,7 +25,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTabBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -708,9 +707,9 @@ TEST(JournalWindow, DealsAsDiagramsAndAsPbn) {
     JournalWindow* journal = s.journal();
     QApplication::processEvents();
 
-    auto* turns = child<QTabBar>(*journal, "journalViews");
-    if (turns->isVisible()) {
-        turns->setCurrentIndex(1);  // the chart and the examples take turns
+    if (child<QWidget>(*journal, "journalViews")->isVisible()) {
+        // The chart and the examples take turns.
+        child<QPushButton>(*journal, "journalViewExamples")->click();
     }
     auto* deals = child<QWidget>(*journal, "journalDeals");
     EXPECT_TRUE(deals->isVisible());
@@ -789,9 +788,8 @@ TEST(JournalWindow, TheChosenRunStaysInView) {
 // of tricks inside what the pane shows, at every desktop these tests run on.
 void expectDealsWhole(JournalWindow& journal) {
     // Where the chart and the examples take turns, the examples' turn.
-    auto* turns = child<QTabBar>(journal, "journalViews");
-    if (turns->isVisible()) {
-        turns->setCurrentIndex(1);
+    if (child<QWidget>(journal, "journalViews")->isVisible()) {
+        child<QPushButton>(journal, "journalViewExamples")->click();
         QApplication::processEvents();
     }
     auto* pane = child<QScrollArea>(journal, "journalDealsScroll");
