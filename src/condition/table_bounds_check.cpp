@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "condition/table_texts.h"
+#include "engine/card_text.h"
 #include "text/number_text.h"
 #include "text/text_fill.h"
-#include "engine/card_text.h"
-#include "condition/table_texts.h"
 
 namespace ondiscale {
 namespace {
@@ -126,8 +126,16 @@ TableBoundsCheck checkTableBounds(const TableTexts& texts) {
         const auto [a, b] = handsOf(row);
         for (std::size_t m = 0; m < kMeasures; ++m) {
             const Range& wanted = rangeOf(bounds, row, m);
-            const unsigned low = rangeOf(bounds, a, m).min + rangeOf(bounds, b, m).min;
-            const unsigned high = rangeOf(bounds, a, m).max + rangeOf(bounds, b, m).max;
+            const unsigned total = m == kPointsMeasure ? kDeckPoints : kSuitCards;
+            const unsigned least = rangeOf(bounds, a, m).min + rangeOf(bounds, b, m).min;
+            if (least > total) {
+                continue;  // the two hands alone ask too much: said across the four hands
+            }
+            // What the two hands can hold together: never more than the suit
+            // or the deck has.
+            const unsigned low = least;
+            const unsigned high =
+                std::min<unsigned>(rangeOf(bounds, a, m).max + rangeOf(bounds, b, m).max, total);
             const std::string what = rowName(row) + " " + texts::kMeasureNames[m];
             if (wanted.max < low || wanted.min > high) {
                 return refused(
@@ -138,7 +146,6 @@ TableBoundsCheck checkTableBounds(const TableTexts& texts) {
             const std::size_t other =
                 row == rowOf(Side::NorthSouth) ? rowOf(Side::EastWest) : rowOf(Side::NorthSouth);
             const Range& theirs = rangeOf(bounds, other, m);
-            const unsigned total = m == kPointsMeasure ? kDeckPoints : kSuitCards;
             const unsigned restLow = total - std::min<unsigned>(theirs.max, total);
             const unsigned restHigh = total - std::min<unsigned>(theirs.min, total);
             if (row == rowOf(Side::EastWest) && (wanted.max < restLow || wanted.min > restHigh)) {

@@ -73,6 +73,19 @@ TEST(TableBoundsCheck, EachRefusalItsMessageAndItsBox) {
          "Nord-Sud pique : aucune paire de mains ne le peut ; Nord et Sud en ont ensemble de 0 à "
          "6, la paire en demande de 8 à 13.",
          {NS, kSpades, false}},
+        // What two hands hold together is said as far as the suit or the
+        // deck allows: not "de 4 à 26" cards, nor "de 14 à 74" points.
+        {typed({{N, kSpades, false, "2"}, {S, kSpades, false, "2"}, {NS, kSpades, true, "3"}}),
+         "Nord-Sud pique : aucune paire de mains ne le peut ; Nord et Sud en ont ensemble de 4 à "
+         "13, la paire en demande de 0 à 3.",
+         {NS, kSpades, true}},
+        {typed({{N, kPoints, false, "7"}, {S, kPoints, false, "7"}, {NS, kPoints, true, "10"}}),
+         "Nord-Sud points : aucune paire de mains ne le peut ; Nord et Sud en ont ensemble de 14 à "
+         "40, la paire en demande de 0 à 10.",
+         {NS, kPoints, true}},
+        {typed({{N, kSpades, false, "7"}, {S, kSpades, false, "7"}, {NS, kSpades, true, "12"}}),
+         "Pique : les minimums des quatre mains font 14 cartes, plus que les 13 de la couleur.",
+         {N, kSpades, false}},
         {typed({{NS, kPoints, false, "30"}, {EW, kPoints, false, "15"}}),
          "Est-Ouest points : aucune donne ne le peut ; Nord-Sud en ayant de 30 à 40, il en reste "
          "de 0 à 10, la paire en demande de 15 à 40.",
