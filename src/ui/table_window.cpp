@@ -138,7 +138,8 @@ TableWindow::TableWindow(Dealer& dealer, Dialogue& dialogue, Journal& journal, Q
     }
     setTabOrder(previous, run_);
     setTabOrder(run_, analysis_);
-    setTabOrder(analysis_, help);
+    // Help last, after the analysis's own controls.
+    setTabOrder(analysis_->findChild<QPushButton*>(QStringLiteral("cmdAnalyseAnnuler")), help);
 }
 
 void TableWindow::showHelp() {

@@ -86,6 +86,15 @@ TEST(TableWindow, SixtyNamedBoxesInReadingOrderBesideTheMainWindow) {
         }
     }
     EXPECT_EQ(expected->objectName(), QStringLiteral("cmdDonne"));
+    // Then the analysis's controls, then its help.
+    for (const char* name : {"AnalyseDonnes", "AnalyseContrats", "cmdAnalyse", "DonneAide"}) {
+        do {
+            expected = expected->nextInFocusChain();
+        } while (expected->focusPolicy() == Qt::NoFocus || !expected->isEnabled() ||
+                 expected->objectName().isEmpty() ||
+                 expected->objectName().startsWith(QStringLiteral("qt_")));
+        EXPECT_EQ(expected->objectName(), QString::fromLatin1(name));
+    }
     EXPECT_EQ(heard.size(), 60);
     EXPECT_EQ(heard[0], QStringLiteral("Nord pique minimum"));
     EXPECT_EQ(heard[39], QString::fromUtf8("Ouest points maximum"));

@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include <algorithm>
 
 #include "doubledummy/strain.h"
@@ -129,6 +128,9 @@ QFrame* diagram(const Example& example, int number) {
     for (const Seat seat : kSeats) {
         spoken << handSpoken(seat, deal[index(seat)]);
     }
+    // The deal's number and board in the corner above West; its tricks
+    // and par beside the diagram, or in the corners around South where
+    // the width is short (placeTricks).
     QString corner = QStringLiteral("<b>%1</b>").arg(qtText(texts::kDealName).arg(number));
     if (example.par) {
         corner += QStringLiteral("<br>") + boardText(number).toHtmlEscaped();
@@ -136,27 +138,55 @@ QFrame* diagram(const Example& example, int number) {
     QLabel* name = richLabel(corner);
     name->setWordWrap(true);
     grid->addWidget(name, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    // The corners' texts as narrow as a long hand, so that the diagram
+    // stays a square of hands.
+    const int narrow = name->fontMetrics().horizontalAdvance(QStringLiteral("♠ A R D V 10 9 8"));
+    name->setMaximumWidth(narrow);
     if (example.tricks) {
-        auto* side = new QVBoxLayout;
         QLabel* tricks = richLabel(tricksHtml(*example.tricks));
         tricks->setObjectName(QStringLiteral("journalTricks%1").arg(number));
         tricks->setAccessibleName(tricksSpoken(*example.tricks));
-        side->addWidget(tricks);
+        grid->addWidget(tricks, 0, 3, 2, 1, Qt::AlignLeft | Qt::AlignTop);
         spoken << tricksSpoken(*example.tricks);
         if (example.par) {
             auto* par = new QLabel(parText(*example.par));
+            par->setObjectName(QStringLiteral("journalPar%1").arg(number));
             par->setWordWrap(true);
-            // As wide as the table of tricks above it.
-            par->setFixedWidth(tricks->sizeHint().width());
-            side->addWidget(par);
+            par->setMaximumWidth(narrow);
+            grid->addWidget(par, 2, 3, Qt::AlignLeft | Qt::AlignTop);
             spoken << boardText(number) + QStringLiteral(", ") + parText(*example.par);
         }
-        side->addStretch(1);
-        grid->addLayout(side, 0, 3, 3, 1);
     }
     frame->setAccessibleName(qtText(texts::kDealName).arg(number));
     frame->setAccessibleDescription(spoken.join(QStringLiteral(". ")));
     return frame;
+}
+
+// An analysed deal's tricks and par beside its diagram, or in the corners
+// around South: below West the par, beside South the tricks.
+void placeTricks(QFrame& frame, bool beside) {
+    auto* grid = qobject_cast<QGridLayout*>(frame.layout());
+    QLabel* tricks = nullptr;
+    QLabel* par = nullptr;
+    for (QLabel* label : frame.findChildren<QLabel*>()) {
+        if (label->objectName().startsWith(QStringLiteral("journalTricks"))) {
+            tricks = label;
+        } else if (label->objectName().startsWith(QStringLiteral("journalPar"))) {
+            par = label;
+        }
+    }
+    if (grid == nullptr || tricks == nullptr) {
+        return;
+    }
+    grid->removeWidget(tricks);
+    grid->addWidget(tricks, beside ? 0 : 2, beside ? 3 : 2, beside ? 2 : 1, 1,
+                    Qt::AlignLeft | Qt::AlignTop);
+    if (par != nullptr) {
+        grid->removeWidget(par);
+        grid->addWidget(par, 2, beside ? 3 : 0, Qt::AlignLeft | Qt::AlignTop);
+    }
+    grid->invalidate();
+    grid->activate();
 }
 
 bool sameDeals(const std::vector<Example>& a, const std::vector<Example>& b) {
@@ -221,25 +251,40 @@ void DealDiagrams::showEntry(const JournalEntry& entry, std::size_t most) {
         setTabOrder(previous, previous_);
         setTabOrder(previous_, next_);
     }
+    measure();
     first_ = 0;
     updateGeometry();
     arrange();
+    emit sizeChanged();
 }
 
-QSize DealDiagrams::frameSize() const {
-    QSize size;
-    for (const QFrame* frame : frames_) {
-        size = size.expandedTo(frame->sizeHint());
+void DealDiagrams::measure() {
+    // Each way, once the fonts the deals are drawn with are known.
+    for (const bool beside : {false, true}) {
+        QSize size;
+        for (QFrame* frame : frames_) {
+            frame->ensurePolished();
+            placeTricks(*frame, beside);
+            size = size.expandedTo(frame->sizeHint());
+        }
+        (beside ? besideSize_ : cornerSize_) = size;
     }
-    return size;
+    beside_ = true;
+}
+
+QSize DealDiagrams::frameSize() const { return beside_ ? besideSize_ : cornerSize_; }
+
+int DealDiagrams::heightFor(int width) const {
+    const QSize frame = width >= besideSize_.width() ? besideSize_ : cornerSize_;
+    return frame.height() + layout()->spacing() + previous_->sizeHint().height();
 }
 
 QSize DealDiagrams::minimumSizeHint() const {
-    const QSize frame = frameSize();
     const QSize buttons = previous_->sizeHint();
     const int spacing = layout()->spacing();
-    return {std::max(frame.width(), 2 * buttons.width() + place_->sizeHint().width() + spacing),
-            frame.height() + spacing + buttons.height()};
+    return {
+        std::max(cornerSize_.width(), 2 * buttons.width() + place_->sizeHint().width() + spacing),
+        cornerSize_.height() + spacing + buttons.height()};
 }
 
 QSize DealDiagrams::sizeHint() const {
@@ -262,6 +307,14 @@ void DealDiagrams::resizeEvent(QResizeEvent* event) {
 }
 
 void DealDiagrams::arrange() {
+    // The tricks beside the diagrams where one fits so.
+    const bool beside = width() >= besideSize_.width();
+    if (beside != beside_) {
+        beside_ = beside;
+        for (QFrame* frame : frames_) {
+            placeTricks(*frame, beside);
+        }
+    }
     const auto count = static_cast<int>(frames_.size());
     const int pitch = frameSize().width() + row_->spacing();
     perPage_ =

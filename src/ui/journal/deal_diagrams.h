@@ -32,6 +32,9 @@ public:
 
     // One deal whole, and the buttons to go through them.
     [[nodiscard]] QSize minimumSizeHint() const override;
+    // The height a deal takes at that width, with those buttons: less where
+    // its tricks go beside it.
+    [[nodiscard]] int heightFor(int width) const;
     // Every deal side by side.
     [[nodiscard]] QSize sizeHint() const override;
 
@@ -40,12 +43,18 @@ public:
     [[nodiscard]] int firstShown() const { return first_; }
     [[nodiscard]] int shownCount() const { return perPage_; }
 
+signals:
+    // Other deals, of another size: the room they need with them.
+    void sizeChanged();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     [[nodiscard]] QSize frameSize() const;
+    // The largest deal's size with its tricks in the corners and beside.
+    void measure();
     void arrange();
 
     QHBoxLayout* row_;
@@ -56,6 +65,9 @@ private:
     std::vector<Example> shown_;  // the deals the frames draw
     int first_ = 0;
     int perPage_ = 1;
+    QSize cornerSize_;
+    QSize besideSize_;
+    bool beside_ = true;  // the tricks beside the diagrams
 };
 
 }  // namespace ondiscale

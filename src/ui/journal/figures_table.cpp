@@ -16,7 +16,7 @@ namespace {
 namespace texts = journal_window_texts;
 
 // The widest the figures' names take, in twips.
-constexpr int kLongestName = 4800;
+constexpr int kLongestName = 3600;
 
 struct Column {
     const char* heading;

@@ -25,6 +25,8 @@ constexpr int kLabelGapLines = 3;
 // The chart's own margins and the axes' labels and titles take about this
 // much of the view, in line heights.
 constexpr int kChromeLines = 5;
+// Below this height, in line heights, the deals' axis goes without its title.
+constexpr int kDealsTitleLines = 14;
 
 }  // namespace
 
@@ -173,6 +175,8 @@ void JournalChart::fitTitle() {
 void JournalChart::fitAxes() {
     const QFontMetrics metrics(deals_->labelsFont());
     const int lines = metrics.height();
+    // A short chart gives the deals' title up rather than cut its legend.
+    deals_->setTitleVisible(height() >= kDealsTitleLines * lines);
     // As many labels as the view has room for, never crowded.
     const AxisTicks widest = niceTicks(0, static_cast<double>(lastDeals_), 2);
     const int labelWidth = metrics.horizontalAdvance(qtText(

@@ -53,8 +53,8 @@ inline constexpr const char* kGridSpoken =
     "%1 par %2 : %3 levées en moyenne, manche gagnée dans %4 des donnes";
 // How the par is counted, under an analysis's figures.
 inline constexpr const char* kParNote =
-    "Par de Nord-Sud compté avec Nord donneur, personne vulnérable. En PBN, chaque donne a le "
-    "donneur et la vulnérabilité de son numéro, et son propre par, écrit à côté d'elle.";
+    "Par compté avec Nord donneur, personne vulnérable ; en PBN, chaque donne a le donneur et "
+    "la vulnérabilité de son numéro, et son par, écrit à côté d'elle.";
 // The window's own help, on its "Aide" button and F1.
 inline constexpr const char* kHelp = "Aide";
 inline constexpr const char* kHelpTip = "Ce que montre le journal (F1)";

@@ -15,6 +15,7 @@
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "analysis/analysis_tally.h"
@@ -54,6 +55,7 @@ constexpr int kLeastHeight = 5400;
 constexpr int kLeastRunsHeight = 700;
 constexpr int kLeastChartHeight = 1800;
 constexpr int kLeastChartWidth = 3000;
+constexpr int kLeastChartLines = 9;
 constexpr int kLeastHandsHeight = 900;
 // The runs in view at once; what the figures take at most of the height.
 constexpr int kRunsLines = 4;
@@ -267,8 +269,13 @@ JournalWindow::JournalWindow(std::unique_ptr<Journal> own, const Journal& journa
     for (QWidget* part : {static_cast<QWidget*>(gridTitle_), static_cast<QWidget*>(grid_)}) {
         part->hide();
     }
-    chart_->setMinimumSize(twips.size(kLeastChartWidth, kLeastChartHeight));
-    bars_->setMinimumSize(twips.size(kLeastChartWidth, kLeastChartHeight));
+    // Room for a chart's title, its names and its axis' title besides its
+    // plot, whatever the font.
+    const QSize leastChart(
+        twips.px(kLeastChartWidth),
+        std::max(twips.px(kLeastChartHeight), kLeastChartLines * fontMetrics().lineSpacing()));
+    chart_->setMinimumSize(leastChart);
+    bars_->setMinimumSize(leastChart);
     bars_->hide();
     handsTitle_->setObjectName(QStringLiteral("journalHandsTitle"));
     handsTitle_->setWordWrap(true);
@@ -359,6 +366,19 @@ JournalWindow::JournalWindow(std::unique_ptr<Journal> own, const Journal& journa
     setTabOrder(exportPbn_, save_);
 
     connect(runs_, &QListWidget::currentRowChanged, this, [this] { showRun(); });
+    // The parts shared again once other deals come, in one turn of the
+    // event loop.
+    connect(deals_, &DealDiagrams::sizeChanged, this, [this] {
+        if (!arrangeQueued_ && !userSized_) {
+            arrangeQueued_ = true;
+            QTimer::singleShot(0, this, [this] {
+                arrangeQueued_ = false;
+                if (isVisible() && !userSized_) {
+                    arrange();
+                }
+            });
+        }
+    });
     // The chart follows the row the user chooses, not the focus that
     // comes into the table.
     connect(figures_, &QTableWidget::itemSelectionChanged, this, [this] {
@@ -741,9 +761,10 @@ void JournalWindow::arrange() {
     const bool deals = shown && (entry->kind == RunKind::Table || entry->kind == RunKind::Analysis);
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const int examplesTitle = handsTitle_->sizeHint().height() + examples->layout()->spacing();
-    const int examplesHeight = deals
-                                   ? examplesTitle + deals_->minimumSizeHint().height() + scrollBar
-                                   : examples->sizeHint().height();
+    // A deal is shorter where the width lets its tricks go beside it.
+    const int examplesHeight =
+        deals ? examplesTitle + deals_->heightFor(width - scrollBar) + scrollBar
+              : examples->sizeHint().height();
     const int examplesWidth =
         deals ? deals_->minimumSizeHint().width() + scrollBar : examples->minimumSizeHint().width();
     const int chartHeight = chart->minimumSizeHint().height();

@@ -127,10 +127,11 @@ private:
     QPushButton* showExamples_;
     BesidePlacement placement_;
     bool placed_ = false;
-    bool userSized_ = false;    // the user moved a splitter's handle
-    bool takingTurns_ = false;  // the chart and the examples, one at a time
-    int shownRow_ = -1;         // the run shown, to know when another one comes
-    int shape_ = -2;            // what its parts hold, to know when to arrange them again
+    bool userSized_ = false;  // the user moved a splitter's handle
+    bool takingTurns_ = false;
+    bool arrangeQueued_ = false;  // the chart and the examples, one at a time
+    int shownRow_ = -1;           // the run shown, to know when another one comes
+    int shape_ = -2;              // what its parts hold, to know when to arrange them again
     std::vector<std::size_t> figureRows_;  // the entry's figure on each row of the table
     int figureRow_ = 0;
     int chosenBars_ = kParBars;  // an analysis's bars, from its table or its grid

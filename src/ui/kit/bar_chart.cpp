@@ -26,6 +26,8 @@ constexpr const char* kBarsJoin = " ; ";
 constexpr int kLabelGapLines = 2;
 constexpr int kChromeLinesDown = 4;
 constexpr int kChromeLinesAcross = 6;
+// Below this height, in line heights, the names go without their title.
+constexpr int kNamesTitleLines = 12;
 
 }  // namespace
 
@@ -120,6 +122,8 @@ void BarChart::fitAxes() {
     }
     const QFontMetrics metrics(names_->labelsFont());
     const int lines = metrics.height();
+    // A short chart gives the names' title up rather than cut the names.
+    names_->setTitleVisible(height() >= kNamesTitleLines * lines);
     // Bar i stands at i: its name under it where every name has room, else
     // its brief name, else a name every `every` bars, so that none runs
     // into the next: 1, 2, 5, 10, 20…
