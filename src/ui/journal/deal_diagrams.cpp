@@ -141,7 +141,8 @@ QFrame* diagram(const Example& example, int number) {
     // The corners' texts as narrow as a long hand, so that the diagram
     // stays a square of hands.
     const int narrow = name->fontMetrics().horizontalAdvance(QStringLiteral("♠ A R D V 10 9 8"));
-    name->setMaximumWidth(narrow);
+    name->setFixedWidth(narrow);
+    name->setMinimumHeight(name->heightForWidth(narrow));
     if (example.tricks) {
         QLabel* tricks = richLabel(tricksHtml(*example.tricks));
         tricks->setObjectName(QStringLiteral("journalTricks%1").arg(number));
@@ -152,7 +153,9 @@ QFrame* diagram(const Example& example, int number) {
             auto* par = new QLabel(parText(*example.par));
             par->setObjectName(QStringLiteral("journalPar%1").arg(number));
             par->setWordWrap(true);
-            par->setMaximumWidth(narrow);
+            // Wrapped within that width, with the height its lines take.
+            par->setFixedWidth(narrow);
+            par->setMinimumHeight(par->heightForWidth(narrow));
             grid->addWidget(par, 2, 3, Qt::AlignLeft | Qt::AlignTop);
             spoken << boardText(number) + QStringLiteral(", ") + parText(*example.par);
         }

@@ -47,7 +47,7 @@ namespace texts = journal_window_texts;
 // area, wide enough for two deals side by side), and the least size it
 // takes beside the main window rather than below it; in twips, so that
 // they grow with the fonts at a higher DPI.
-constexpr int kWidth = 14400;
+constexpr int kWidth = 21600;
 constexpr int kHeight = 16200;
 constexpr int kLeastWidth = 5400;
 constexpr int kLeastHeight = 5400;
@@ -59,7 +59,7 @@ constexpr int kLeastChartLines = 9;
 constexpr int kLeastHandsHeight = 900;
 // The runs in view at once; what the figures take at most of the height.
 constexpr int kRunsLines = 4;
-constexpr double kFiguresShare = 0.35;
+constexpr double kFiguresShare = 0.4;
 // A four-hand run's deals drawn as diagrams.
 constexpr std::size_t kShownDeals = 5;
 
@@ -265,7 +265,7 @@ JournalWindow::JournalWindow(std::unique_ptr<Journal> own, const Journal& journa
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Room for "10,4 · 100 %" in each column.
     grid_->horizontalHeader()->setMinimumSectionSize(
-        fontMetrics().horizontalAdvance(QStringLiteral("10,4 · 100,0 %  ")));
+        fontMetrics().horizontalAdvance(QStringLiteral("10,4 · 100 %  ")));
     for (QWidget* part : {static_cast<QWidget*>(gridTitle_), static_cast<QWidget*>(grid_)}) {
         part->hide();
     }
@@ -392,6 +392,7 @@ JournalWindow::JournalWindow(std::unique_ptr<Journal> own, const Journal& journa
             static_cast<std::size_t>(figureRow_) < figureRows_.size()) {
             chosenBars_ =
                 entry->analysis->figureTricks.at(figureRows_[static_cast<std::size_t>(figureRow_)]);
+            gridChosen_ = false;
             grid_->clearSelection();
         }
         if (entry != nullptr) {
@@ -406,6 +407,7 @@ JournalWindow::JournalWindow(std::unique_ptr<Journal> own, const Journal& journa
         }
         chosenBars_ = trickBars(kStrains.at(static_cast<std::size_t>(chosen.front()->row())),
                                 kSeats.at(static_cast<std::size_t>(chosen.front()->column())));
+        gridChosen_ = true;
         showChart();
     });
     connect(help_, &QPushButton::clicked, this, &JournalWindow::showHelp);
@@ -503,10 +505,14 @@ void JournalWindow::showRun() {
     figures_->showRows(rows);
     if (another || figureRow_ >= static_cast<int>(rows.size())) {
         figureRow_ = 0;
-        chosenBars_ = entry->analysis && !figureRows_.empty()
-                          ? entry->analysis->figureTricks.at(figureRows_.front())
-                          : trickBars(Strain::NoTrump, Seat::North);
+        gridChosen_ = false;
         grid_->clearSelection();
+    }
+    // The bars of the row chosen, until a cell of the grid is.
+    if (entry->analysis && !gridChosen_) {
+        chosenBars_ = figureRows_.empty() ? trickBars(Strain::NoTrump, Seat::North)
+                                          : entry->analysis->figureTricks.at(figureRows_.at(
+                                                static_cast<std::size_t>(figureRow_)));
     }
     if (!rows.empty() && figures_->currentRow() != figureRow_) {
         const QSignalBlocker quiet(figures_);
@@ -514,7 +520,7 @@ void JournalWindow::showRun() {
     }
     showAnswer(*entry, shown);
     if (entry->analysis) {
-        showGrid(*entry, shown);
+        showGrid(*entry);
     }
 
     QStringList notes;
@@ -607,7 +613,7 @@ void JournalWindow::showAnswer(const JournalEntry& entry, const std::vector<Figu
     }
 }
 
-void JournalWindow::showGrid(const JournalEntry& entry, const std::vector<FigureTexts>& shown) {
+void JournalWindow::showGrid(const JournalEntry& entry) {
     const AnalysisParts parts = analysisParts(*entry.analysis);
     const NumberStyle style = numberStyle();
     for (const Strain strain : kStrains) {
@@ -615,8 +621,13 @@ void JournalWindow::showGrid(const JournalEntry& entry, const std::vector<Figure
             const std::size_t game = parts.contracts + 4 * index(strain) + index(seat);
             const double average =
                 averageTricks(entry.analysis->tricks.at(index(strain)).at(index(seat)));
+            // Whole percents: the grid is for comparing at a glance.
             const QString percent =
-                game < parts.contracts + parts.games ? qtText(shown[game].estimate) : QString();
+                game < parts.contracts + parts.games
+                    ? qtText(fixedText(statsOf(entry.figures[game], entry.deals).estimate, 0,
+                                       style.decimal) +
+                             journal_texts::kPercent)
+                    : QString();
             const QString text =
                 qtText(texts::kGridCell).arg(qtText(fixedText(average, 1, style.decimal)), percent);
             const auto row = static_cast<int>(index(strain));
@@ -738,11 +749,15 @@ void JournalWindow::arrange() {
 
     // An analysis's figures and grid side by side where the width holds both.
     QWidget* gridBox = gridTitle_->parentWidget();
-    const bool sideBySide = !grid_->isVisibleTo(this) ||
-                            width >= figures_->sizeHint().width() + figuresRow_->spacing() +
-                                         gridBox->minimumSizeHint().width() +
-                                         grid_->verticalHeader()->width();
+    const int gridWidth = grid_->verticalHeader()->sizeHint().width() +
+                          4 * grid_->horizontalHeader()->minimumSectionSize() +
+                          2 * grid_->frameWidth();
+    const bool sideBySide =
+        !grid_->isVisibleTo(this) ||
+        width >= figures_->sizeHint().width() + figuresRow_->spacing() + gridWidth;
     figuresRow_->setDirection(sideBySide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    // Beside the figures, the grid keeps the width of its four columns.
+    gridBox->setMinimumWidth(sideBySide && grid_->isVisibleTo(this) ? gridWidth : 0);
     QWidget* figuresBox = figuresScroll_->widget();
     figuresBox->layout()->activate();
     const int figuresLeast = figures_->minimumSizeHint().height();

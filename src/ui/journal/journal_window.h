@@ -91,7 +91,7 @@ private:
     void showView();
     void showRun();
     void showAnswer(const JournalEntry& entry, const std::vector<FigureTexts>& texts);
-    void showGrid(const JournalEntry& entry, const std::vector<FigureTexts>& texts);
+    void showGrid(const JournalEntry& entry);
     void showChart();
     // An analysis's bars: a strain and declarer's tricks, or the par scores.
     void showBars(const JournalEntry& entry, int bars);
@@ -135,6 +135,7 @@ private:
     std::vector<std::size_t> figureRows_;  // the entry's figure on each row of the table
     int figureRow_ = 0;
     int chosenBars_ = kParBars;  // an analysis's bars, from its table or its grid
+    bool gridChosen_ = false;    // from its grid
 };
 
 }  // namespace ondiscale

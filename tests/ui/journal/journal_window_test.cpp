@@ -472,8 +472,8 @@ TEST(JournalWindow, FitsTheWorkAreaWithEveryColumnWhole) {
     }
     auto* chart = child<JournalChart>(*journal, "journalChart");
     EXPECT_GE(chart->height(), chart->minimumHeight());
-    // 14400 twips where the screen has room for it beside the main window.
-    const int preferred = static_cast<int>(std::lround(14400.0 * journal->logicalDpiX() / 1440));
+    // 21600 twips where the screen has room for it beside the main window.
+    const int preferred = static_cast<int>(std::lround(21600.0 * journal->logicalDpiX() / 1440));
     if (s.window.frameGeometry().left() - area.left() > preferred + 20) {
         EXPECT_EQ(journal->width(), preferred);
     }
