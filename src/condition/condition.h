@@ -14,10 +14,6 @@ namespace ondiscale {
 // a new kind of clause goes here, beside the others, and each of them
 // (matcher, text, exact count, file, script) learns it or refuses it.
 
-// A set of cards: bit c for card c (2..53), so any set fits a word.
-using CardSet = std::uint64_t;
-constexpr CardSet cardBit(Card card) { return CardSet{1} << card; }
-
 // The classes of shape a French teacher names:
 // - régulière: 4333, 4432, 5332;
 // - semi-régulière: 5422, 6322;
