@@ -41,6 +41,16 @@ inline constexpr const char* kPointMaxima =
     "Points : les maximums des quatre mains ne font que %1 points, moins que les 40 du jeu.";
 inline constexpr std::array<const char*, 4> kSuitHeadings{"Pique", "Cœur", "Carreau", "Trèfle"};
 
+// Why a hand's shape cannot be read, the box's name before: "Sud forme :
+// « 4431 » fait 12 cartes, et non 13." %1 is the piece at fault.
+inline constexpr const char* kShapeUnknown =
+    "« %1 » n'est ni une distribution comme 4432 ou 5=4=2=2, ni une forme nommée (régulière, "
+    "semi-régulière, unicolore, bicolore, tricolore, sans singleton ni chicane).";
+inline constexpr const char* kShapeFourLengths =
+    "« %1 » : une distribution a quatre longueurs, comme 4432 ou 5=4=2=2.";
+inline constexpr const char* kShapeThirteen = "« %1 » fait %2 cartes, et non 13.";
+inline constexpr const char* kShapeMissing = "il manque une forme entre deux virgules.";
+
 // The run.
 inline constexpr const char* kFigure = "Donne précisée";
 // "Donnes précisées : 4 530 sur 100 000, soit 4,53 %", under
