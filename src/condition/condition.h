@@ -80,4 +80,37 @@ struct Condition {
     friend bool operator==(const Condition&, const Condition&) = default;
 };
 
+// Whether an alternative asks nothing, and whether a part does: any of
+// its alternatives open (a part with no alternative is met by no deal).
+inline bool asksNothing(const Alternative& alternative) { return alternative == Alternative{}; }
+inline bool asksNothing(const ConditionPart& part) {
+    for (const Alternative& a : part.alternatives) {
+        if (asksNothing(a)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Whether a part is ranges alone: one alternative, no shape, no card.
+inline bool rangesOnly(const ConditionPart& part) {
+    if (part.alternatives.size() != 1) {
+        return false;
+    }
+    const Alternative& a = part.alternatives.front();
+    for (std::size_t seat = 0; seat < 4; ++seat) {
+        if (!a.shapes[seat].any() || a.cards[seat] != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A question that asks these ranges of all deals.
+inline Condition askedOnly(const TableBounds& bounds) {
+    Condition condition;
+    condition.asked.alternatives.front().bounds = bounds;
+    return condition;
+}
+
 }  // namespace ondiscale
