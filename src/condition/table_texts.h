@@ -51,6 +51,40 @@ inline constexpr const char* kShapeFourLengths =
 inline constexpr const char* kShapeThirteen = "« %1 » fait %2 cartes, et non 13.";
 inline constexpr const char* kShapeMissing = "il manque une forme entre deux virgules.";
 
+// The shape and cards boxes, as a screen reader names them after the hand.
+inline constexpr const char* kShapeBox = "forme";
+inline constexpr const char* kCardsBox = "cartes";
+
+// Where in the form a message points, before the box's name.
+inline constexpr const char* kKnownPart = "Ce que l'on sait, ";
+inline constexpr const char* kKnownAlternative = "Ce que l'on sait, cas %1, ";
+inline constexpr const char* kAskedAlternative = "Cas %1, ";
+// An alternative beside others that asks nothing: "Le cas 2", "Le cas 2
+// de ce que l'on sait".
+inline constexpr const char* kOpenAlternative = "%1 ne demande rien ; remplissez-le ou retirez-le.";
+inline constexpr const char* kTheAlternative = "Le cas %1";
+inline constexpr const char* kTheKnownAlternative = "Le cas %1 de ce que l'on sait";
+
+// Cards that a hand or a partnership cannot hold. %1 is the box's name.
+inline constexpr const char* kCardTwice = "%1 et %2 ont tous deux le %3.";
+inline constexpr const char* kCardsOverSuit =
+    "%1 : ces cartes ont %2 %3, plus que le maximum de %4.";
+inline constexpr const char* kCardsOverPoints =
+    "%1 : ces cartes font %2 points, plus que le maximum de %3.";
+inline constexpr const char* kHandUnderSuit =
+    "%1 : ces 13 cartes n'ont que %2 %3, moins que le minimum de %4.";
+inline constexpr const char* kHandUnderPoints =
+    "%1 : ces 13 cartes ne font que %2 points, moins que le minimum de %3.";
+inline constexpr const char* kCardsAgainstHand =
+    "%1 : aucune main ne tient ces cartes avec les bornes et la forme de %2.";
+inline constexpr const char* kShapeAgainstBounds =
+    "%1 : aucune main de forme « %2 » ne tient dans les bornes de %3.";
+inline constexpr const char* kSideCardsOverSuit =
+    "%1 : les cartes de %2 et %3 en ont %4, plus que le maximum de %5.";
+inline constexpr const char* kSideCardsOverPoints =
+    "%1 : les cartes de %2 et %3 en font %4, plus que le maximum de %5.";
+inline constexpr const char* kCardKnownElsewhere = "%1 : le %2 est à %3 dans ce que l'on sait.";
+
 // The run.
 inline constexpr const char* kFigure = "Donne précisée";
 // "Donnes précisées : 4 530 sur 100 000, soit 4,53 %", under
