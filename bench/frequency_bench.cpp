@@ -19,7 +19,7 @@ void BM_FrequencyBatch(benchmark::State& state) {
     HandBounds bounds;
     bounds.suit(Suit::Spades) = {5, 5};
     bounds.points = {12, 14};
-    RecentHits recent;
+    RecentHits recent{kRecentHits};
     for (auto _ : state) {
         benchmark::DoNotOptimize(dealFrequencyBatch(dealer, bounds, progress, recent));
     }

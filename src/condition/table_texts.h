@@ -91,5 +91,14 @@ inline constexpr const char* kFigure = "Donne précisée";
 // "Statistiques sur 100 000 donnes. Voulez-vous continuer ?".
 inline constexpr const char* kReport = "Donnes précisées : %1 sur %2, soit %3 %";
 inline constexpr const char* kReportTitle = "Statistiques sur %1 donnes. Voulez-vous continuer ?";
+// With something known: "Sachant que Sud a 15 à 17 points et une
+// distribution régulière : Nord-Sud ont 25 points ou plus dans 41,9 % des
+// donnes (exact 41,98 %)", then the deals counted.
+inline constexpr const char* kKnownReport = "%1 dans %2 des donnes (exact %3)";
+inline constexpr const char* kKnownDeals =
+    "Donnes qui répondent à ce que l'on sait : %1 sur %2 ; parmi elles, %3 répondent aussi à ce "
+    "que l'on cherche.";
+inline constexpr const char* kPercent = " %";
+inline constexpr const char* kNoValue = "—";
 
 }  // namespace ondiscale::table_texts

@@ -63,10 +63,12 @@ std::uint32_t below(std::uint32_t n, std::uint32_t bits, Next&& next) {
     return static_cast<std::uint32_t>(product >> 32);
 }
 
-// Fisher and Yates over deck[0..size), stopped after `drawn` places, each
+// Fisher and Yates over the first `size` cards of the deck, stopped after `drawn` places, each
 // card drawn exactly uniformly from those left. Each 64-bit value gives two
-// draws.
-void shuffle(Card* deck, std::size_t size, std::size_t drawn, Generator& shuffler) {
+// draws. Inlined into each dealer, so that the generator's state stays in
+// registers and the whole deck's shuffle is compiled for its fixed sizes.
+[[gnu::always_inline]] inline void shuffle(std::array<Card, 52>& deck, std::size_t size,
+                                           std::size_t drawn, Generator& shuffler) {
     const auto fresh32 = [&shuffler] { return static_cast<std::uint32_t>(shuffler.next() >> 32); };
     for (std::size_t i = 0; i < drawn; i += 2) {
         const std::uint64_t bits = shuffler.next();
@@ -88,7 +90,7 @@ void Dealer::dealTable(Deal& deal) {
     // Stopped once the first three hands are drawn: the last 13 cards are
     // West's.
     std::array<Card, 52> deck = kDeck;
-    shuffle(deck.data(), deck.size(), 39, shuffler);
+    shuffle(deck, deck.size(), 39, shuffler);
     for (std::size_t seat = 0; seat < deal.size(); ++seat) {
         std::copy_n(deck.begin() + static_cast<std::ptrdiff_t>(13 * seat), 13, deal[seat].begin());
     }
@@ -121,7 +123,7 @@ void Dealer::dealTable(Deal& deal, const PlacedCards& placed) {
     Generator shuffler = generator_;
     shuffler.reseed(clock_());
     std::array<Card, 52> deck = placed.free_;
-    shuffle(deck.data(), placed.freeCount_, placed.drawn_, shuffler);
+    shuffle(deck, placed.freeCount_, placed.drawn_, shuffler);
     const Card* next = deck.data();
     for (std::size_t seat = 0; seat < deal.size(); ++seat) {
         const std::size_t given = placed.givenCount_[seat];
