@@ -380,15 +380,15 @@ private:
     std::string where_;
 };
 
-std::string whereOf(Part part, std::size_t alternative, std::size_t count) {
+}  // namespace
+
+std::string formPlaceText(Part part, std::size_t alternative, std::size_t count) {
     const std::string n = text(static_cast<unsigned>(alternative + 1));
     if (part == Part::Known) {
         return count > 1 ? fill(texts::kKnownAlternative, {n}) : texts::kKnownPart;
     }
     return count > 1 ? fill(texts::kAskedAlternative, {n}) : std::string();
 }
-
-}  // namespace
 
 ConditionCheck checkCondition(const ConditionTexts& texts) {
     Condition condition;
@@ -398,7 +398,7 @@ ConditionCheck checkCondition(const ConditionTexts& texts) {
         ConditionPart& read = part == Part::Known ? condition.known : condition.asked;
         read.alternatives.clear();
         for (std::size_t a = 0; a < typed.size() && a < kMostAlternatives; ++a) {
-            const AlternativeCheck check(part, a, whereOf(part, a, typed.size()));
+            const AlternativeCheck check(part, a, formPlaceText(part, a, typed.size()));
             auto alternative = check.read(typed[a]);
             if (auto* wrong = std::get_if<ConditionCheck>(&alternative)) {
                 return std::move(*wrong);
@@ -430,7 +430,7 @@ ConditionCheck checkCondition(const ConditionTexts& texts) {
                     if (other != seat && clash != 0) {
                         const auto card = static_cast<Card>(std::countr_zero(clash));
                         return {std::nullopt,
-                                whereOf(Part::Asked, a, condition.asked.alternatives.size()) +
+                                formPlaceText(Part::Asked, a, condition.asked.alternatives.size()) +
                                     fill(texts::kCardKnownElsewhere,
                                          {cardsBoxName(seat), cardText(card), nameOf(other)}),
                                 {Part::Asked, a, Kind::Cards, {}, seat}};

@@ -85,6 +85,12 @@ struct FormBox {
     friend bool operator==(const FormBox&, const FormBox&) = default;
 };
 
+// Where a box of the form stands, before its name in messages and for
+// screen readers: "" for the asked part's lone alternative, "Cas 2, ",
+// "Ce que l'on sait, ", "Ce que l'on sait, cas 2, "; `count` is the
+// number of alternatives of that part.
+std::string formPlaceText(FormBox::Part part, std::size_t alternative, std::size_t count);
+
 // A hand's shape and cards boxes as a screen reader names them: "Sud
 // forme", "Sud cartes".
 std::string shapeBoxName(Seat seat);
