@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -84,12 +85,8 @@ struct Condition {
 // its alternatives open (a part with no alternative is met by no deal).
 inline bool asksNothing(const Alternative& alternative) { return alternative == Alternative{}; }
 inline bool asksNothing(const ConditionPart& part) {
-    for (const Alternative& a : part.alternatives) {
-        if (asksNothing(a)) {
-            return true;
-        }
-    }
-    return false;
+    return std::any_of(part.alternatives.begin(), part.alternatives.end(),
+                       [](const Alternative& a) { return asksNothing(a); });
 }
 
 // Whether a part is ranges alone: one alternative, no shape, no card.

@@ -101,7 +101,7 @@ std::vector<std::string> rangesSaid(const HandBounds& bounds, const HandBounds& 
 // An alternative as tableBoundsText writes its rows.
 std::string alternativeRows(const Alternative& alternative) {
     std::string text;
-    const auto add = [&](const char* name, std::string row) {
+    const auto add = [&](const char* name, const std::string& row) {
         if (!row.empty()) {
             text += (text.empty() ? "" : " ; ") + std::string(name) + " : " + row;
         }
@@ -115,7 +115,7 @@ std::string alternativeRows(const Alternative& alternative) {
         if (const CardSet cards = alternative.cards[index(seat)]; cards != 0) {
             row += (row.empty() ? "" : ", ") + std::string(kCards) + cardsText(cards);
         }
-        add(nameOf(seat), std::move(row));
+        add(nameOf(seat), row);
     }
     for (const Side side : kSides) {
         add(nameOf(side), rangesText(alternative.bounds.side(side), anySide()));

@@ -34,7 +34,11 @@ SuitLengths sortedDown(SuitLengths lengths) {
 }
 
 bool fitsClass(ShapeClass shapeClass, const SuitLengths& lengths) {
-    const auto [a, b, c, d] = sortedDown(lengths);
+    const SuitLengths sorted = sortedDown(lengths);
+    const int a = sorted[0];
+    const int b = sorted[1];
+    const int c = sorted[2];
+    const int d = sorted[3];
     const auto is = [&](int w, int x, int y, int z) {
         return a == w && b == x && c == y && d == z;
     };

@@ -251,12 +251,14 @@ public:
     AlternativeCheck(Part part, std::size_t alternative, std::string where)
         : part_(part), alternative_(alternative), where_(std::move(where)) {}
 
-    ConditionCheck refused(std::string message, Kind kind, Seat seat, TableBox range = {}) const {
+    [[nodiscard]] ConditionCheck refused(const std::string& message, Kind kind, Seat seat,
+                                         TableBox range = {}) const {
         return {std::nullopt, where_ + message, {part_, alternative_, kind, range, seat}};
     }
 
     // The alternative, or the check that refuses it.
-    std::variant<Alternative, ConditionCheck> read(const AlternativeTexts& texts) const {
+    [[nodiscard]] std::variant<Alternative, ConditionCheck> read(
+        const AlternativeTexts& texts) const {
         Alternative alternative;
         const TableBoundsCheck ranges = checkTableBounds(texts.ranges);
         if (!ranges.bounds) {
@@ -287,13 +289,13 @@ public:
     }
 
 private:
-    std::optional<ConditionCheck> handsRefused(const Alternative& alternative) const {
+    [[nodiscard]] std::optional<ConditionCheck> handsRefused(const Alternative& alternative) const {
         CardSet given = 0;
         for (const Seat seat : kSeats) {
             const CardSet cards = alternative.cards[index(seat)];
             if (const CardSet twice = cards & given; twice != 0) {
                 const auto card = static_cast<Card>(std::countr_zero(twice));
-                const auto first = std::find_if(kSeats.begin(), kSeats.end(), [&](Seat s) {
+                const auto* const first = std::find_if(kSeats.begin(), kSeats.end(), [&](Seat s) {
                     return (alternative.cards[index(s)] & cardBit(card)) != 0;
                 });
                 return refused(
@@ -310,7 +312,8 @@ private:
         return std::nullopt;
     }
 
-    std::optional<ConditionCheck> handRefused(const Alternative& alternative, Seat seat) const {
+    [[nodiscard]] std::optional<ConditionCheck> handRefused(const Alternative& alternative,
+                                                            Seat seat) const {
         const HandBounds& bounds = alternative.bounds.hand(seat);
         const ShapeSet& shapes = alternative.shapes[index(seat)];
         const CardSet cards = alternative.cards[index(seat)];
@@ -353,7 +356,7 @@ private:
         return std::nullopt;
     }
 
-    std::optional<ConditionCheck> sidesRefused(const Alternative& alternative) const {
+    [[nodiscard]] std::optional<ConditionCheck> sidesRefused(const Alternative& alternative) const {
         for (const Side side : kSides) {
             const std::size_t row = rowOf(side);
             const auto [a, b] = handsOf(row);

@@ -113,8 +113,8 @@ PlacedCards::PlacedCards(const std::array<CardSet, 4>& bySeat) {
         }
     }
     std::size_t last = 0;
-    for (std::size_t seat = 0; seat < givenCount_.size(); ++seat) {
-        last = givenCount_[seat] < 13 ? 13 - givenCount_[seat] : last;
+    for (const std::size_t given : givenCount_) {
+        last = given < 13 ? 13 - given : last;
     }
     drawn_ = freeCount_ - last;
 }
