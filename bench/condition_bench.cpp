@@ -2,17 +2,12 @@
 
 #include "condition/shapes.h"
 #include "engine/card_text.h"
+#include "no_progress.h"
 #include "simulation/table_run.h"
 
 namespace {
 
 using namespace ondiscale;
-
-class NoProgress : public Progress {
-public:
-    void setProgressVisible(bool /*visible*/) override {}
-    void setProgressValue(int value) override { benchmark::DoNotOptimize(value); }
-};
 
 // One batch of a whole-deal run as the Donne window makes it: South's
 // whole hand known (♠AR52 ♥D7 ♦RV84 ♣A63), asked any of three

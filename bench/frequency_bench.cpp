@@ -1,16 +1,11 @@
 #include <benchmark/benchmark.h>
 
+#include "no_progress.h"
 #include "simulation/frequency_run.h"
 
 namespace {
 
 using namespace ondiscale;
-
-class NoProgress : public Progress {
-public:
-    void setProgressVisible(bool /*visible*/) override {}
-    void setProgressValue(int value) override { benchmark::DoNotOptimize(value); }
-};
 
 // One batch of the frequency run: 5 to 5 spades, 12 to 14 points.
 void BM_FrequencyBatch(benchmark::State& state) {

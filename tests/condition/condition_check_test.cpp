@@ -7,6 +7,7 @@
 #include "condition/shapes.h"
 #include "condition/table_bounds_check.h"
 #include "engine/card_text.h"
+#include "row_names.h"
 
 using namespace ondiscale;
 
@@ -172,14 +173,7 @@ TEST_P(ConditionRefused, ItsMessageAndItsBox) {
     EXPECT_EQ(check.box, GetParam().box);
 }
 
-INSTANTIATE_TEST_SUITE_P(Forms, ConditionRefused, ::testing::ValuesIn(rows()),
-                         [](const ::testing::TestParamInfo<Row>& info) {
-                             std::string name = info.param.name;
-                             for (char& ch : name) {
-                                 ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-                             }
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Forms, ConditionRefused, ::testing::ValuesIn(rows()), NamedRows());
 
 TEST(ConditionCheck, TheDefaultFormKnowsNothingAndAsksNothing) {
     const ConditionCheck check = checkCondition(ConditionTexts{});

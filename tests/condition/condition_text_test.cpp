@@ -7,6 +7,7 @@
 
 #include "condition/shapes.h"
 #include "engine/card_text.h"
+#include "row_names.h"
 
 using namespace ondiscale;
 
@@ -99,14 +100,7 @@ TEST_P(ConditionText, SaysTheQuestion) {
     EXPECT_EQ(conditionText(GetParam().condition), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Questions, ConditionText, ::testing::ValuesIn(rows()),
-                         [](const ::testing::TestParamInfo<Row>& info) {
-                             std::string name = info.param.name;
-                             for (char& ch : name) {
-                                 ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-                             }
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Questions, ConditionText, ::testing::ValuesIn(rows()), NamedRows());
 
 TEST(ConditionText, TodaysTextsForRangesAlone) {
     TableBounds bounds;
