@@ -151,12 +151,12 @@ std::optional<Seat> namedHand(const ConditionPart& part) {
     return std::nullopt;
 }
 
-// Deals until one meets the test; nothing when kMostDealsPerBoard deals
-// miss it or a stop is asked.
-std::optional<Deal> dealMeeting(Dealer& dealer, const DealTest& test, std::stop_token& stop,
-                                std::int64_t& dealt, bool& stopped) {
+// Deals until one meets the test; nothing when `most` deals miss it or a
+// stop is asked.
+std::optional<Deal> dealMeeting(Dealer& dealer, const DealTest& test, std::int64_t most,
+                                std::stop_token& stop, std::int64_t& dealt, bool& stopped) {
     Deal deal{};
-    for (std::int64_t tries = 1; tries <= kMostDealsPerBoard; ++tries) {
+    for (std::int64_t tries = 1; tries <= most; ++tries) {
         dealer.dealTable(deal);
         ++dealt;
         if (test(deal)) {
@@ -232,14 +232,20 @@ std::string tooRareMessage(std::int64_t deals) {
 }
 
 LessonDealing dealLesson(const LessonPlan& plan, Dealer& dealer, const DealTest& test,
-                         std::stop_token stop, const LessonProgress& progress) {
+                         std::stop_token stop, const LessonProgress& progress,
+                         std::int64_t mostDeals) {
     LessonDealing out;
     const int total = std::clamp(plan.boards, 1, kMostLessonBoards);
     for (int i = 0; i < total; ++i) {
-        const std::optional<Deal> deal = dealMeeting(dealer, test, stop, out.dealt, out.stopped);
+        if (stop.stop_requested()) {
+            out.stopped = true;
+            return out;
+        }
+        const std::optional<Deal> deal =
+            dealMeeting(dealer, test, mostDeals, stop, out.dealt, out.stopped);
         if (!deal) {
             if (!out.stopped) {
-                out.failure = tooRareMessage(kMostDealsPerBoard);
+                out.failure = tooRareMessage(mostDeals);
             }
             return out;
         }
@@ -252,13 +258,14 @@ LessonDealing dealLesson(const LessonPlan& plan, Dealer& dealer, const DealTest&
 }
 
 LessonDealing redealBoard(const LessonPlan& plan, const BoardLabel& label, Dealer& dealer,
-                          const DealTest& test, std::stop_token stop) {
+                          const DealTest& test, std::stop_token stop, std::int64_t mostDeals) {
     LessonDealing out;
-    const std::optional<Deal> deal = dealMeeting(dealer, test, stop, out.dealt, out.stopped);
+    const std::optional<Deal> deal =
+        dealMeeting(dealer, test, mostDeals, stop, out.dealt, out.stopped);
     if (deal) {
         out.boards.push_back(boardOf(plan, label, *deal));
     } else if (!out.stopped) {
-        out.failure = tooRareMessage(kMostDealsPerBoard);
+        out.failure = tooRareMessage(mostDeals);
     }
     return out;
 }

@@ -82,14 +82,16 @@ struct LessonDealing {
 };
 
 // The plan's boards, each the first deal from the dealer that meets the
-// test, turned; gives up when kMostDealsPerBoard deals in a row miss it.
+// test, turned; gives up when `mostDeals` deals in a row miss it.
 LessonDealing dealLesson(const LessonPlan& plan, Dealer& dealer, const DealTest& test,
-                         std::stop_token stop = {}, const LessonProgress& progress = {});
+                         std::stop_token stop = {}, const LessonProgress& progress = {},
+                         std::int64_t mostDeals = kMostDealsPerBoard);
 
 // One board dealt again with the same number, dealer and vulnerability;
 // nothing but a message when it cannot be (stopped: empty message).
 LessonDealing redealBoard(const LessonPlan& plan, const BoardLabel& label, Dealer& dealer,
-                          const DealTest& test, std::stop_token stop = {});
+                          const DealTest& test, std::stop_token stop = {},
+                          std::int64_t mostDeals = kMostDealsPerBoard);
 
 // "Aucune des 10 000 000 donnes tirées …": why a question could not be dealt.
 std::string tooRareMessage(std::int64_t deals);
