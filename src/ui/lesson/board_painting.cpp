@@ -117,9 +117,10 @@ void paintHand(QPainter& painter, const Layout& l, qreal x, qreal y, const Hand&
         painter.setPen(signColour(suit, colour));
         textAt(painter, l.fm, x, y, sign);
         painter.setPen(Qt::black);
-        textAt(painter, l.fm,
-               x + l.fm.horizontalAdvance(sign) + l.fm.horizontalAdvance(QLatin1Char(' ')), y,
-               cardsText(hand, suit));
+        // The space is written, not skipped over, so that a PDF's text
+        // reads the sign and the cards apart.
+        textAt(painter, l.fm, x + l.fm.horizontalAdvance(sign), y,
+               QLatin1Char(' ') + cardsText(hand, suit));
         y += l.line;
     }
 }

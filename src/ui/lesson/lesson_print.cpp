@@ -119,17 +119,27 @@ int paintLesson(QPagedPaintDevice& device, const LessonPrint& print) {
     Pages pages(device, painter, total);
     const QString title = qtText(texts::kSheetTitle).arg(print.condition);
     if (diagrams) {
+        double scale = 0;
         for (int first = 0; first < boards; first += kBoardsAcross * kBoardsDown) {
             const QRectF area = pages.start(title, print.date);
             const QSizeF cell(area.width() / kBoardsAcross, area.height() / kBoardsDown);
             const qreal gap = QFontMetricsF(look.font, &device).lineSpacing();
+            // One scale for every board of the set, so that they all look alike.
+            if (scale == 0) {
+                scale = kMostBoardScale;
+                for (const Example& board : print.boards) {
+                    const QSizeF size = boardSize(board, look, &device);
+                    scale = std::min({scale, (cell.width() - gap) / size.width(),
+                                      (cell.height() - gap) / size.height()});
+                }
+            }
             for (int i = first; i < std::min(boards, first + kBoardsAcross * kBoardsDown); ++i) {
                 const int place = i - first;
                 const QRectF at(area.x() + cell.width() * (place % kBoardsAcross),
                                 area.y() + cell.height() * (place / kBoardsAcross), cell.width(),
                                 cell.height());
                 paintBoard(painter, at.adjusted(gap / 2, gap / 2, -gap / 2, -gap / 2),
-                           print.boards[static_cast<std::size_t>(i)], look, kMostBoardScale);
+                           print.boards[static_cast<std::size_t>(i)], look, scale);
             }
         }
     }
