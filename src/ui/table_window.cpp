@@ -113,7 +113,7 @@ TableWindow::TableWindow(Dealer& dealer, Dialogue& dialogue, Journal& journal, Q
     auto* lesson = new QPushButton(qtText(lesson_texts::kOpenLesson));
     lesson->setObjectName(QStringLiteral("donneLecon"));
     lesson->setToolTip(qtText(lesson_texts::kOpenLessonTip));
-    lesson->setAutoDefault(false);
+    lesson->setAutoDefault(true);  // Enter presses it, as the other buttons
     connect(lesson, &QPushButton::clicked, this, &TableWindow::openLesson);
 
     auto* buttons = new QHBoxLayout;
@@ -193,7 +193,10 @@ void TableWindow::openLesson() {
     if (lesson_ == nullptr) {
         lesson_ = new LessonWindow(journal_, dialogue_, this);
     }
-    lesson_->openFor(condition, tableBoundsText(*bounds), *this);
+    // Beside the main window, where the four-hand window went: there is
+    // room there, and it is over this one, which opened it.
+    QWidget* main = parentWidget();
+    lesson_->openFor(condition, tableBoundsText(*bounds), main != nullptr ? *main : *this);
 }
 
 void TableWindow::openBeside(QWidget& main) {

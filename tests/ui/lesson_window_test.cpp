@@ -291,21 +291,21 @@ TEST(LessonWindow, TheDonneWindowOpensItAndEveryControlIsNamedAndReachable) {
         const char* name;
         const char* text;  // a button's, where the issue gives it
     };
-    const Named named[] = {{"leconDonnes", nullptr},      {"leconPremiere", nullptr},
-                           {"leconRotation", nullptr},    {"leconDonneur", nullptr},
+    const Named named[] = {{"leconDiagramme", nullptr},     {"leconPrecedente", nullptr},
+                           {"leconSuivante", nullptr},      {"leconRedonner", "Redonner celle-ci"},
+                           {"leconDonnes", nullptr},        {"leconPremiere", nullptr},
+                           {"leconRotation", nullptr},      {"leconDonneur", nullptr},
                            {"leconVulnerabilite", nullptr}, {"leconMain", nullptr},
-                           {"leconPlace", nullptr},       {"leconDonner", nullptr},
+                           {"leconPlace", nullptr},         {"leconFeuilles", nullptr},
+                           {"leconNoirEtBlanc", nullptr},   {"leconDonner", nullptr},
                            {"leconAnalyse", "Double mort"}, {"leconAnnuler", nullptr},
-                           {"leconDiagramme", nullptr},   {"leconPrecedente", nullptr},
-                           {"leconSuivante", nullptr},    {"leconRedonner", "Redonner celle-ci"},
-                           {"leconFeuilles", nullptr},    {"leconNoirEtBlanc", nullptr},
-                           {"leconImprimer", "Imprimer…"}, {"leconPdf", "Exporter en PDF…"},
+                           {"leconImprimer", "Imprimer…"},  {"leconPdf", "Exporter en PDF…"},
                            {"leconPbn", "Exporter en PBN…"}, {"leconLin", "Exporter en LIN…"},
                            {"leconCopier", nullptr}};
     // Fixed dealer and vulnerability open their boxes.
     child<QComboBox>(*lesson, "leconRotation")->setCurrentIndex(1);
     lesson->activateWindow();
-    child<QSpinBox>(*lesson, "leconDonnes")->setFocus(Qt::OtherFocusReason);
+    child<QWidget>(*lesson, "leconDiagramme")->setFocus(Qt::OtherFocusReason);
     QApplication::processEvents();
     QWidget* at = QApplication::focusWidget();
     for (const Named& n : named) {

@@ -71,7 +71,12 @@ struct Layout {
                 {5 * cell + fm.horizontalAdvance(QStringLiteral("O")) + pad,
                  bold.horizontalAdvance(qtText(texts::kTricks)),
                  board.par ? fm.horizontalAdvance(parText(*board.par)) : 0.0});
-            total = QSizeF(std::max(total.width(), tableWidth), total.height() + pad + 7 * line);
+            const QSizeF diagram = total;
+            total = QSizeF(std::max(diagram.width(), tableWidth), diagram.height() + pad + 7 * line);
+            besideWidth = diagram.width() + 2 * pad;
+            beside = QSizeF(besideWidth + tableWidth, diagram.height());
+        } else {
+            beside = total;
         }
     }
 
@@ -102,7 +107,9 @@ struct Layout {
     qreal col2 = 0;
     qreal cell = 0;
     qreal diagramHeight = 0;
-    QSizeF total;
+    QSizeF total;   // the tricks below the diagram
+    QSizeF beside;  // the tricks on its right, from besideWidth
+    qreal besideWidth = 0;
 };
 
 // Text with its top-left corner at (x, y).
@@ -125,8 +132,10 @@ void paintHand(QPainter& painter, const Layout& l, qreal x, qreal y, const Hand&
     }
 }
 
-void paintTricks(QPainter& painter, const Layout& l, qreal y, const Example& board,
+void paintTricks(QPainter& painter, const Layout& l, qreal x, qreal y, const Example& board,
                  const BoardLook& look) {
+    painter.save();
+    painter.translate(x, 0);
     QFont bold = look.font;
     bold.setBold(true);
     painter.setFont(bold);
@@ -156,6 +165,7 @@ void paintTricks(QPainter& painter, const Layout& l, qreal y, const Example& boa
     if (board.par) {
         textAt(painter, l.fm, 0, y + l.line, parText(*board.par));
     }
+    painter.restore();
 }
 
 QString contractText(const QString& token) {
@@ -222,12 +232,17 @@ QSizeF boardSize(const Example& board, const BoardLook& look, const QPaintDevice
 }
 
 void paintBoard(QPainter& painter, const QRectF& area, const Example& board,
-                const BoardLook& look, double mostScale) {
+                const BoardLook& look, double mostScale, bool tricksMayGoBeside) {
     const Layout l(board, look, painter.device());
-    const double scale = std::min({mostScale, area.width() / l.total.width(),
-                                   area.height() / l.total.height()});
+    const auto fit = [&](const QSizeF& size) {
+        return std::min({mostScale, area.width() / size.width(), area.height() / size.height()});
+    };
+    // Beside where that leaves the drawing larger: on a wide screen.
+    const bool beside = tricksMayGoBeside && fit(l.beside) > fit(l.total);
+    const QSizeF size = beside ? l.beside : l.total;
+    const double scale = fit(size);
     painter.save();
-    painter.translate(area.x() + (area.width() - l.total.width() * scale) / 2, area.y());
+    painter.translate(area.x() + (area.width() - size.width() * scale) / 2, area.y());
     painter.scale(scale, scale);
     painter.setFont(Layout::boldOf(look.font));
     painter.setPen(Qt::black);
@@ -260,7 +275,11 @@ void paintBoard(QPainter& painter, const QRectF& area, const Example& board,
     painter.drawText(inside, Qt::AlignVCenter | Qt::AlignRight, points(Seat::East));
 
     if (board.tricks) {
-        paintTricks(painter, l, l.diagramHeight + l.pad, board, look);
+        if (beside) {
+            paintTricks(painter, l, l.besideWidth, 0, board, look);
+        } else {
+            paintTricks(painter, l, 0, l.diagramHeight + l.pad, board, look);
+        }
     }
     painter.restore();
 }

@@ -28,11 +28,12 @@ struct BoardLook {
 // under it, when solved, the tricks at double dummy and the par.
 //
 // Its size at its font on `device`, and the drawing scaled to fit `area`
-// (never beyond `mostScale`), centred across and from the top. Text stays
-// text: a PDF of it can be searched.
+// (never beyond `mostScale`), centred across and from the top; the tricks
+// may go on the right of the diagram instead, where that draws it larger.
+// Text stays text: a PDF of it can be searched.
 QSizeF boardSize(const Example& board, const BoardLook& look, const QPaintDevice* device);
 void paintBoard(QPainter& painter, const QRectF& area, const Example& board,
-                const BoardLook& look, double mostScale = 1.0);
+                const BoardLook& look, double mostScale = 1.0, bool tricksMayGoBeside = false);
 
 // One seat's hand of a board alone, for that player's own sheet: the
 // board's number, dealer and vulnerability, the hand, its points.

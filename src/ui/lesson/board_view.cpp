@@ -15,6 +15,8 @@ namespace {
 // grow past it to fill the room.
 constexpr qreal kFontScale = 1.2;
 constexpr double kMostScale = 2.0;
+// The room the view asks for, against the board's own size.
+constexpr double kWantedScale = 1.25;
 
 // A board with every part the drawing can have, to size the view.
 Example sizingBoard() {
@@ -35,6 +37,8 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(qtText(lesson_texts::kDiagramName));
     setAutoFillBackground(false);
+    // The board takes what room the window has.
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
 QFont BoardView::boardFont() const {
@@ -56,7 +60,7 @@ void BoardView::showBoard(const std::optional<Example>& board) {
 }
 
 QSize BoardView::sizeHint() const {
-    const QSizeF size = boardSize(sizingBoard(), {boardFont(), true}, this);
+    const QSizeF size = boardSize(sizingBoard(), {boardFont(), true}, this) * kWantedScale;
     const int margin = fontMetrics().height();
     return {static_cast<int>(size.width()) + 2 * margin,
             static_cast<int>(size.height()) + 2 * margin};
@@ -82,7 +86,7 @@ void BoardView::paintEvent(QPaintEvent* /*event*/) {
     const int margin = fontMetrics().height();
     painter.setRenderHint(QPainter::Antialiasing);
     paintBoard(painter, QRectF(rect().adjusted(margin, margin, -margin, -margin)), *board_,
-               {boardFont(), true}, kMostScale);
+               {boardFont(), true}, kMostScale, true);
 }
 
 void BoardView::keyPressEvent(QKeyEvent* event) {

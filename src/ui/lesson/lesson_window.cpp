@@ -51,6 +51,9 @@ constexpr std::array<PlaceChoice, 6> kPlaces{{{HandPlace::AsAsked, Seat::South},
                                               {HandPlace::Seat, Seat::South},
                                               {HandPlace::Seat, Seat::West}}};
 
+// The letters a choice box shows at least.
+constexpr int kComboLetters = 9;
+
 QComboBox* seatBox(const char* name, const char* label) {
     auto* box = new QComboBox;
     box->setObjectName(QString::fromLatin1(name));
@@ -64,7 +67,7 @@ QComboBox* seatBox(const char* name, const char* label) {
 QPushButton* button(const char* name, const char* text) {
     auto* b = new QPushButton(qtText(text));
     b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
+    b->setAutoDefault(true);  // Enter presses the button that has the keyboard
     return b;
 }
 
@@ -153,66 +156,76 @@ LessonWindow::LessonWindow(Journal& journal, Dialogue& dialogue, QWidget* parent
     for (QPushButton* b : {print_, pdf_, pbn_, lin_}) {
         b->setAccessibleName(b->text().remove(QLatin1Char('&')));
     }
+    // The boxes may grow narrower than their longest entry, so that the
+    // window fits beside the main window on a small screen at 144 DPI.
+    for (QComboBox* box : {rotation_, dealerBox_, vulnerability_, hand_, place_, sheets_}) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(kComboLetters);
+    }
 
-    // The plan: two columns of labelled boxes.
+    // On the left the board, large, and the paging under it; on the right
+    // the plan, the work and the files, each box under its label's row.
     auto* plan = new QGridLayout;
-    const auto row = [plan](int r, int column, const char* label, QWidget* box) {
+    int rows = 0;
+    for (const auto& [label, box] : std::initializer_list<std::pair<const char*, QWidget*>>{
+             {texts::kBoards, boardsBox_},
+             {texts::kFirstBoard, firstBox_},
+             {texts::kRotation, rotation_},
+             {texts::kDealer, dealerBox_},
+             {texts::kVulnerability, vulnerability_},
+             {texts::kHand, hand_},
+             {texts::kPlace, place_},
+             {texts::kSheets, sheets_}}) {
         auto* l = new QLabel(qtText(label));
         l->setBuddy(box);
-        plan->addWidget(l, r, 2 * column);
-        plan->addWidget(box, r, 2 * column + 1);
-    };
-    row(0, 0, texts::kBoards, boardsBox_);
-    row(0, 1, texts::kFirstBoard, firstBox_);
-    row(1, 0, texts::kRotation, rotation_);
-    row(2, 0, texts::kDealer, dealerBox_);
-    row(2, 1, texts::kVulnerability, vulnerability_);
-    row(3, 0, texts::kHand, hand_);
-    row(3, 1, texts::kPlace, place_);
+        plan->addWidget(l, rows, 0);
+        plan->addWidget(box, rows++, 1);
+    }
+    plan->addWidget(blackAndWhite_, rows, 1);
     plan->setColumnStretch(1, 1);
-    plan->setColumnStretch(3, 1);
 
     auto* paging = new QHBoxLayout;
     paging->addWidget(previous_);
     paging->addWidget(position_, 1);
     paging->addWidget(next_);
-    paging->addWidget(redeal_);
-    auto* work = new QHBoxLayout;
-    work->addWidget(deal_);
-    work->addWidget(analyse_);
-    work->addWidget(cancel_);
-    work->addWidget(bar_, 1);
-    auto* sheets = new QHBoxLayout;
-    auto* sheetsLabel = new QLabel(qtText(texts::kSheets));
-    sheetsLabel->setBuddy(sheets_);
-    sheets->addWidget(sheetsLabel);
-    sheets->addWidget(sheets_);
-    sheets->addWidget(blackAndWhite_);
-    sheets->addStretch(1);
-    // The files' buttons go on to another line where the window is narrow.
+    auto* again = new QHBoxLayout;
+    again->addWidget(redeal_);
+    again->addStretch(1);
+    auto* left = new QVBoxLayout;
+    left->addWidget(view_, 1);
+    left->addLayout(paging);
+    left->addLayout(again);
+
+    // The buttons go on to another line where the column is narrow.
+    auto* work = new FlowLayout;
+    for (QPushButton* b : {deal_, analyse_, cancel_}) {
+        work->addWidget(b);
+    }
     auto* files = new FlowLayout;
     for (QPushButton* b : {print_, pdf_, pbn_, lin_, copy_}) {
         files->addWidget(b);
     }
+    auto* right = new QVBoxLayout;
+    right->addWidget(conditionLabel_);
+    right->addLayout(plan);
+    right->addLayout(work);
+    right->addWidget(bar_);
+    right->addLayout(files);
+    right->addStretch(1);
 
     auto* central = new QWidget;
-    auto* layout = new QVBoxLayout(central);
-    layout->addWidget(conditionLabel_);
-    layout->addLayout(plan);
-    layout->addLayout(work);
-    layout->addWidget(view_, 1);
-    layout->addLayout(paging);
-    layout->addLayout(sheets);
-    layout->addLayout(files);
+    auto* layout = new QHBoxLayout(central);
+    layout->addLayout(left, 1);
+    layout->addLayout(right);
     setCentralWidget(central);
     statusBar()->addWidget(status_, 1);
     statusBar()->setSizeGripEnabled(true);
 
-    // In reading order, once they are all in the window.
-    QWidget* order[] = {boardsBox_, firstBox_, rotation_, dealerBox_, vulnerability_,
-                        hand_,      place_,    deal_,     analyse_,   cancel_,
-                        view_,      previous_, next_,     redeal_,    sheets_,
-                        blackAndWhite_, print_, pdf_, pbn_, lin_, copy_};
+    // In reading order, the left column then the right, once they are all
+    // in the window.
+    QWidget* order[] = {view_,     previous_, next_,          redeal_, boardsBox_, firstBox_,
+                        rotation_, dealerBox_, vulnerability_, hand_,  place_,     sheets_,
+                        blackAndWhite_, deal_, analyse_, cancel_, print_, pdf_, pbn_, lin_, copy_};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
@@ -318,7 +331,12 @@ void LessonWindow::workDone() {
     worker_.join();
     busy_ = false;
     bar_->hide();
+    // Annuler, about to be disabled, hands the keyboard to the board.
+    const bool cancelHadFocus = cancel_->hasFocus();
     refresh();
+    if (cancelHadFocus) {
+        view_->setFocus(Qt::OtherFocusReason);
+    }
     emit workEnded();
 }
 
