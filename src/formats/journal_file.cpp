@@ -606,9 +606,9 @@ private:
             if (seat == std::string_view::npos) {
                 record.fail(filled(texts::kOutOfRange, {"dealer"}));
             }
-            example.board = BoardLabel{static_cast<int>(record.number("board", 1, 1'000'000)),
-                                       kSeats.at(seat),
-                                       static_cast<Vulnerability>(record.number("vulnerable", 0, 3))};
+            example.board =
+                BoardLabel{static_cast<int>(record.number("board", 1, 1'000'000)), kSeats.at(seat),
+                           static_cast<Vulnerability>(record.number("vulnerable", 0, 3))};
         }
         run_->entry.examples.push_back(std::move(example));
         run_->exampleChecks.push_back(check);

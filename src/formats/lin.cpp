@@ -3,7 +3,6 @@
 #include <array>
 #include <string_view>
 
-
 namespace ondiscale {
 namespace {
 
@@ -36,9 +35,8 @@ std::string linText(const std::vector<Example>& boards) {
     int place = 0;
     for (const Example& example : boards) {
         ++place;
-        const BoardLabel label = example.board.value_or(
-            BoardLabel{place, kSeats[static_cast<std::size_t>((place - 1) % 4)],
-                       vulnerabilityOfBoard(place)});
+        const BoardLabel label = example.board.value_or(BoardLabel{
+            place, kSeats[static_cast<std::size_t>((place - 1) % 4)], vulnerabilityOfBoard(place)});
         const std::string number = std::to_string(label.number);
         out += "qx|o" + number + "|md|";
         out += kDealerDigits[index(label.dealer)];

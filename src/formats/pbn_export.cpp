@@ -170,9 +170,8 @@ std::string pbnExportText(const std::vector<Example>& boards, std::string_view e
     int place = 0;
     for (const Example& example : boards) {
         ++place;
-        const BoardLabel label = example.board.value_or(
-            BoardLabel{place, kSeats[static_cast<std::size_t>((place - 1) % 4)],
-                       vulnerabilityOfBoard(place)});
+        const BoardLabel label = example.board.value_or(BoardLabel{
+            place, kSeats[static_cast<std::size_t>((place - 1) % 4)], vulnerabilityOfBoard(place)});
         out += '\n';
         out += tag("Event", event);
         out += tag("Site", "");

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "journal/batch_history.h"
-#include "stats/margins.h"
 #include "simulation/batch_run.h"
+#include "stats/margins.h"
 
 namespace ondiscale {
 
@@ -111,8 +111,7 @@ public:
 
     // A lesson's boards, dealt for `condition`: a new entry, whose index it
     // gives; nothing in a journal read back.
-    std::optional<std::size_t> lessonDealt(std::string condition,
-                                           std::optional<Condition> question,
+    std::optional<std::size_t> lessonDealt(std::string condition, std::optional<Condition> question,
                                            std::vector<Example> boards);
     // The boards of the lesson whose entry is `index`, changed: one dealt
     // again, tricks and par added.

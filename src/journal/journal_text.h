@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "text/number_text.h"
 #include "journal/journal.h"
+#include "text/number_text.h"
 
 namespace ondiscale {
 

@@ -6,12 +6,12 @@
 #include <string_view>
 #include <vector>
 
-#include "simulation/dialogue.h"
-#include "text/number_text.h"
 #include "condition/condition.h"
 #include "doubledummy/par.h"
 #include "doubledummy/trick_table.h"
 #include "engine/cards.h"
+#include "simulation/dialogue.h"
+#include "text/number_text.h"
 
 namespace ondiscale {
 

@@ -29,12 +29,12 @@ enum class HandPlace : std::uint8_t {
 };
 
 struct LessonPlan {
-    int boards = 16;      // 1 to kMostLessonBoards
-    int firstBoard = 1;   // 1 to kMostFirstBoard
-    bool rotation = true;  // dealer and vulnerability of the usual 16-board cycle
-    Seat dealer = Seat::North;                          // when not by rotation
+    int boards = 16;            // 1 to kMostLessonBoards
+    int firstBoard = 1;         // 1 to kMostFirstBoard
+    bool rotation = true;       // dealer and vulnerability of the usual 16-board cycle
+    Seat dealer = Seat::North;  // when not by rotation
     Vulnerability vulnerability = Vulnerability::None;  // when not by rotation
-    Seat hand = Seat::South;  // the hand the question is about
+    Seat hand = Seat::South;                            // the hand the question is about
     HandPlace place = HandPlace::AsAsked;
     Seat placeSeat = Seat::South;  // for HandPlace::Seat
     friend bool operator==(const LessonPlan&, const LessonPlan&) = default;

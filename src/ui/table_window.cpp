@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "engine/card_text.h"
 #include "condition/condition_text.h"
+#include "engine/card_text.h"
 #include "simulation/table_run.h"
 #include "ui/analysis_panel.h"
 #include "ui/bar_progress.h"

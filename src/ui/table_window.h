@@ -4,10 +4,10 @@
 #include <array>
 #include <memory>
 
-#include "simulation/dialogue.h"
+#include "condition/table_bounds_check.h"
 #include "engine/dealer.h"
 #include "journal/journal.h"
-#include "condition/table_bounds_check.h"
+#include "simulation/dialogue.h"
 #include "ui/kit/window_placement.h"
 
 class QLineEdit;

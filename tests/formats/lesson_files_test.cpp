@@ -30,9 +30,10 @@ std::vector<Example> someBoards(bool rotation) {
         Example board;
         dealer.dealTable(board.deal);
         board.wholeDeal = true;
-        board.board = rotation ? BoardLabel{number, kSeats[static_cast<std::size_t>(number - 1) % 4],
-                                            vulnerabilityOfBoard(number)}
-                               : BoardLabel{number, Seat::South, Vulnerability::EastWest};
+        board.board = rotation
+                          ? BoardLabel{number, kSeats[static_cast<std::size_t>(number - 1) % 4],
+                                       vulnerabilityOfBoard(number)}
+                          : BoardLabel{number, Seat::South, Vulnerability::EastWest};
         if (number % 2 == 1) {
             TrickTable table;
             for (std::size_t s = 0; s < 5; ++s) {
@@ -54,7 +55,7 @@ std::set<Card> cardsOf(const Hand& hand) { return {hand.begin(), hand.end()}; }
 
 struct PbnTag {
     std::string name;
-    std::string value;  // unescaped, still Latin-1
+    std::string value;              // unescaped, still Latin-1
     std::vector<std::string> data;  // a table's lines under it
 };
 using PbnGameTags = std::vector<PbnTag>;
@@ -127,7 +128,7 @@ std::vector<PbnGameTags> readStrictPbn(const std::string& bytes) {
     }
     for (const PbnGameTags& game : games) {
         const std::vector<std::string> mandatory{
-            "Event", "Site",       "Date", "Board",   "West",     "North",    "East",  "South",
+            "Event",  "Site",       "Date", "Board",   "West",     "North",    "East",  "South",
             "Dealer", "Vulnerable", "Deal", "Scoring", "Declarer", "Contract", "Result"};
         EXPECT_GE(game.size(), mandatory.size());
         for (std::size_t t = 0; t < mandatory.size() && t < game.size(); ++t) {
@@ -205,8 +206,8 @@ TEST(LessonPbn, EveryBoardComesBackThroughAStrictReader) {
     for (const bool rotation : {true, false}) {
         SCOPED_TRACE(rotation ? "rotation" : "fixed");
         const std::vector<Example> boards = someBoards(rotation);
-        const std::string text = pbnExportText(
-            boards, "Donnes pour une leçon : Sud : 15 ≤ points ≤ 17", "2026.12.09");
+        const std::string text =
+            pbnExportText(boards, "Donnes pour une leçon : Sud : 15 ≤ points ≤ 17", "2026.12.09");
         const std::vector<PbnGameTags> games = readStrictPbn(text);
         ASSERT_EQ(games.size(), boards.size());
         const std::string seats = "NESW";
@@ -393,8 +394,8 @@ TEST(LessonLin, EveryBoardComesBackWithItsNumberDealerAndVulnerability) {
             // 1 South, 2 West, 3 North, 4 East.
             EXPECT_EQ(read[b].dealer, "3412"[index(label.dealer)]);
             EXPECT_EQ(read[b].vulnerable,
-                      (std::array<const char*, 4>{"0", "n", "e", "b"})[static_cast<std::size_t>(
-                          label.vulnerability)]);
+                      (std::array<const char*, 4>{
+                          "0", "n", "e", "b"})[static_cast<std::size_t>(label.vulnerability)]);
             for (const Seat seat : kSeats) {
                 EXPECT_EQ(cardsOf(read[b].deal[index(seat)]), cardsOf(boards[b].deal[index(seat)]));
             }
@@ -414,13 +415,21 @@ TEST(LessonLin, OneBoardAsBboWritesIt) {
         }
         return h;
     };
-    board.deal = {hand({{Suit::Spades, "JT9"}, {Suit::Hearts, "AKQ"}, {Suit::Diamonds, "J76"},
+    board.deal = {hand({{Suit::Spades, "JT9"},
+                        {Suit::Hearts, "AKQ"},
+                        {Suit::Diamonds, "J76"},
                         {Suit::Clubs, "AKQ2"}}),
-                  hand({{Suit::Spades, "543"}, {Suit::Hearts, "32"}, {Suit::Diamonds, "Q5432"},
+                  hand({{Suit::Spades, "543"},
+                        {Suit::Hearts, "32"},
+                        {Suit::Diamonds, "Q5432"},
                         {Suit::Clubs, "984"}}),
-                  hand({{Suit::Spades, "AKQ2"}, {Suit::Hearts, "J4"}, {Suit::Diamonds, "T98"},
+                  hand({{Suit::Spades, "AKQ2"},
+                        {Suit::Hearts, "J4"},
+                        {Suit::Diamonds, "T98"},
                         {Suit::Clubs, "7653"}}),
-                  hand({{Suit::Spades, "876"}, {Suit::Hearts, "T98765"}, {Suit::Diamonds, "AK"},
+                  hand({{Suit::Spades, "876"},
+                        {Suit::Hearts, "T98765"},
+                        {Suit::Diamonds, "AK"},
                         {Suit::Clubs, "JT"}})};
     board.board = BoardLabel{3, Seat::South, Vulnerability::EastWest};
     EXPECT_EQ(linText({board}),

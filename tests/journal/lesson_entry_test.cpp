@@ -11,8 +11,8 @@ std::vector<Example> boards(int count) {
     std::vector<Example> out(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         out[static_cast<std::size_t>(i)].wholeDeal = true;
-        out[static_cast<std::size_t>(i)].board = BoardLabel{i + 1, kSeats[static_cast<std::size_t>(i) % 4],
-                                                            vulnerabilityOfBoard(i + 1)};
+        out[static_cast<std::size_t>(i)].board =
+            BoardLabel{i + 1, kSeats[static_cast<std::size_t>(i) % 4], vulnerabilityOfBoard(i + 1)};
     }
     return out;
 }

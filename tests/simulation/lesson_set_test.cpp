@@ -71,10 +71,8 @@ Condition oneNoTrump() {
 // A deal every hand of which is told apart: North all spades, East all
 // hearts, South all diamonds, West all clubs.
 Deal suitPerSeat() {
-    return {hands::handOf("AKQJT98765432", "", "", ""),
-            hands::handOf("", "AKQJT98765432", "", ""),
-            hands::handOf("", "", "AKQJT98765432", ""),
-            hands::handOf("", "", "", "AKQJT98765432")};
+    return {hands::handOf("AKQJT98765432", "", "", ""), hands::handOf("", "AKQJT98765432", "", ""),
+            hands::handOf("", "", "AKQJT98765432", ""), hands::handOf("", "", "", "AKQJT98765432")};
 }
 
 TEST(LessonSet, TheSixteenBoardRotationRepeatsFromBoardSeventeen) {
@@ -84,11 +82,11 @@ TEST(LessonSet, TheSixteenBoardRotationRepeatsFromBoardSeventeen) {
         Seat dealer;
         Vulnerability vulnerable;
     };
-    const Row rows[] = {{1, N, kNone}, {2, E, kNS},   {3, S, kEW},   {4, W, kAll},
-                        {5, N, kNS},   {6, E, kEW},   {7, S, kAll},  {8, W, kNone},
-                        {9, N, kEW},   {10, E, kAll}, {11, S, kNone}, {12, W, kNS},
-                        {13, N, kAll}, {14, E, kNone}, {15, S, kNS},  {16, W, kEW},
-                        {17, N, kNone}, {18, E, kNS}, {32, W, kEW},  {33, N, kNone}};
+    const Row rows[] = {{1, N, kNone},  {2, E, kNS},    {3, S, kEW},    {4, W, kAll},
+                        {5, N, kNS},    {6, E, kEW},    {7, S, kAll},   {8, W, kNone},
+                        {9, N, kEW},    {10, E, kAll},  {11, S, kNone}, {12, W, kNS},
+                        {13, N, kAll},  {14, E, kNone}, {15, S, kNS},   {16, W, kEW},
+                        {17, N, kNone}, {18, E, kNS},   {32, W, kEW},   {33, N, kNone}};
     for (const Row& r : rows) {
         SCOPED_TRACE(r.board);
         const BoardLabel label = boardLabel(LessonPlan{}, r.board);
@@ -148,24 +146,34 @@ TEST(LessonSet, TheHandOfTheQuestionIsTheFirstOneItNames) {
     };
     const Row rows[] = {
         {"nothing named", [](Condition&) {}, S},
-        {"North's points asked", [](Condition& c) {
+        {"North's points asked",
+         [](Condition& c) {
              c.asked.alternatives[0].bounds.hand(N).points = {12, 37};
-         }, N},
-        {"East known, North asked", [](Condition& c) {
+         },
+         N},
+        {"East known, North asked",
+         [](Condition& c) {
              c.known.alternatives[0].shapes[index(E)].terms.push_back(
                  {ShapeTerm::Kind::Class, ShapeClass::OneSuited, {}});
              c.asked.alternatives[0].bounds.hand(N).points = {12, 37};
-         }, E},
-        {"West's cards known", [](Condition& c) {
+         },
+         E},
+        {"West's cards known",
+         [](Condition& c) {
              c.known.alternatives[0].cards[index(W)] = cardBit(cardOf(Suit::Spades, kAce));
-         }, W},
-        {"East-West's fit asked", [](Condition& c) {
+         },
+         W},
+        {"East-West's fit asked",
+         [](Condition& c) {
              c.asked.alternatives[0].bounds.side(Side::EastWest).suit(Suit::Hearts) = {8, 13};
-         }, W},
-        {"South and North known: South", [](Condition& c) {
+         },
+         W},
+        {"South and North known: South",
+         [](Condition& c) {
              c.known.alternatives[0].bounds.hand(N).points = {0, 10};
              c.known.alternatives[0].bounds.hand(S).points = {15, 17};
-         }, S},
+         },
+         S},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -178,10 +186,9 @@ TEST(LessonSet, TheHandOfTheQuestionIsTheFirstOneItNames) {
 TEST(LessonSet, TheDirectTestReadsRangesShapesCardsAndAlternatives) {
     // South: ♠AKQ2 ♥J4 ♦T98 ♣7653 (10 points, 4432); North holds 13 cards
     // with ♥AKQ, the rest spread out.
-    const Deal deal{hands::handOf("J9", "AKQ7", "AKQ", "AKQJ"),
-                    hands::handOf("T8765", "T98", "765", "T9"),
-                    hands::handOf("AKQ2", "J4", "T98", "7653"),
-                    hands::handOf("43", "6532", "J432", "842")};
+    const Deal deal{
+        hands::handOf("J9", "AKQ7", "AKQ", "AKQJ"), hands::handOf("T8765", "T98", "765", "T9"),
+        hands::handOf("AKQ2", "J4", "T98", "7653"), hands::handOf("43", "6532", "J432", "842")};
     expectWholeDeal(deal);
     const auto shape = [](ShapeTerm::Kind kind, ShapeClass c, PerSuit<std::uint8_t> l = {}) {
         return ShapeTerm{kind, c, l};
@@ -193,65 +200,93 @@ TEST(LessonSet, TheDirectTestReadsRangesShapesCardsAndAlternatives) {
     };
     const Row rows[] = {
         {"nothing asked", [](Condition&) {}, true},
-        {"South 10 points", [](Condition& c) {
+        {"South 10 points",
+         [](Condition& c) {
              c.asked.alternatives[0].bounds.hand(S).points = {10, 10};
-         }, true},
-        {"South 11 points or more", [](Condition& c) {
+         },
+         true},
+        {"South 11 points or more",
+         [](Condition& c) {
              c.asked.alternatives[0].bounds.hand(S).points = {11, 37};
-         }, false},
-        {"South régulière", [&](Condition& c) {
+         },
+         false},
+        {"South régulière",
+         [&](Condition& c) {
              c.asked.alternatives[0].shapes[index(S)].terms = {
                  shape(ShapeTerm::Kind::Class, ShapeClass::Regular)};
-         }, true},
-        {"South semi-régulière", [&](Condition& c) {
+         },
+         true},
+        {"South semi-régulière",
+         [&](Condition& c) {
              c.asked.alternatives[0].shapes[index(S)].terms = {
                  shape(ShapeTerm::Kind::Class, ShapeClass::SemiRegular)};
-         }, false},
-        {"East unicolore? 5332 is not", [&](Condition& c) {
+         },
+         false},
+        {"East unicolore? 5332 is not",
+         [&](Condition& c) {
              c.asked.alternatives[0].shapes[index(E)].terms = {
                  shape(ShapeTerm::Kind::Class, ShapeClass::OneSuited)};
-         }, false},
-        {"West sans singleton ni chicane", [&](Condition& c) {
+         },
+         false},
+        {"West sans singleton ni chicane",
+         [&](Condition& c) {
              c.asked.alternatives[0].shapes[index(W)].terms = {
                  shape(ShapeTerm::Kind::Class, ShapeClass::NoShortSuit)};
-         }, true},
-        {"South 4432 in any order", [&](Condition& c) {
+         },
+         true},
+        {"South 4432 in any order",
+         [&](Condition& c) {
              c.asked.alternatives[0].shapes[index(S)].terms = {
                  shape(ShapeTerm::Kind::AnyOrder, ShapeClass::Regular, {4, 4, 3, 2})};
-         }, true},
-        {"South 4=2=3=4 in suit order", [&](Condition& c) {
+         },
+         true},
+        {"South 4=2=3=4 in suit order",
+         [&](Condition& c) {
              c.asked.alternatives[0].shapes[index(S)].terms = {
                  shape(ShapeTerm::Kind::SuitOrder, ShapeClass::Regular, {4, 2, 3, 4})};
-         }, true},
-        {"South 4=3=2=4 in suit order", [&](Condition& c) {
+         },
+         true},
+        {"South 4=3=2=4 in suit order",
+         [&](Condition& c) {
              c.asked.alternatives[0].shapes[index(S)].terms = {
                  shape(ShapeTerm::Kind::SuitOrder, ShapeClass::Regular, {4, 3, 2, 4})};
-         }, false},
-        {"South holds ♠A and ♠K", [](Condition& c) {
+         },
+         false},
+        {"South holds ♠A and ♠K",
+         [](Condition& c) {
              c.asked.alternatives[0].cards[index(S)] =
                  cardBit(cardOf(Suit::Spades, kAce)) | cardBit(cardOf(Suit::Spades, kKing));
-         }, true},
-        {"South holds ♠A and ♥A", [](Condition& c) {
+         },
+         true},
+        {"South holds ♠A and ♥A",
+         [](Condition& c) {
              c.asked.alternatives[0].cards[index(S)] =
                  cardBit(cardOf(Suit::Spades, kAce)) | cardBit(cardOf(Suit::Hearts, kAce));
-         }, false},
-        {"known part missed", [](Condition& c) {
+         },
+         false},
+        {"known part missed",
+         [](Condition& c) {
              c.known.alternatives[0].bounds.hand(N).points = {0, 20};
-         }, false},
-        {"either of two alternatives: the second holds", [](Condition& c) {
+         },
+         false},
+        {"either of two alternatives: the second holds",
+         [](Condition& c) {
              Alternative spades;
              spades.bounds.side(Side::NorthSouth).suit(Suit::Spades) = {8, 13};
              Alternative hearts;
              hearts.bounds.side(Side::NorthSouth).suit(Suit::Hearts) = {6, 13};
              c.asked.alternatives = {spades, hearts};
-         }, true},
-        {"neither alternative", [](Condition& c) {
+         },
+         true},
+        {"neither alternative",
+         [](Condition& c) {
              Alternative spades;
              spades.bounds.side(Side::NorthSouth).suit(Suit::Spades) = {8, 13};
              Alternative hearts;
              hearts.bounds.side(Side::NorthSouth).suit(Suit::Hearts) = {8, 13};
              c.asked.alternatives = {spades, hearts};
-         }, false},
+         },
+         false},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -271,21 +306,20 @@ TEST(LessonSet, TheDealerOpensOneNoTrumpOnEveryBoard) {
     plan.place = HandPlace::Dealer;
     Dealer dealer(Generator::seeded(25));
     int told = 0;
-    const LessonDealing dealing = dealLesson(plan, dealer, directQuestionTest(oneNoTrump()), {},
-                                             [&](int done, int total) {
-                                                 EXPECT_EQ(done, told + 1);
-                                                 EXPECT_EQ(total, 16);
-                                                 told = done;
-                                             });
+    const LessonDealing dealing =
+        dealLesson(plan, dealer, directQuestionTest(oneNoTrump()), {}, [&](int done, int total) {
+            EXPECT_EQ(done, told + 1);
+            EXPECT_EQ(total, 16);
+            told = done;
+        });
     EXPECT_TRUE(dealing.failure.empty());
     EXPECT_FALSE(dealing.stopped);
     ASSERT_EQ(dealing.boards.size(), 16U);
     EXPECT_EQ(told, 16);
     EXPECT_GT(dealing.dealt, 16);
     const std::array<Seat, 4> dealers{N, E, S, W};
-    const std::array<Vulnerability, 16> vulnerable{kNone, kNS, kEW,   kAll, kNS,  kEW,
-                                                   kAll,  kNone, kEW, kAll, kNone, kNS,
-                                                   kAll,  kNone, kNS, kEW};
+    const std::array<Vulnerability, 16> vulnerable{
+        kNone, kNS, kEW, kAll, kNS, kEW, kAll, kNone, kEW, kAll, kNone, kNS, kAll, kNone, kNS, kEW};
     for (std::size_t i = 0; i < dealing.boards.size(); ++i) {
         const Example& board = dealing.boards[i];
         const int number = 5 + static_cast<int>(i);
@@ -293,7 +327,8 @@ TEST(LessonSet, TheDealerOpensOneNoTrumpOnEveryBoard) {
         ASSERT_TRUE(board.board);
         EXPECT_EQ(board.board->number, number);
         EXPECT_EQ(board.board->dealer, dealers[static_cast<std::size_t>(number - 1) % 4]);
-        EXPECT_EQ(board.board->vulnerability, vulnerable[static_cast<std::size_t>(number - 1) % 16]);
+        EXPECT_EQ(board.board->vulnerability,
+                  vulnerable[static_cast<std::size_t>(number - 1) % 16]);
         EXPECT_TRUE(board.wholeDeal);
         expectWholeDeal(board.deal);
         const Hand& opener = board.deal[index(board.board->dealer)];
@@ -324,8 +359,8 @@ TEST(LessonSet, TurnedBoardsStayUniform) {
             EXPECT_NE(std::find(board.deal[opener].begin(), board.deal[opener].end(),
                                 cardOf(Suit::Spades, kAce)),
                       board.deal[opener].end());
-            kingOnTheLeft += static_cast<int>(
-                std::count(left.begin(), left.end(), cardOf(Suit::Spades, kKing)));
+            kingOnTheLeft +=
+                static_cast<int>(std::count(left.begin(), left.end(), cardOf(Suit::Spades, kKing)));
             ++boards;
         }
     }
@@ -355,13 +390,13 @@ TEST(LessonSet, ATooRareQuestionGivesUpWithAMessageAndAStopKeepsWhatWasDealt) {
 
     // A stop asked after the third board: three boards, no message.
     std::stop_source stop;
-    const LessonDealing stopped =
-        dealLesson(LessonPlan{}, dealer, [&](const Deal&) { return true; }, stop.get_token(),
-                   [&](int done, int) {
-                       if (done == 3) {
-                           stop.request_stop();
-                       }
-                   });
+    const LessonDealing stopped = dealLesson(
+        LessonPlan{}, dealer, [&](const Deal&) { return true; }, stop.get_token(),
+        [&](int done, int) {
+            if (done == 3) {
+                stop.request_stop();
+            }
+        });
     EXPECT_TRUE(stopped.stopped);
     EXPECT_TRUE(stopped.failure.empty());
     EXPECT_EQ(stopped.boards.size(), 3U);

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
-#include <QApplication>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -125,13 +125,11 @@ struct SuitLine {
 // follow it closely on the same line.
 std::vector<SuitLine> suitLines(const std::vector<Word>& words) {
     static const QString kSigns = QStringLiteral("♠♥♦♣♤♡♢♧");
-    static const QStringList kRanks = {QStringLiteral("A"), QStringLiteral("R"),
-                                       QStringLiteral("D"), QStringLiteral("V"),
-                                       QStringLiteral("10"), QStringLiteral("9"),
-                                       QStringLiteral("8"), QStringLiteral("7"),
-                                       QStringLiteral("6"), QStringLiteral("5"),
-                                       QStringLiteral("4"), QStringLiteral("3"),
-                                       QStringLiteral("2"), QStringLiteral("—")};
+    static const QStringList kRanks = {
+        QStringLiteral("A"),  QStringLiteral("R"), QStringLiteral("D"), QStringLiteral("V"),
+        QStringLiteral("10"), QStringLiteral("9"), QStringLiteral("8"), QStringLiteral("7"),
+        QStringLiteral("6"),  QStringLiteral("5"), QStringLiteral("4"), QStringLiteral("3"),
+        QStringLiteral("2"),  QStringLiteral("—")};
     std::vector<SuitLine> out;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const Word& w = words[i];
@@ -166,7 +164,9 @@ std::vector<SuitLine> suitLines(const std::vector<Word>& words) {
     return out;
 }
 
-QString printed(const Hand& hand, Suit suit) { return QString::fromStdString(suitCardsText(hand, suit)); }
+QString printed(const Hand& hand, Suit suit) {
+    return QString::fromStdString(suitCardsText(hand, suit));
+}
 
 // On the hand records, every board's title and its four hands: North
 // above, South below, West on the left, East on the right, each suit as
@@ -198,9 +198,8 @@ void expectHandRecords(const std::vector<Page>& pages, const std::vector<Example
             SCOPED_TRACE("board " + std::to_string(number));
             EXPECT_EQ(number, expected.board->number);
             const bool left = title->x0 < page.width / 2;
-            const auto row = std::find_if(rowTops.begin(), rowTops.end(), [&](double y) {
-                return std::abs(y - title->y0) < 5;
-            });
+            const auto row = std::find_if(rowTops.begin(), rowTops.end(),
+                                          [&](double y) { return std::abs(y - title->y0) < 5; });
             const double bottom = row + 1 == rowTops.end() ? page.height : *(row + 1);
             double stop = bottom;
             for (const Word& w : page.words) {
@@ -291,15 +290,15 @@ TEST(LessonWindow, TheDonneWindowOpensItAndEveryControlIsNamedAndReachable) {
         const char* name;
         const char* text;  // a button's, where the issue gives it
     };
-    const Named named[] = {{"leconDiagramme", nullptr},     {"leconPrecedente", nullptr},
-                           {"leconSuivante", nullptr},      {"leconRedonner", "Redonner celle-ci"},
-                           {"leconDonnes", nullptr},        {"leconPremiere", nullptr},
-                           {"leconRotation", nullptr},      {"leconDonneur", nullptr},
-                           {"leconVulnerabilite", nullptr}, {"leconMain", nullptr},
-                           {"leconPlace", nullptr},         {"leconFeuilles", nullptr},
-                           {"leconNoirEtBlanc", nullptr},   {"leconDonner", nullptr},
-                           {"leconAnalyse", "Double mort"}, {"leconAnnuler", nullptr},
-                           {"leconImprimer", "Imprimer…"},  {"leconPdf", "Exporter en PDF…"},
+    const Named named[] = {{"leconDiagramme", nullptr},      {"leconPrecedente", nullptr},
+                           {"leconSuivante", nullptr},       {"leconRedonner", "Redonner celle-ci"},
+                           {"leconDonnes", nullptr},         {"leconPremiere", nullptr},
+                           {"leconRotation", nullptr},       {"leconDonneur", nullptr},
+                           {"leconVulnerabilite", nullptr},  {"leconMain", nullptr},
+                           {"leconPlace", nullptr},          {"leconFeuilles", nullptr},
+                           {"leconNoirEtBlanc", nullptr},    {"leconDonner", nullptr},
+                           {"leconAnalyse", "Double mort"},  {"leconAnnuler", nullptr},
+                           {"leconImprimer", "Imprimer…"},   {"leconPdf", "Exporter en PDF…"},
                            {"leconPbn", "Exporter en PBN…"}, {"leconLin", "Exporter en LIN…"},
                            {"leconCopier", nullptr}};
     // Fixed dealer and vulnerability open their boxes.
@@ -312,7 +311,8 @@ TEST(LessonWindow, TheDonneWindowOpensItAndEveryControlIsNamedAndReachable) {
         SCOPED_TRACE(n.name);
         auto* widget = lesson->findChild<QWidget*>(QString::fromLatin1(n.name));
         ASSERT_NE(widget, nullptr);
-        const QString heard = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        const QString heard =
+            QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
         EXPECT_FALSE(heard.isEmpty()) << "a screen reader names it";
         if (n.text != nullptr) {
             EXPECT_EQ(heard, QString::fromUtf8(n.text));
@@ -423,7 +423,9 @@ TEST(LessonWindow, TheTeachersSetSolvedPrintedAndWrittenWithinAMinute) {
     ASSERT_EQ(w.boards().size(), 16U);
     child<QPushButton>(w, "leconAnalyse")->click();
     ASSERT_TRUE(waitForWork(w, 300'000));
-    const QString pdf = qEnvironmentVariableIsSet("LESSON_KEEP") ? QStringLiteral("/tmp/lecon.pdf") : folder.filePath(QStringLiteral("lecon.pdf"));
+    const QString pdf = qEnvironmentVariableIsSet("LESSON_KEEP")
+                            ? QStringLiteral("/tmp/lecon.pdf")
+                            : folder.filePath(QStringLiteral("lecon.pdf"));
     ASSERT_TRUE(w.exportPdfTo(pdf));
     ASSERT_TRUE(w.exportPbnTo(folder.filePath(QStringLiteral("lecon.pbn"))));
     ASSERT_TRUE(w.exportLinTo(folder.filePath(QStringLiteral("lecon.lin"))));
@@ -431,9 +433,9 @@ TEST(LessonWindow, TheTeachersSetSolvedPrintedAndWrittenWithinAMinute) {
     std::cout << "16 boards, 1SA at the dealer, double dummy, PDF, PBN and LIN: " << elapsed
               << " ms\n";
     EXPECT_LT(elapsed, 60'000);
-    EXPECT_EQ(statusOf(w), QString::fromUtf8("Les 16 donnes (1 à 16) enregistrées dans « %1 ».")
-                               .arg(QDir::toNativeSeparators(
-                                   folder.filePath(QStringLiteral("lecon.lin")))));
+    EXPECT_EQ(statusOf(w),
+              QString::fromUtf8("Les 16 donnes (1 à 16) enregistrées dans « %1 ».")
+                  .arg(QDir::toNativeSeparators(folder.filePath(QStringLiteral("lecon.lin")))));
 
     for (const Example& board : w.boards()) {
         SCOPED_TRACE(board.board->number);
@@ -447,8 +449,8 @@ TEST(LessonWindow, TheTeachersSetSolvedPrintedAndWrittenWithinAMinute) {
     ASSERT_EQ(pages.size(), 4U) << "four boards a page";
     for (std::size_t p = 0; p < pages.size(); ++p) {
         const QString text = pageText(pages[p]);
-        EXPECT_TRUE(text.contains(QString::fromUtf8(
-            "Donnes pour une leçon — Sud : 15 à 17 points, régulière")))
+        EXPECT_TRUE(text.contains(
+            QString::fromUtf8("Donnes pour une leçon — Sud : 15 à 17 points, régulière")))
             << text.left(200).toStdString();
         EXPECT_TRUE(text.contains(QStringLiteral("Page %1 sur 4").arg(p + 1)));
         EXPECT_EQ(text.count(QString::fromUtf8("Levées à quatre jeux")), 4);
@@ -456,11 +458,11 @@ TEST(LessonWindow, TheTeachersSetSolvedPrintedAndWrittenWithinAMinute) {
     }
     expectHandRecords(pages, w.boards(), 0);
     // A page to look at.
-    QProcess::execute(QStringLiteral("pdftoppm"),
-                      {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"),
-                       QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                       QStringLiteral("1"), pdf,
-                       QDir::temp().filePath(QStringLiteral("ondiscale-lecon-page"))});
+    QProcess::execute(
+        QStringLiteral("pdftoppm"),
+        {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"), QStringLiteral("-f"),
+         QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), pdf,
+         QDir::temp().filePath(QStringLiteral("ondiscale-lecon-page"))});
 }
 
 // One sheet a player: each page names its seat and holds that seat's hand
@@ -483,7 +485,8 @@ TEST(LessonWindow, EachPlayersSheetHoldsOnlyTheirOwnHands) {
         const Page& page = pages[4 + s];
         SCOPED_TRACE(seats[s]);
         const QString text = pageText(page);
-        EXPECT_TRUE(text.startsWith(QString::fromUtf8("Feuille de %1").arg(QLatin1String(seats[s]))))
+        EXPECT_TRUE(
+            text.startsWith(QString::fromUtf8("Feuille de %1").arg(QLatin1String(seats[s]))))
             << text.left(80).toStdString();
         EXPECT_FALSE(text.contains(QStringLiteral("15 à 17"))) << "the condition is not told";
         EXPECT_FALSE(text.contains(QString::fromUtf8("♥")));
@@ -537,8 +540,9 @@ TEST(LessonWindow, ThePbnGoesThroughQtsFileDialogWithTheLessonsName) {
     const QByteArray bytes = file.readAll();
     EXPECT_TRUE(bytes.startsWith("% PBN 2.1\r\n% EXPORT\r\n"));
     EXPECT_EQ(bytes.count("[Deal \""), 16);
-    EXPECT_TRUE(bytes.contains("[Event \"Donnes pour une le\xE7on : Sud : 15 \xE0 17 points, "
-                               "r\xE9guli\xE8re\"]\r\n"));
+    EXPECT_TRUE(
+        bytes.contains("[Event \"Donnes pour une le\xE7on : Sud : 15 \xE0 17 points, "
+                       "r\xE9guli\xE8re\"]\r\n"));
 }
 
 }  // namespace

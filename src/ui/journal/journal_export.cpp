@@ -1,15 +1,15 @@
 #include "ui/journal/journal_export.h"
 
 #include <QDate>
-#include <algorithm>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 #include "formats/journal_csv.h"
-#include "journal/journal_text.h"
 #include "formats/pbn.h"
 #include "formats/pbn_export.h"
+#include "journal/journal_text.h"
 #include "ui/journal/journal_texts.h"
 #include "ui/kit/qt_text.h"
 
@@ -79,9 +79,8 @@ std::string runPbn(const JournalEntry& entry, std::size_t most) {
     if (entry.kind == RunKind::Lesson) {
         // Its boards as numbered, each with its own dealer and vulnerability.
         const std::vector<Example> boards(
-            entry.examples.begin(),
-            entry.examples.begin() +
-                static_cast<std::ptrdiff_t>(std::min(most, entry.examples.size())));
+            entry.examples.begin(), entry.examples.begin() + static_cast<std::ptrdiff_t>(std::min(
+                                                                 most, entry.examples.size())));
         return pbnExportText(boards, runTitle(entry), date);
     }
     return pbnText(games, runTitle(entry), date);

@@ -256,9 +256,9 @@ void JournalWindow::showRun() {
     figures_->setVisible(entry != nullptr);
     chart_->setVisible(entry != nullptr && !entry->analysis);
     bars_->setVisible(entry != nullptr && entry->analysis);
-    const bool wholeDeals = entry != nullptr && (entry->kind == RunKind::Table ||
-                                                 entry->kind == RunKind::Analysis ||
-                                                 entry->kind == RunKind::Lesson);
+    const bool wholeDeals =
+        entry != nullptr && (entry->kind == RunKind::Table || entry->kind == RunKind::Analysis ||
+                             entry->kind == RunKind::Lesson);
     const bool examples = entry != nullptr && !entry->examples.empty();
     hands_->setVisible(examples && !wholeDeals);
     dealsScroll_->setVisible(examples && wholeDeals);

@@ -67,12 +67,13 @@ struct Layout {
             cell = std::max(fm.horizontalAdvance(QStringLiteral("SA")),
                             fm.horizontalAdvance(QStringLiteral("13"))) +
                    pad;
-            const qreal tableWidth = std::max(
-                {5 * cell + fm.horizontalAdvance(QStringLiteral("O")) + pad,
-                 bold.horizontalAdvance(qtText(texts::kTricks)),
-                 board.par ? fm.horizontalAdvance(parText(*board.par)) : 0.0});
+            const qreal tableWidth =
+                std::max({5 * cell + fm.horizontalAdvance(QStringLiteral("O")) + pad,
+                          bold.horizontalAdvance(qtText(texts::kTricks)),
+                          board.par ? fm.horizontalAdvance(parText(*board.par)) : 0.0});
             const QSizeF diagram = total;
-            total = QSizeF(std::max(diagram.width(), tableWidth), diagram.height() + pad + 7 * line);
+            total =
+                QSizeF(std::max(diagram.width(), tableWidth), diagram.height() + pad + 7 * line);
             besideWidth = diagram.width() + 2 * pad;
             beside = QSizeF(besideWidth + tableWidth, diagram.height());
         } else {
@@ -209,8 +210,8 @@ QString dealerText(const Example& board) {
 
 QString vulnerabilityText(const Example& board) {
     return qtText(texts::kBoardVulnerable)
-        .arg(qtText(texts::kVulnerabilities[static_cast<std::size_t>(
-            labelOf(board).vulnerability)]));
+        .arg(qtText(
+            texts::kVulnerabilities[static_cast<std::size_t>(labelOf(board).vulnerability)]));
 }
 
 QString parText(const ParResult& par) {
@@ -218,8 +219,7 @@ QString parText(const ParResult& par) {
         return qtText(texts::kParPassed);
     }
     QStringList contracts;
-    for (const QString& token :
-         qtText(par.contracts).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    for (const QString& token : qtText(par.contracts).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         contracts << contractText(token);
     }
     const QString score = (par.northSouthScore > 0 ? QStringLiteral("+") : QString()) +
@@ -231,8 +231,8 @@ QSizeF boardSize(const Example& board, const BoardLook& look, const QPaintDevice
     return Layout(board, look, device).total;
 }
 
-void paintBoard(QPainter& painter, const QRectF& area, const Example& board,
-                const BoardLook& look, double mostScale, bool tricksMayGoBeside) {
+void paintBoard(QPainter& painter, const QRectF& area, const Example& board, const BoardLook& look,
+                double mostScale, bool tricksMayGoBeside) {
     const Layout l(board, look, painter.device());
     const auto fit = [&](const QSizeF& size) {
         return std::min({mostScale, area.width() / size.width(), area.height() / size.height()});
@@ -287,8 +287,8 @@ void paintBoard(QPainter& painter, const QRectF& area, const Example& board,
 QSizeF seatHandSize(const BoardLook& look, const QPaintDevice* device) {
     // As wide as a long hand and the longest of the texts beside it.
     const QFontMetricsF fm(look.font, device);
-    const qreal info = fm.horizontalAdvance(qtText(texts::kBoardVulnerable)
-                                                .arg(qtText(texts::kVulnerabilities[2])));
+    const qreal info = fm.horizontalAdvance(
+        qtText(texts::kBoardVulnerable).arg(qtText(texts::kVulnerabilities[2])));
     const qreal hand = fm.horizontalAdvance(QStringLiteral("♠ A R D V 10 9 8"));
     return {info + fm.lineSpacing() + hand, 4 * fm.lineSpacing()};
 }
@@ -297,8 +297,8 @@ void paintSeatHand(QPainter& painter, const QRectF& area, const Example& board, 
                    const BoardLook& look) {
     const Layout l(board, look, painter.device());
     const Hand& hand = board.deal[index(seat)];
-    const qreal info = std::max(l.info, l.fm.horizontalAdvance(qtText(texts::kHandPoints)
-                                                                   .arg(highCardPoints(hand))));
+    const qreal info = std::max(
+        l.info, l.fm.horizontalAdvance(qtText(texts::kHandPoints).arg(highCardPoints(hand))));
     const qreal width = info + l.line + l.width[index(seat)];
     const double scale = std::min({1.0, area.width() / width, area.height() / (4 * l.line)});
     painter.save();
@@ -329,11 +329,13 @@ QString boardSpoken(const Example& board) {
                              .arg(qtText(nameOf(seat)))
                              .arg(board.tricks->of(strain, seat));
             }
-            strains << (strain == Strain::NoTrump ? qtText(texts::kNoTrumpSpoken)
-                                                  : qtText(signOf(kSuits.at(index(strain) - 1)).name)) +
+            strains << (strain == Strain::NoTrump
+                            ? qtText(texts::kNoTrumpSpoken)
+                            : qtText(signOf(kSuits.at(index(strain) - 1)).name)) +
                            QStringLiteral(" : ") + seats.join(QStringLiteral(", "));
         }
-        parts << qtText(texts::kTricks) + QStringLiteral(" — ") + strains.join(QStringLiteral(" ; "));
+        parts << qtText(texts::kTricks) + QStringLiteral(" — ") +
+                     strains.join(QStringLiteral(" ; "));
     }
     if (board.par) {
         parts << parText(*board.par);

@@ -32,8 +32,8 @@ struct BoardLook {
 // may go on the right of the diagram instead, where that draws it larger.
 // Text stays text: a PDF of it can be searched.
 QSizeF boardSize(const Example& board, const BoardLook& look, const QPaintDevice* device);
-void paintBoard(QPainter& painter, const QRectF& area, const Example& board,
-                const BoardLook& look, double mostScale = 1.0, bool tricksMayGoBeside = false);
+void paintBoard(QPainter& painter, const QRectF& area, const Example& board, const BoardLook& look,
+                double mostScale = 1.0, bool tricksMayGoBeside = false);
 
 // One seat's hand of a board alone, for that player's own sheet: the
 // board's number, dealer and vulnerability, the hand, its points.
@@ -42,10 +42,10 @@ void paintSeatHand(QPainter& painter, const QRectF& area, const Example& board, 
                    const BoardLook& look);
 
 // The texts around the diagram.
-QString boardTitle(const Example& board);  // "Donne 5"
-QString dealerText(const Example& board);  // "Donneur : Nord"
+QString boardTitle(const Example& board);         // "Donne 5"
+QString dealerText(const Example& board);         // "Donneur : Nord"
 QString vulnerabilityText(const Example& board);  // "Vulnérabilité : Nord-Sud"
-QString parText(const ParResult& par);             // "Par : +420 (NS 4♠)"
+QString parText(const ParResult& par);            // "Par : +420 (NS 4♠)"
 
 // The board as a screen reader says it: number, dealer, vulnerability,
 // each hand with its points, card by card, and the tricks when solved.

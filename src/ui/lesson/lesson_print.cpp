@@ -68,10 +68,9 @@ public:
         const QFont footer = sheetFont(kFooterPoints);
         const QFontMetricsF ffm(footer, &device_);
         painter_.setFont(footer);
-        painter_.drawText(QRectF(0, full.bottom() - ffm.lineSpacing(), full.width(),
-                                 ffm.lineSpacing()),
-                          Qt::AlignHCenter | Qt::AlignBottom,
-                          qtText(texts::kPage).arg(page_).arg(total_));
+        painter_.drawText(
+            QRectF(0, full.bottom() - ffm.lineSpacing(), full.width(), ffm.lineSpacing()),
+            Qt::AlignHCenter | Qt::AlignBottom, qtText(texts::kPage).arg(page_).arg(total_));
         return {0, rule + fm.lineSpacing() / 2, full.width(),
                 full.bottom() - ffm.lineSpacing() * 1.5 - rule - fm.lineSpacing() / 2};
     }
@@ -135,9 +134,10 @@ int paintLesson(QPagedPaintDevice& device, const LessonPrint& print) {
             }
             for (int i = first; i < std::min(boards, first + kBoardsAcross * kBoardsDown); ++i) {
                 const int place = i - first;
-                const QRectF at(area.x() + cell.width() * (place % kBoardsAcross),
-                                area.y() + cell.height() * (place / kBoardsAcross), cell.width(),
-                                cell.height());
+                const int column = place % kBoardsAcross;
+                const int row = place / kBoardsAcross;  // a whole row
+                const QRectF at(area.x() + cell.width() * column, area.y() + cell.height() * row,
+                                cell.width(), cell.height());
                 paintBoard(painter, at.adjusted(gap / 2, gap / 2, -gap / 2, -gap / 2),
                            print.boards[static_cast<std::size_t>(i)], look, scale);
             }
@@ -146,8 +146,7 @@ int paintLesson(QPagedPaintDevice& device, const LessonPrint& print) {
     if (seats) {
         const QSizeF block = seatHandSize(look, &device);
         for (const Seat seat : kSeats) {
-            const QString seatTitle =
-                qtText(texts::kSeatSheetTitle).arg(qtText(nameOf(seat)));
+            const QString seatTitle = qtText(texts::kSeatSheetTitle).arg(qtText(nameOf(seat)));
             for (int first = 0; first < boards; first += perSeatPage) {
                 const QRectF area = pages.start(seatTitle, print.date);
                 const qreal across = area.width() / kBoardsAcross;
@@ -156,9 +155,9 @@ int paintLesson(QPagedPaintDevice& device, const LessonPrint& print) {
                     // Down the first column, then the second, in board order.
                     const int place = i - first;
                     const int rows = perSeatPage / kBoardsAcross;
-                    const QRectF at(area.x() + across * (place / rows),
-                                    area.y() + step * (place % rows), across - step / 4,
-                                    block.height());
+                    const int column = place / rows;  // a whole column
+                    const QRectF at(area.x() + across * column, area.y() + step * (place % rows),
+                                    across - step / 4, block.height());
                     paintSeatHand(painter, at, print.boards[static_cast<std::size_t>(i)], seat,
                                   look);
                 }

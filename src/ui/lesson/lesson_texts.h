@@ -78,8 +78,7 @@ inline constexpr const char* kCopied = "Les %1 donnes (%2 à %3) copiées en PBN
 inline constexpr const char* kCopiedOne = "La donne %1 copiée en PBN.";
 inline constexpr const char* kPrinted = "Les %1 donnes (%2 à %3) envoyées à l'impression.";
 inline constexpr const char* kPrintedOne = "La donne %1 envoyée à l'impression.";
-inline constexpr const char* kNotSaved =
-    "Les donnes n'ont pas été enregistrées dans « %1 » : %2.";
+inline constexpr const char* kNotSaved = "Les donnes n'ont pas été enregistrées dans « %1 » : %2.";
 
 // The printed sheets.
 // "Donnes pour une leçon — Sud : 15 ≤ points ≤ 17".

@@ -147,8 +147,8 @@ LessonWindow::LessonWindow(Journal& journal, Dialogue& dialogue, QWidget* parent
     bar_->setTextVisible(false);
     bar_->hide();
     sheets_->setObjectName(QStringLiteral("leconFeuilles"));
-    sheets_->addItems({qtText(texts::kSheetsDiagrams), qtText(texts::kSheetsSeats),
-                       qtText(texts::kSheetsBoth)});
+    sheets_->addItems(
+        {qtText(texts::kSheetsDiagrams), qtText(texts::kSheetsSeats), qtText(texts::kSheetsBoth)});
     sheets_->setAccessibleName(qtText(texts::kSheets).chopped(2));
     blackAndWhite_->setObjectName(QStringLiteral("leconNoirEtBlanc"));
     status_->setObjectName(QStringLiteral("leconEtat"));
@@ -223,9 +223,10 @@ LessonWindow::LessonWindow(Journal& journal, Dialogue& dialogue, QWidget* parent
 
     // In reading order, the left column then the right, once they are all
     // in the window.
-    QWidget* order[] = {view_,     previous_, next_,          redeal_, boardsBox_, firstBox_,
-                        rotation_, dealerBox_, vulnerability_, hand_,  place_,     sheets_,
-                        blackAndWhite_, deal_, analyse_, cancel_, print_, pdf_, pbn_, lin_, copy_};
+    QWidget* order[] = {view_,          previous_,  next_,          redeal_, boardsBox_, firstBox_,
+                        rotation_,      dealerBox_, vulnerability_, hand_,   place_,     sheets_,
+                        blackAndWhite_, deal_,      analyse_,       cancel_, print_,     pdf_,
+                        pbn_,           lin_,       copy_};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
@@ -278,8 +279,7 @@ LessonWindow::LessonWindow(Journal& journal, Dialogue& dialogue, QWidget* parent
 
 LessonWindow::~LessonWindow() = default;
 
-void LessonWindow::openFor(const Condition& condition, const std::string& text,
-                           QWidget& beside) {
+void LessonWindow::openFor(const Condition& condition, const std::string& text, QWidget& beside) {
     if (condition != condition_ || !setCondition_) {
         hand_->setCurrentIndex(static_cast<int>(index(questionHand(condition))));
     }
@@ -348,27 +348,27 @@ void LessonWindow::dealSet() {
     const Condition condition = condition_;
     const std::string text = conditionText_;
     DealTest test = makeTest_(condition);
-    startWork(plan.boards, qtText(texts::kDealing).arg(0).arg(plan.boards),
-              [plan, condition, text, test = std::move(test)](std::stop_token stop,
-                                                               LessonWindow* self) {
-                  LessonDealing dealing = dealLesson(
-                      plan, self->dealer_, test, std::move(stop), [self](int done, int total) {
-                          QMetaObject::invokeMethod(
-                              self,
-                              [self, done, total] {
-                                  self->bar_->setValue(done);
-                                  self->say(qtText(texts::kDealing).arg(done).arg(total));
-                              },
-                              Qt::QueuedConnection);
-                      });
-                  auto shared = std::make_shared<LessonDealing>(std::move(dealing));
-                  QMetaObject::invokeMethod(
-                      self,
-                      [self, shared, plan, condition, text] {
-                          self->setDealt(std::move(*shared), plan, condition, text);
-                      },
-                      Qt::QueuedConnection);
-              });
+    startWork(
+        plan.boards, qtText(texts::kDealing).arg(0).arg(plan.boards),
+        [plan, condition, text, test = std::move(test)](std::stop_token stop, LessonWindow* self) {
+            LessonDealing dealing =
+                dealLesson(plan, self->dealer_, test, std::move(stop), [self](int done, int total) {
+                    QMetaObject::invokeMethod(
+                        self,
+                        [self, done, total] {
+                            self->bar_->setValue(done);
+                            self->say(qtText(texts::kDealing).arg(done).arg(total));
+                        },
+                        Qt::QueuedConnection);
+                });
+            auto shared = std::make_shared<LessonDealing>(std::move(dealing));
+            QMetaObject::invokeMethod(
+                self,
+                [self, shared, plan, condition, text] {
+                    self->setDealt(std::move(*shared), plan, condition, text);
+                },
+                Qt::QueuedConnection);
+        });
 }
 
 void LessonWindow::setDealt(LessonDealing dealing, const LessonPlan& plan,
@@ -403,15 +403,15 @@ void LessonWindow::redealShown() {
     const LessonPlan plan = setPlan_;
     const BoardLabel label = boards_[static_cast<std::size_t>(place)].board.value_or(BoardLabel{});
     DealTest test = makeTest_(*setCondition_);
-    startWork(1, qtText(texts::kDealing).arg(0).arg(1),
-              [plan, label, place, test = std::move(test)](std::stop_token stop,
-                                                            LessonWindow* self) {
-                  auto shared = std::make_shared<LessonDealing>(
-                      redealBoard(plan, label, self->dealer_, test, std::move(stop)));
-                  QMetaObject::invokeMethod(
-                      self, [self, shared, place] { self->setRedealt(std::move(*shared), place); },
-                      Qt::QueuedConnection);
-              });
+    startWork(
+        1, qtText(texts::kDealing).arg(0).arg(1),
+        [plan, label, place, test = std::move(test)](std::stop_token stop, LessonWindow* self) {
+            auto shared = std::make_shared<LessonDealing>(
+                redealBoard(plan, label, self->dealer_, test, std::move(stop)));
+            QMetaObject::invokeMethod(
+                self, [self, shared, place] { self->setRedealt(std::move(*shared), place); },
+                Qt::QueuedConnection);
+        });
 }
 
 void LessonWindow::setRedealt(LessonDealing dealing, int place) {
@@ -454,7 +454,7 @@ void LessonWindow::analyse() {
     const auto total = static_cast<int>(deals.size());
     startWork(total, qtText(texts::kSolving).arg(0).arg(total),
               [deals = std::move(deals), places = std::move(places)](std::stop_token stop,
-                                                                      LessonWindow* self) {
+                                                                     LessonWindow* self) {
                   SolvedDeals solved =
                       solveDeals(deals, std::move(stop), [self](std::size_t done, std::size_t all) {
                           QMetaObject::invokeMethod(
@@ -467,8 +467,7 @@ void LessonWindow::analyse() {
                       });
                   auto shared = std::make_shared<SolvedDeals>(std::move(solved));
                   QMetaObject::invokeMethod(
-                      self,
-                      [self, shared, places] { self->setSolved(std::move(*shared), places); },
+                      self, [self, shared, places] { self->setSolved(std::move(*shared), places); },
                       Qt::QueuedConnection);
               });
 }

@@ -41,8 +41,8 @@ class LessonWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    LessonWindow(Journal& journal, Dialogue& dialogue, QWidget* parent,
-                 Dealer dealer = Dealer(), DealTestMaker makeTest = directQuestionTest);
+    LessonWindow(Journal& journal, Dialogue& dialogue, QWidget* parent, Dealer dealer = Dealer(),
+                 DealTestMaker makeTest = directQuestionTest);
     ~LessonWindow() override;
 
     // Shows the window beside `beside` (the first time) for this question,
