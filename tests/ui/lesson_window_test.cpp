@@ -280,6 +280,13 @@ TEST(LessonWindow, TheDonneWindowOpensItAndEveryControlIsNamedAndReachable) {
     const JournalEntry& entry = main.journal().entries().back();
     EXPECT_EQ(entry.kind, RunKind::Lesson);
     EXPECT_EQ(entry.examples.size(), 16U);
+    // The journal shows the set's first boards as diagrams, each with its number.
+    main.openJournal();
+    auto* journal = main.findChild<QWidget*>(QStringLiteral("Journal"));
+    ASSERT_NE(journal, nullptr);
+    EXPECT_EQ(child<QLabel>(*journal, "journalHandsTitle")->text(),
+              QString::fromUtf8("Les premières donnes de la série"));
+    EXPECT_NE(journal->findChild<QWidget*>(QStringLiteral("journalDeal5")), nullptr);
 
     auto* boards = child<QSpinBox>(*lesson, "leconDonnes");
     EXPECT_EQ(boards->minimum(), 1);
@@ -478,7 +485,9 @@ TEST(LessonWindow, EachPlayersSheetHoldsOnlyTheirOwnHands) {
     LessonWindow& w = l.window;
     child<QComboBox>(w, "leconFeuilles")->setCurrentIndex(2);  // both
     child<QCheckBox>(w, "leconNoirEtBlanc")->setChecked(true);
-    const QString pdf = folder.filePath(QStringLiteral("feuilles.pdf"));
+    const QString pdf = qEnvironmentVariableIsSet("LESSON_KEEP")
+                            ? QStringLiteral("/tmp/feuilles.pdf")
+                            : folder.filePath(QStringLiteral("feuilles.pdf"));
     ASSERT_TRUE(w.exportPdfTo(pdf));
     const std::vector<Page> pages = pdfWords(pdf);
     ASSERT_EQ(pages.size(), 8U) << "4 pages of diagrams, one sheet for each seat";

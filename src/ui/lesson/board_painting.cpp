@@ -297,8 +297,11 @@ void paintSeatHand(QPainter& painter, const QRectF& area, const Example& board, 
                    const BoardLook& look) {
     const Layout l(board, look, painter.device());
     const Hand& hand = board.deal[index(seat)];
+    // The hands of a sheet in one column, whatever each board's texts.
     const qreal info = std::max(
-        l.info, l.fm.horizontalAdvance(qtText(texts::kHandPoints).arg(highCardPoints(hand))));
+        {l.info, l.fm.horizontalAdvance(qtText(texts::kHandPoints).arg(highCardPoints(hand))),
+         l.fm.horizontalAdvance(
+             qtText(texts::kBoardVulnerable).arg(qtText(texts::kVulnerabilities[2])))});
     const qreal width = info + l.line + l.width[index(seat)];
     const double scale = std::min({1.0, area.width() / width, area.height() / (4 * l.line)});
     painter.save();
