@@ -13,6 +13,8 @@ packages=(
   # Qt Charts' CMake files ask for Qt OpenGL's, which its package lacks.
   qt6-charts-dev libqt6opengl6-dev
   xvfb xdotool imagemagick x11-utils
+  # The lesson's PDF read back and rendered by the tests.
+  poppler-utils
   openbox dbus at-spi2-core python3-pyatspi
   clang-format clang-tidy
   dpkg-dev file lintian appstream desktop-file-utils

@@ -28,7 +28,9 @@ std::string tag(std::string_view name, std::string_view value) {
     return out + "\"]\n";
 }
 
-std::string handText(const Hand& hand) {
+}  // namespace
+
+std::string pbnHand(const Hand& hand) {
     std::string out;
     for (const Suit suit : kSuits) {
         if (suit != Suit::Spades) {
@@ -44,8 +46,6 @@ std::string handText(const Hand& hand) {
     }
     return out;
 }
-
-}  // namespace
 
 std::string_view pbnDealer(int board) {
     return kSeatLetters[static_cast<std::size_t>((board - 1) % 4)];
@@ -76,7 +76,7 @@ std::string pbnText(const std::vector<PbnGame>& games, std::string_view event,
             if (seat != Seat::North) {
                 deal += ' ';
             }
-            deal += game.wholeDeal || seat == Seat::South ? handText(game.deal[index(seat)]) : "-";
+            deal += game.wholeDeal || seat == Seat::South ? pbnHand(game.deal[index(seat)]) : "-";
         }
         out += tag("Deal", deal);
         for (const std::string_view empty : {"Scoring", "Declarer", "Contract", "Result"}) {
