@@ -1,0 +1,233 @@
+#include "formats/condition_json.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <functional>
+#include <string>
+
+#include "formats/card_letters.h"
+#include "formats/dealer_words.h"
+
+namespace ondiscale {
+namespace {
+
+using json = nlohmann::ordered_json;
+
+constexpr std::array<std::string_view, 4> kSeatKeys{"N", "E", "S", "W"};
+constexpr std::array<std::string_view, 2> kSideKeys{"NS", "EW"};
+constexpr std::array<std::string_view, 5> kQuantityKeys{"spades", "hearts", "diamonds", "clubs",
+                                                        "points"};
+constexpr std::array<std::pair<ShapeClass, std::string_view>, 6> kClassKeys{{
+    {ShapeClass::Regular, "regular"},
+    {ShapeClass::SemiRegular, "semiRegular"},
+    {ShapeClass::OneSuited, "oneSuited"},
+    {ShapeClass::TwoSuited, "twoSuited"},
+    {ShapeClass::ThreeSuited, "threeSuited"},
+    {ShapeClass::NoShortSuit, "noShortSuit"},
+}};
+
+std::string seatKey(std::size_t seat) { return std::string(kSeatKeys[seat]); }
+
+[[noreturn]] void damaged(const std::string& what) { throw ConditionJsonError(what); }
+
+json boundsJson(const HandBounds& bounds, const HandBounds& open) {
+    json out = json::object();
+    for (std::size_t q = 0; q < kQuantityKeys.size(); ++q) {
+        const Range& r = q == kPointsQuantity ? bounds.points : bounds.suits[q];
+        const Range& o = q == kPointsQuantity ? open.points : open.suits[q];
+        if (r != o) {
+            out[std::string(kQuantityKeys[q])] = {r.min, r.max};
+        }
+    }
+    return out;
+}
+
+json alternativeJson(const Alternative& alternative) {
+    json out = json::object();
+    for (std::size_t seat = 0; seat < 4; ++seat) {
+        const json bounds = boundsJson(alternative.bounds.hands[seat], HandBounds{});
+        if (!bounds.empty()) {
+            out["hands"][seatKey(seat)] = bounds;
+        }
+        const ShapeSet& shapes = alternative.shapes[seat];
+        for (const ShapeTerm& term : shapes.terms) {
+            json t;
+            if (term.kind == ShapeTerm::Kind::Class) {
+                for (const auto& [c, key] : kClassKeys) {
+                    if (c == term.shapeClass) {
+                        t["class"] = key;
+                    }
+                }
+            } else {
+                t[term.kind == ShapeTerm::Kind::AnyOrder ? "anyOrder" : "suitOrder"] = term.lengths;
+            }
+            out["shapes"][seatKey(seat)].push_back(t);
+        }
+        if (alternative.cards[seat] != 0) {
+            out["cards"][seatKey(seat)] = pbnCardsText(alternative.cards[seat]);
+        }
+    }
+    for (std::size_t side = 0; side < 2; ++side) {
+        const json bounds = boundsJson(alternative.bounds.sides[side], anySide());
+        if (!bounds.empty()) {
+            out["sides"][std::string(kSideKeys[side])] = bounds;
+        }
+    }
+    return out;
+}
+
+json partJson(const ConditionPart& part) {
+    json out = json::array();
+    for (const Alternative& alternative : part.alternatives) {
+        out.push_back(alternativeJson(alternative));
+    }
+    return out;
+}
+
+// The members of an object, each key one of `keys`, by its place there.
+template <typename Keys>
+void forEachKey(const json& object, const Keys& keys, const std::string& what,
+                const std::function<void(std::size_t, const json&)>& take) {
+    if (!object.is_object()) {
+        damaged(what + " n'est pas un objet");
+    }
+    for (const auto& [key, value] : object.items()) {
+        const auto found = std::find(keys.begin(), keys.end(), key);
+        if (found == keys.end()) {
+            damaged("« " + key + " » est inconnu dans " + what);
+        }
+        take(static_cast<std::size_t>(found - keys.begin()), value);
+    }
+}
+
+std::uint8_t smallNumber(const json& value, unsigned top) {
+    if (!value.is_number_unsigned() || value.get<unsigned>() > top) {
+        damaged("le nombre " + value.dump() + " est hors des bornes");
+    }
+    return value.get<std::uint8_t>();
+}
+
+void readBounds(const json& object, HandBounds& bounds, std::uint8_t topPoints,
+                const std::string& what) {
+    forEachKey(object, kQuantityKeys, what, [&](std::size_t q, const json& range) {
+        const unsigned top = q == kPointsQuantity ? topPoints : kSuitCards;
+        if (!range.is_array() || range.size() != 2) {
+            damaged("une fourchette de " + what + " n'a pas deux bornes");
+        }
+        const Range r{smallNumber(range[0], top), smallNumber(range[1], top)};
+        if (r.min > r.max) {
+            damaged("une fourchette de " + what + " est vide");
+        }
+        (q == kPointsQuantity ? bounds.points : bounds.suits[q]) = r;
+    });
+}
+
+ShapeTerm readTerm(const json& t) {
+    if (!t.is_object() || t.size() != 1) {
+        damaged("une distribution est mal écrite");
+    }
+    ShapeTerm term;
+    if (t.contains("class")) {
+        const json& name = t.at("class");
+        const auto found = std::find_if(kClassKeys.begin(), kClassKeys.end(), [&](const auto& k) {
+            return name.is_string() && k.second == name.get<std::string>();
+        });
+        if (found == kClassKeys.end()) {
+            damaged("la classe de distribution " + name.dump() + " est inconnue");
+        }
+        term.shapeClass = found->first;
+        return term;
+    }
+    const bool anyOrder = t.contains("anyOrder");
+    const json lengths = anyOrder ? t.at("anyOrder") : t.value("suitOrder", json());
+    if (!lengths.is_array() || lengths.size() != 4) {
+        damaged("une distribution n'a pas quatre longueurs");
+    }
+    term.kind = anyOrder ? ShapeTerm::Kind::AnyOrder : ShapeTerm::Kind::SuitOrder;
+    unsigned sum = 0;
+    for (std::size_t s = 0; s < 4; ++s) {
+        term.lengths[s] = smallNumber(lengths[s], kSuitCards);
+        sum += term.lengths[s];
+    }
+    if (sum != kSuitCards) {
+        damaged("une distribution n'a pas 13 cartes");
+    }
+    if (anyOrder) {
+        std::sort(term.lengths.begin(), term.lengths.end(), std::greater<>());
+    }
+    return term;
+}
+
+Alternative readAlternative(const json& object) {
+    static constexpr std::array<std::string_view, 4> kMembers{"hands", "sides", "shapes", "cards"};
+    Alternative out;
+    CardSet all = 0;
+    forEachKey(object, kMembers, "une alternative", [&](std::size_t member, const json& value) {
+        switch (member) {
+            case 0:
+                forEachKey(value, kSeatKeys, "« hands »", [&](std::size_t seat, const json& b) {
+                    readBounds(b, out.bounds.hands[seat], kHandPoints, "main");
+                });
+                break;
+            case 1:
+                forEachKey(value, kSideKeys, "« sides »", [&](std::size_t side, const json& b) {
+                    readBounds(b, out.bounds.sides[side], kSidePoints, "camp");
+                });
+                break;
+            case 2:
+                forEachKey(value, kSeatKeys, "« shapes »", [&](std::size_t seat, const json& ts) {
+                    if (!ts.is_array()) {
+                        damaged("« shapes » n'est pas une liste");
+                    }
+                    for (const json& t : ts) {
+                        out.shapes[seat].terms.push_back(readTerm(t));
+                    }
+                });
+                break;
+            default:
+                forEachKey(value, kSeatKeys, "« cards »", [&](std::size_t seat, const json& c) {
+                    const auto cards =
+                        c.is_string() ? readPbnCards(c.get<std::string>()) : std::nullopt;
+                    if (!cards || std::popcount(*cards) > kSuitCards || (*cards & all) != 0) {
+                        damaged("les cartes " + c.dump() + " ne tiennent pas dans une main");
+                    }
+                    all |= *cards;
+                    out.cards[seat] = *cards;
+                });
+                break;
+        }
+    });
+    return out;
+}
+
+void readPart(const json& object, const char* key, ConditionPart& part) {
+    if (!object.contains(key)) {
+        return;
+    }
+    const json& list = object.at(key);
+    if (!list.is_array() || list.empty() || list.size() > kMostAlternatives) {
+        damaged(std::string("« ") + key + " » n'a pas d'une à quatre alternatives");
+    }
+    part.alternatives.clear();
+    for (const json& a : list) {
+        part.alternatives.push_back(readAlternative(a));
+    }
+}
+
+}  // namespace
+
+json conditionJson(const Condition& condition) {
+    return {{"known", partJson(condition.known)}, {"asked", partJson(condition.asked)}};
+}
+
+Condition conditionFromJson(const json& value) {
+    static constexpr std::array<std::string_view, 2> kParts{"known", "asked"};
+    forEachKey(value, kParts, "la condition", [](std::size_t, const json&) {});
+    Condition out;
+    readPart(value, "known", out.known);
+    readPart(value, "asked", out.asked);
+    return out;
+}
+
+}  // namespace ondiscale
