@@ -12,7 +12,7 @@
 namespace ondiscale {
 namespace {
 
-using json = nlohmann::ordered_json;
+using Json = nlohmann::ordered_json;
 
 constexpr std::array<std::string_view, 4> kSeatKeys{"N", "E", "S", "W"};
 constexpr std::array<std::string_view, 2> kSideKeys{"NS", "EW"};
@@ -31,8 +31,8 @@ std::string seatKey(std::size_t seat) { return std::string(kSeatKeys[seat]); }
 
 [[noreturn]] void damaged(const std::string& what) { throw ConditionJsonError(what); }
 
-json boundsJson(const HandBounds& bounds, const HandBounds& open) {
-    json out = json::object();
+Json boundsJson(const HandBounds& bounds, const HandBounds& open) {
+    Json out = Json::object();
     for (std::size_t q = 0; q < kQuantityKeys.size(); ++q) {
         const Range& r = q == kPointsQuantity ? bounds.points : bounds.suits[q];
         const Range& o = q == kPointsQuantity ? open.points : open.suits[q];
@@ -43,16 +43,16 @@ json boundsJson(const HandBounds& bounds, const HandBounds& open) {
     return out;
 }
 
-json alternativeJson(const Alternative& alternative) {
-    json out = json::object();
+Json alternativeJson(const Alternative& alternative) {
+    Json out = Json::object();
     for (std::size_t seat = 0; seat < 4; ++seat) {
-        const json bounds = boundsJson(alternative.bounds.hands[seat], HandBounds{});
+        const Json bounds = boundsJson(alternative.bounds.hands[seat], HandBounds{});
         if (!bounds.empty()) {
             out["hands"][seatKey(seat)] = bounds;
         }
         const ShapeSet& shapes = alternative.shapes[seat];
         for (const ShapeTerm& term : shapes.terms) {
-            json t;
+            Json t;
             if (term.kind == ShapeTerm::Kind::Class) {
                 for (const auto& [c, key] : kClassKeys) {
                     if (c == term.shapeClass) {
@@ -69,7 +69,7 @@ json alternativeJson(const Alternative& alternative) {
         }
     }
     for (std::size_t side = 0; side < 2; ++side) {
-        const json bounds = boundsJson(alternative.bounds.sides[side], anySide());
+        const Json bounds = boundsJson(alternative.bounds.sides[side], anySide());
         if (!bounds.empty()) {
             out["sides"][std::string(kSideKeys[side])] = bounds;
         }
@@ -77,8 +77,8 @@ json alternativeJson(const Alternative& alternative) {
     return out;
 }
 
-json partJson(const ConditionPart& part) {
-    json out = json::array();
+Json partJson(const ConditionPart& part) {
+    Json out = Json::array();
     for (const Alternative& alternative : part.alternatives) {
         out.push_back(alternativeJson(alternative));
     }
@@ -87,30 +87,33 @@ json partJson(const ConditionPart& part) {
 
 // The members of an object, each key one of `keys`, by its place there.
 template <typename Keys>
-void forEachKey(const json& object, const Keys& keys, const std::string& what,
-                const std::function<void(std::size_t, const json&)>& take) {
+void forEachKey(const Json& object, const Keys& keys, const std::string& what,
+                const std::function<void(std::size_t, const Json&)>& take) {
     if (!object.is_object()) {
         damaged(what + " n'est pas un objet");
     }
     for (const auto& [key, value] : object.items()) {
         const auto found = std::find(keys.begin(), keys.end(), key);
         if (found == keys.end()) {
-            damaged("« " + key + " » est inconnu dans " + what);
+            std::string message = "« ";
+            message += key;
+            message += " » est inconnu dans ";
+            damaged(message + what);
         }
         take(static_cast<std::size_t>(found - keys.begin()), value);
     }
 }
 
-std::uint8_t smallNumber(const json& value, unsigned top) {
+std::uint8_t smallNumber(const Json& value, unsigned top) {
     if (!value.is_number_unsigned() || value.get<unsigned>() > top) {
         damaged("le nombre " + value.dump() + " est hors des bornes");
     }
     return value.get<std::uint8_t>();
 }
 
-void readBounds(const json& object, HandBounds& bounds, std::uint8_t topPoints,
+void readBounds(const Json& object, HandBounds& bounds, std::uint8_t topPoints,
                 const std::string& what) {
-    forEachKey(object, kQuantityKeys, what, [&](std::size_t q, const json& range) {
+    forEachKey(object, kQuantityKeys, what, [&](std::size_t q, const Json& range) {
         const unsigned top = q == kPointsQuantity ? topPoints : kSuitCards;
         if (!range.is_array() || range.size() != 2) {
             damaged("une fourchette de " + what + " n'a pas deux bornes");
@@ -123,16 +126,16 @@ void readBounds(const json& object, HandBounds& bounds, std::uint8_t topPoints,
     });
 }
 
-ShapeTerm readTerm(const json& t) {
+ShapeTerm readTerm(const Json& t) {
     if (!t.is_object() || t.size() != 1) {
         damaged("une distribution est mal écrite");
     }
     ShapeTerm term;
     if (t.contains("class")) {
-        const json& name = t.at("class");
-        const auto found = std::find_if(kClassKeys.begin(), kClassKeys.end(), [&](const auto& k) {
-            return name.is_string() && k.second == name.get<std::string>();
-        });
+        const Json& name = t.at("class");
+        const auto* const found = std::find_if(
+            kClassKeys.begin(), kClassKeys.end(),
+            [&](const auto& k) { return name.is_string() && k.second == name.get<std::string>(); });
         if (found == kClassKeys.end()) {
             damaged("la classe de distribution " + name.dump() + " est inconnue");
         }
@@ -140,7 +143,7 @@ ShapeTerm readTerm(const json& t) {
         return term;
     }
     const bool anyOrder = t.contains("anyOrder");
-    const json lengths = anyOrder ? t.at("anyOrder") : t.value("suitOrder", json());
+    const Json lengths = anyOrder ? t.at("anyOrder") : t.value("suitOrder", Json());
     if (!lengths.is_array() || lengths.size() != 4) {
         damaged("une distribution n'a pas quatre longueurs");
     }
@@ -159,34 +162,34 @@ ShapeTerm readTerm(const json& t) {
     return term;
 }
 
-Alternative readAlternative(const json& object) {
+Alternative readAlternative(const Json& object) {
     static constexpr std::array<std::string_view, 4> kMembers{"hands", "sides", "shapes", "cards"};
     Alternative out;
     CardSet all = 0;
-    forEachKey(object, kMembers, "une alternative", [&](std::size_t member, const json& value) {
+    forEachKey(object, kMembers, "une alternative", [&](std::size_t member, const Json& value) {
         switch (member) {
             case 0:
-                forEachKey(value, kSeatKeys, "« hands »", [&](std::size_t seat, const json& b) {
+                forEachKey(value, kSeatKeys, "« hands »", [&](std::size_t seat, const Json& b) {
                     readBounds(b, out.bounds.hands[seat], kHandPoints, "main");
                 });
                 break;
             case 1:
-                forEachKey(value, kSideKeys, "« sides »", [&](std::size_t side, const json& b) {
+                forEachKey(value, kSideKeys, "« sides »", [&](std::size_t side, const Json& b) {
                     readBounds(b, out.bounds.sides[side], kSidePoints, "camp");
                 });
                 break;
             case 2:
-                forEachKey(value, kSeatKeys, "« shapes »", [&](std::size_t seat, const json& ts) {
+                forEachKey(value, kSeatKeys, "« shapes »", [&](std::size_t seat, const Json& ts) {
                     if (!ts.is_array()) {
                         damaged("« shapes » n'est pas une liste");
                     }
-                    for (const json& t : ts) {
+                    for (const Json& t : ts) {
                         out.shapes[seat].terms.push_back(readTerm(t));
                     }
                 });
                 break;
             default:
-                forEachKey(value, kSeatKeys, "« cards »", [&](std::size_t seat, const json& c) {
+                forEachKey(value, kSeatKeys, "« cards »", [&](std::size_t seat, const Json& c) {
                     const auto cards =
                         c.is_string() ? readPbnCards(c.get<std::string>()) : std::nullopt;
                     if (!cards || std::popcount(*cards) > kSuitCards || (*cards & all) != 0) {
@@ -201,29 +204,29 @@ Alternative readAlternative(const json& object) {
     return out;
 }
 
-void readPart(const json& object, const char* key, ConditionPart& part) {
+void readPart(const Json& object, const char* key, ConditionPart& part) {
     if (!object.contains(key)) {
         return;
     }
-    const json& list = object.at(key);
+    const Json& list = object.at(key);
     if (!list.is_array() || list.empty() || list.size() > kMostAlternatives) {
         damaged(std::string("« ") + key + " » n'a pas d'une à quatre alternatives");
     }
     part.alternatives.clear();
-    for (const json& a : list) {
+    for (const Json& a : list) {
         part.alternatives.push_back(readAlternative(a));
     }
 }
 
 }  // namespace
 
-json conditionJson(const Condition& condition) {
+Json conditionJson(const Condition& condition) {
     return {{"known", partJson(condition.known)}, {"asked", partJson(condition.asked)}};
 }
 
-Condition conditionFromJson(const json& value) {
+Condition conditionFromJson(const Json& value) {
     static constexpr std::array<std::string_view, 2> kParts{"known", "asked"};
-    forEachKey(value, kParts, "la condition", [](std::size_t, const json&) {});
+    forEachKey(value, kParts, "la condition", [](std::size_t, const Json&) {});
     Condition out;
     readPart(value, "known", out.known);
     readPart(value, "asked", out.asked);

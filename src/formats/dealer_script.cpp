@@ -131,8 +131,11 @@ void addBounds(std::vector<std::string>& terms, const HandBounds& bounds, Measur
     addRange(terms, measure(kPointsQuantity), bounds.points, topPoints);
 }
 
-// One alternative as a conjunction; its cards left out when predealt.
-std::string alternativeText(const Alternative& alternative, bool withCards) {
+// The cards each hand holds in every alternative of a part.
+using SeatCards = std::array<CardSet, 4>;
+
+// One alternative as a conjunction, leaving out the cards predealt.
+std::string alternativeText(const Alternative& alternative, const SeatCards& predealt) {
     std::vector<std::string> terms;
     for (const Seat seat : kSeats) {
         addBounds(
@@ -141,8 +144,9 @@ std::string alternativeText(const Alternative& alternative, bool withCards) {
         if (!alternative.shapes[index(seat)].any()) {
             terms.push_back(shapeText(seat, alternative.shapes[index(seat)]));
         }
-        for (Card card = kLowestCard; withCards && card <= kHighestCard; ++card) {
-            if ((alternative.cards[index(seat)] & cardBit(card)) != 0) {
+        const CardSet held = alternative.cards[index(seat)] & ~predealt[index(seat)];
+        for (Card card = kLowestCard; card <= kHighestCard; ++card) {
+            if ((held & cardBit(card)) != 0) {
                 std::string term = "hascard(";
                 term += seatWord(seat);
                 terms.push_back(term + ", " + rankLetter(card) + suitLetter(suitOf(card)) + ")");
@@ -165,14 +169,14 @@ std::string alternativeText(const Alternative& alternative, bool withCards) {
     return out;
 }
 
-std::string partText(const ConditionPart& part, bool withCards) {
+std::string partText(const ConditionPart& part, const SeatCards& predealt) {
     if (part.alternatives.size() == 1) {
-        return alternativeText(part.alternatives.front(), withCards);
+        return alternativeText(part.alternatives.front(), predealt);
     }
     std::string out;
     for (std::size_t i = 0; i < part.alternatives.size(); ++i) {
         out += i == 0 ? "(" : "\n    or (";
-        out += alternativeText(part.alternatives[i], withCards) + ")";
+        out += alternativeText(part.alternatives[i], predealt) + ")";
     }
     return out;
 }
@@ -231,22 +235,28 @@ std::string dealerScript(const Condition& condition, const DealerScriptOptions& 
     }
     out += "generate " + std::to_string(options.generate) + "\n";
     out += "produce " + std::to_string(options.produce) + "\n";
-    const bool predeal = condition.known.alternatives.size() == 1;
-    if (predeal) {
-        for (const Seat seat : kSeats) {
-            const CardSet cards = condition.known.alternatives.front().cards[index(seat)];
-            if (cards != 0) {
-                out += predealText(seat, cards);
-            }
+    // Cards every known alternative gives a hand are dealt there first:
+    // dealer then deals only the others, instead of waiting for deals
+    // that happen to hold them.
+    SeatCards predealt;
+    predealt.fill(~CardSet{0});
+    for (const Alternative& alternative : condition.known.alternatives) {
+        for (std::size_t seat = 0; seat < 4; ++seat) {
+            predealt[seat] &= alternative.cards[seat];
         }
     }
-    const std::string known = partText(condition.known, !predeal);
+    for (const Seat seat : kSeats) {
+        if (predealt[index(seat)] != 0) {
+            out += predealText(seat, predealt[index(seat)]);
+        }
+    }
+    const std::string known = partText(condition.known, predealt);
     if (known != "1") {
         out += "condition " + known + "\n";
     }
     const std::string label =
         options.askedText.empty() ? "Ce que l'on cherche" : scriptSafeText(options.askedText);
-    out += "action average \"" + label + "\" " + partText(condition.asked, true) + "\n";
+    out += "action average \"" + label + "\" " + partText(condition.asked, SeatCards{}) + "\n";
     return out;
 }
 

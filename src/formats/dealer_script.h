@@ -17,9 +17,9 @@ struct DealerScriptOptions {
     std::string askedText;              // and as the label of the share
 };
 
-// A script for the dealer program: `generate` and `produce`; the cards the
-// known part gives as `predeal` when it has one alternative (as `hascard`
-// terms otherwise); the known part as `condition`; the asked part as
+// A script for the dealer program: `generate` and `produce`; the cards
+// every alternative of the known part gives a hand as `predeal`, any
+// others as `hascard` terms; the known part as `condition`; the asked part as
 // `action average "…"`, whose average of true or false is exactly the
 // share asked among the deals kept. Named shape classes are written out as
 // their patterns. Lines end in LF; everything is ASCII.

@@ -433,7 +433,7 @@ private:
     Partial predealt_;
     CardSet predealtAll_ = 0;
 
-    const Token& peek(std::size_t ahead = 0) const {
+    [[nodiscard]] const Token& peek(std::size_t ahead = 0) const {
         return tokens_[std::min(at_ + ahead, tokens_.size() - 1)];
     }
     const Token& next() {
@@ -441,15 +441,15 @@ private:
         at_ = std::min(at_ + 1, tokens_.size() - 1);
         return t;
     }
-    bool isSymbol(std::string_view s, std::size_t ahead = 0) const {
+    [[nodiscard]] bool isSymbol(std::string_view s, std::size_t ahead = 0) const {
         return peek(ahead).kind == Token::Kind::Symbol && peek(ahead).text == s;
     }
-    bool isWord(std::string_view w) const {
+    [[nodiscard]] bool isWord(std::string_view w) const {
         return peek().kind == Token::Kind::Word && peek().text == w;
     }
 
     // The piece of script from `begin` to `end`, on one line.
-    std::string piece(std::size_t begin, std::size_t end) const {
+    [[nodiscard]] std::string piece(std::size_t begin, std::size_t end) const {
         std::string out;
         for (const char c : text_.substr(begin, end - begin)) {
             const bool space = c == ' ' || c == '\n' || c == '\t' || c == '\r';
@@ -462,10 +462,10 @@ private:
         return out;
     }
 
-    [[noreturn]] void fail(const Token& t, const std::string& what) const {
+    [[noreturn]] static void fail(const Token& t, const std::string& what) {
         throw ScriptError{lineText(t.line) + what};
     }
-    [[noreturn]] void unexpected(const Token& t) const {
+    [[noreturn]] static void unexpected(const Token& t) {
         if (t.kind == Token::Kind::End) {
             fail(t, "le script s'arrête au milieu d'une instruction");
         }
@@ -482,7 +482,7 @@ private:
     }
     Seat expectSeat() {
         const Token& t = peek();
-        const auto found = std::find(kSeatWords.begin(), kSeatWords.end(), t.text);
+        const auto* const found = std::find(kSeatWords.begin(), kSeatWords.end(), t.text);
         if (t.kind != Token::Kind::Word || found == kSeatWords.end()) {
             unexpected(t);
         }
@@ -490,17 +490,17 @@ private:
         return static_cast<Seat>(found - kSeatWords.begin());
     }
 
-    Value failure(const Token& from, std::size_t end, const std::string& what) const {
+    static Value failure(const Token& from, std::size_t end, const std::string& what) {
         return {Failure{lineText(from.line) + what}, from.begin, end, from.line};
     }
-    Value unsupported(const Token& from, std::size_t end) const {
+    [[nodiscard]] Value unsupported(const Token& from, std::size_t end) const {
         return failure(from, end, "« " + piece(from.begin, end) + " » n'est pas pris en charge");
     }
 
     void statement();
     void predeal();
     void actions();
-    Formula conditionOf(const Value& v) const;
+    [[nodiscard]] Formula conditionOf(const Value& v) const;
     std::vector<Partial> partOf(const std::optional<Value>& v, int line, std::string_view what);
 
     Value expression();
@@ -517,8 +517,8 @@ private:
 
     // The two operands as numbers, or the first failure among them.
     std::optional<Value> numbers(const Value& a, const Value& b, Linear& x, Linear& y) const;
-    Value compare(const Value& a, const Value& b, std::string_view op) const;
-    Value join(Formula::Op op, const Value& a, const Value& b) const;
+    [[nodiscard]] Value compare(const Value& a, const Value& b, std::string_view op) const;
+    [[nodiscard]] Value join(Formula::Op op, const Value& a, const Value& b) const;
 };
 
 Condition Reader::read() {
@@ -747,7 +747,7 @@ Value Reader::join(Formula::Op op, const Value& a, const Value& b) const {
     }
     Formula out{op, {}, {}};
     for (const Value* v : {&a, &b}) {
-        if (const auto* n = std::get_if<Linear>(&v->content); n && !n->isConstant()) {
+        if (const auto* n = std::get_if<Linear>(&v->content); n != nullptr && !n->isConstant()) {
             return Value{Failure{lineText(v->line) + "« " + piece(v->begin, v->end) +
                                  " » n'est pas une condition"},
                          v->begin, v->end, v->line};

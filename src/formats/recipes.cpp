@@ -9,7 +9,7 @@
 namespace ondiscale {
 namespace {
 
-using json = nlohmann::ordered_json;
+using Json = nlohmann::ordered_json;
 
 constexpr Range atLeast(std::uint8_t min, std::uint8_t top = kSuitCards) { return {min, top}; }
 
@@ -105,19 +105,19 @@ const std::vector<Recipe>& builtInRecipes() {
 }
 
 std::string recipesFileText(const std::vector<Recipe>& recipes) {
-    json list = json::array();
+    Json list = Json::array();
     for (const Recipe& recipe : recipes) {
         list.push_back({{"name", recipe.name}, {"condition", conditionJson(recipe.condition)}});
     }
-    const json file{
+    const Json file{
         {"format", kRecipesFileFormat}, {"version", kRecipesFileVersion}, {"recipes", list}};
     // A name that is not UTF-8 is kept with U+FFFD in its place rather than lost.
-    return file.dump(2, ' ', false, json::error_handler_t::replace) + "\n";
+    return file.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
 RecipesReading readRecipesFile(std::string_view text) {
     try {
-        const json file = json::parse(text);
+        const Json file = Json::parse(text);
         if (!file.is_object() || file.value("format", "") != kRecipesFileFormat ||
             !file.contains("version") || !file.at("version").is_number_integer()) {
             damaged("ce n'est pas un fichier de recettes");
@@ -126,12 +126,12 @@ RecipesReading readRecipesFile(std::string_view text) {
             return {std::nullopt,
                     "Le fichier des recettes vient d'une version plus récente d'ondiscale."};
         }
-        const json& list = file.value("recipes", json::array());
+        const Json& list = file.value("recipes", Json::array());
         if (!list.is_array()) {
             damaged("« recipes » n'est pas une liste");
         }
         std::vector<Recipe> recipes;
-        for (const json& item : list) {
+        for (const Json& item : list) {
             if (!item.is_object() || !item.contains("name") || !item.at("name").is_string() ||
                 !item.contains("condition")) {
                 damaged("une recette n'a pas de nom ou de condition");
@@ -147,7 +147,7 @@ RecipesReading readRecipesFile(std::string_view text) {
         return {std::move(recipes), {}};
     } catch (const ConditionJsonError& e) {
         return {std::nullopt, e.what()};
-    } catch (const json::exception&) {
+    } catch (const Json::exception&) {
         return {std::nullopt, "Le fichier des recettes est abîmé : ce n'est pas du JSON."};
     }
 }

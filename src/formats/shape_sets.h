@@ -15,7 +15,7 @@ using Lengths = PerSuit<std::uint8_t>;
 // A set of hand shapes as one bit per suit-ordered length vector, so that
 // shapes written in different ways (a class, any-order patterns, suit-order
 // patterns, a script's "x" and "-") compare, join and meet as plain sets.
-inline constexpr std::size_t kLengthKeys = 14 * 14 * 14 * 14;
+inline constexpr std::size_t kLengthKeys = std::size_t{14} * 14 * 14 * 14;
 using LengthSet = std::bitset<kLengthKeys>;
 
 constexpr std::size_t lengthKey(const Lengths& lengths) {

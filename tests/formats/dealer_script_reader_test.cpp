@@ -251,6 +251,12 @@ std::vector<RoundTripRow> roundTripRows() {
          question({Alt().cards(Seat::South, "AKQJT98765432..."),
                    Alt().cards(Seat::North, "..AKQ.").points(Seat::West, 0, 0)},
                   {Alt().cards(Seat::East, "...A")})},
+        {"cards_common_to_two_known_alternatives",
+         question({Alt().cards(Seat::South, "AK52.Q7.KJ84.A63").cards(Seat::West, "J..."),
+                   Alt()
+                       .cards(Seat::South, "AK52.Q7.KJ84.A63")
+                       .shape(Seat::West, {shapeClass(ShapeClass::Regular)})},
+                  {})},
         {"every_range_at_its_ends",
          question({Alt()
                        .points(Seat::West, 37, 37)

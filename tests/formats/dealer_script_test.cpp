@@ -71,6 +71,23 @@ condition (hascard(north, KH) and hascard(south, AS))
 action average "Ce que l'on cherche" hcp(west) <= 5 and hascard(west, TC)
 )"},
         ScriptRow{
+            "cards_common_to_known_alternatives_predealt",
+            question({Alt()
+                          .cards(Seat::South, "AK52.Q7.KJ84.A63")
+                          .cards(Seat::North, "Q...")
+                          .points(Seat::North, 12, 14),
+                      Alt().cards(Seat::South, "AK52.Q7.KJ84.A63").cards(Seat::North, "..A.")},
+                     {}),
+            {},
+            R"(# Script pour dealer, ecrit par ondiscale.
+generate 1000000
+produce 1000000
+predeal south SAK52, HQ7, DKJ84, CA63
+condition (hcp(north) >= 12 and hcp(north) <= 14 and hascard(north, QS))
+    or (hascard(north, AD))
+action average "Ce que l'on cherche" 1
+)"},
+        ScriptRow{
             "each_kind_of_shape_and_exact_lengths",
             question({}, {Alt()
                               .suit(Seat::East, Suit::Diamonds, 0, 0)
@@ -93,6 +110,8 @@ struct SafeRow {
     const char* text;
     const char* safe;
 };
+
+void PrintTo(const SafeRow& row, std::ostream* os) { *os << row.text; }
 
 class ScriptSafeText : public ::testing::TestWithParam<SafeRow> {};
 
