@@ -41,7 +41,8 @@ struct DealerScriptReading {
 // (comparisons of `hcp`, `spades`…`clubs` or partners' sums with numbers),
 // `shape` and `hascard`, joined by `and`, `or` and `not`, through named
 // expressions too; `generate`, `produce`, `dealer`, `vulnerable` and the
-// print actions change nothing asked and are passed over. Each part
+// print actions change nothing asked and are passed over; as in dealer,
+// the last `condition` counts. Each part
 // becomes at most four alternatives of such clauses; anything else is
 // refused, naming the piece and its line.
 DealerScriptReading readDealerScript(std::string_view script);

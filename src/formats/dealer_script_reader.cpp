@@ -1,6 +1,6 @@
-// Reading a dealer script: tokens, then values built as the expressions are
-// read (numbers as sums of measures, conditions as trees), then each part
-// turned into alternatives of clauses.
+// Reading a dealer script: values built as its expressions are read
+// (numbers as sums of measures, conditions as trees of clauses), then each
+// part turned into alternatives.
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -13,8 +13,10 @@
 #include <vector>
 
 #include "formats/card_letters.h"
+#include "formats/clause_alternatives.h"
 #include "formats/dealer_script.h"
 #include "formats/dealer_words.h"
+#include "formats/script_tokens.h"
 #include "formats/shape_sets.h"
 
 namespace ondiscale {
@@ -41,100 +43,6 @@ constexpr std::array<std::string_view, 9> kCommands{"generate", "produce",   "vu
 
 constexpr long long kLargestNumber = 1'000'000'000;
 
-// A failure that ends the reading: its message, line included.
-struct ScriptError {
-    std::string message;
-};
-
-std::string lineText(int line) { return "ligne " + std::to_string(line) + " : "; }
-
-// --- Tokens -------------------------------------------------------------
-
-struct Token {
-    enum class Kind : std::uint8_t { Word, Number, String, Symbol, End };
-    Kind kind = Kind::End;
-    std::string_view text;
-    std::size_t begin = 0;
-    std::size_t end = 0;
-    int line = 1;
-};
-
-bool isWordChar(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
-}
-
-std::vector<Token> tokens(std::string_view text) {
-    std::vector<Token> out;
-    int line = 1;
-    std::size_t at = 0;
-    const auto skipToEndOfLine = [&] {
-        while (at < text.size() && text[at] != '\n') {
-            ++at;
-        }
-    };
-    while (at < text.size()) {
-        const char c = text[at];
-        if (c == '\n') {
-            ++line;
-            ++at;
-        } else if (c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v') {
-            ++at;
-        } else if (c == '#' || text.substr(at, 2) == "//") {
-            skipToEndOfLine();
-        } else if (text.substr(at, 2) == "/*") {
-            const std::size_t close = text.find("*/", at + 2);
-            const std::size_t stop = close == std::string_view::npos ? text.size() : close + 2;
-            line += static_cast<int>(std::count(text.begin() + static_cast<std::ptrdiff_t>(at),
-                                                text.begin() + static_cast<std::ptrdiff_t>(stop),
-                                                '\n'));
-            at = stop;
-        } else {
-            Token token;
-            token.begin = at;
-            token.line = line;
-            if (c == '"') {
-                const std::size_t close = text.find('"', at + 1);
-                if (close == std::string_view::npos) {
-                    throw ScriptError{lineText(line) + "un texte entre guillemets n'est pas fermé"};
-                }
-                token.kind = Token::Kind::String;
-                line += static_cast<int>(
-                    std::count(text.begin() + static_cast<std::ptrdiff_t>(at),
-                               text.begin() + static_cast<std::ptrdiff_t>(close), '\n'));
-                at = close + 1;
-            } else if (isWordChar(c)) {
-                bool digits = true;
-                while (at < text.size() && isWordChar(text[at])) {
-                    digits = digits && text[at] >= '0' && text[at] <= '9';
-                    ++at;
-                }
-                token.kind = digits ? Token::Kind::Number : Token::Kind::Word;
-            } else {
-                token.kind = Token::Kind::Symbol;
-                static constexpr std::array<std::string_view, 6> kPairs{
-                    "==", "!=", "<=", ">=", "&&", "||"};
-                const std::string_view two = text.substr(at, 2);
-                const bool pair = std::find(kPairs.begin(), kPairs.end(), two) != kPairs.end();
-                std::size_t length = pair ? 2 : 1;
-                // A character beyond ASCII stays whole, to be named whole.
-                while (!pair && at + length < text.size() &&
-                       (static_cast<unsigned char>(text[at + length]) & 0xC0U) == 0x80U) {
-                    ++length;
-                }
-                at += length;
-            }
-            token.end = at;
-            token.text = text.substr(token.begin, token.end - token.begin);
-            out.push_back(token);
-        }
-    }
-    Token end;
-    end.begin = end.end = text.size();
-    end.line = line;
-    out.push_back(end);
-    return out;
-}
-
 // --- Values -------------------------------------------------------------
 
 // A measure of one hand: index(Seat) * 5 + quantity (kQuantityWords).
@@ -149,27 +57,8 @@ struct Linear {
     }
 };
 
-// One clause a condition can hold.
-struct Atom {
-    enum class Kind : std::uint8_t { HandRange, SideRange, Shape, Card };
-    Kind kind = Kind::HandRange;
-    std::size_t who = 0;  // index(Seat), or index(Side) for a side's range
-    std::size_t quantity = 0;
-    Range range;
-    std::shared_ptr<const LengthSet> shapes;
-    Card card = 0;
-};
-
-struct Formula {
-    enum class Op : std::uint8_t { Atom, And, Or, Not, True, False };
-    Op op = Op::True;
-    Atom atom;
-    std::vector<Formula> children;
-};
-
-Formula truth(bool value) { return {value ? Formula::Op::True : Formula::Op::False, {}, {}}; }
-Formula atomFormula(Atom atom) { return {Formula::Op::Atom, std::move(atom), {}}; }
-
+// Why an expression cannot be held: told only if a part uses it, as a
+// script may name expressions it never uses.
 struct Failure {
     std::string message;
 };
@@ -182,242 +71,17 @@ struct Value {
     int line = 1;
 };
 
-std::uint8_t topOf(Atom::Kind kind, std::size_t quantity) {
-    if (quantity != kPointsQuantity) {
-        return kSuitCards;
-    }
-    return kind == Atom::Kind::SideRange ? kSidePoints : kHandPoints;
-}
-
 long long floorDiv(long long a, long long b) {
     const long long q = a / b;
     return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
 }
 long long ceilDiv(long long a, long long b) { return -floorDiv(-a, b); }
 
-// --- Alternatives ---------------------------------------------------------
-
-// A conjunction of clauses, as one alternative will hold it.
-struct Partial {
-    TableBounds bounds;
-    std::array<std::shared_ptr<const LengthSet>, 4> shapes{};  // none: any shape
-    std::array<CardSet, 4> cards{};
-};
-
-Range& rangeOf(TableBounds& bounds, const Atom& atom) {
-    HandBounds& hand =
-        atom.kind == Atom::Kind::SideRange ? bounds.sides[atom.who] : bounds.hands[atom.who];
-    return atom.quantity == kPointsQuantity ? hand.points : hand.suits[atom.quantity];
-}
-
-bool within(Range inner, Range outer) { return outer.min <= inner.min && inner.max <= outer.max; }
-
-bool boundsWithin(const HandBounds& inner, const HandBounds& outer) {
-    for (std::size_t s = 0; s < 4; ++s) {
-        if (!within(inner.suits[s], outer.suits[s])) {
-            return false;
-        }
-    }
-    return within(inner.points, outer.points);
-}
-
-// Whether every deal meeting `a` meets `b`, clause by clause.
-bool implies(const Partial& a, const Partial& b) {
-    for (std::size_t i = 0; i < 4; ++i) {
-        if (!boundsWithin(a.bounds.hands[i], b.bounds.hands[i]) ||
-            (b.cards[i] & ~a.cards[i]) != 0) {
-            return false;
-        }
-        if (b.shapes[i] && (!a.shapes[i] || (*a.shapes[i] & ~*b.shapes[i]).any())) {
-            return false;
-        }
-    }
-    return boundsWithin(a.bounds.sides[0], b.bounds.sides[0]) &&
-           boundsWithin(a.bounds.sides[1], b.bounds.sides[1]);
-}
-
-// Both conjunctions at once; nothing when no deal can meet them.
-std::optional<Partial> meet(const Partial& a, const Partial& b) {
-    Partial out = a;
-    const auto meetBounds = [](HandBounds& into, const HandBounds& other) {
-        for (std::size_t s = 0; s < 4; ++s) {
-            into.suits[s].min = std::max(into.suits[s].min, other.suits[s].min);
-            into.suits[s].max = std::min(into.suits[s].max, other.suits[s].max);
-            if (into.suits[s].min > into.suits[s].max) {
-                return false;
-            }
-        }
-        into.points.min = std::max(into.points.min, other.points.min);
-        into.points.max = std::min(into.points.max, other.points.max);
-        return into.points.min <= into.points.max;
-    };
-    CardSet all = 0;
-    for (std::size_t i = 0; i < 4; ++i) {
-        if (!meetBounds(out.bounds.hands[i], b.bounds.hands[i])) {
-            return std::nullopt;
-        }
-        if (b.shapes[i]) {
-            if (out.shapes[i]) {
-                auto both = std::make_shared<LengthSet>(*out.shapes[i] & *b.shapes[i]);
-                if (both->none()) {
-                    return std::nullopt;
-                }
-                out.shapes[i] = std::move(both);
-            } else {
-                out.shapes[i] = b.shapes[i];
-            }
-        }
-        out.cards[i] |= b.cards[i];
-        if ((all & out.cards[i]) != 0 || std::popcount(out.cards[i]) > kSuitCards) {
-            return std::nullopt;
-        }
-        all |= out.cards[i];
-    }
-    for (std::size_t i = 0; i < 2; ++i) {
-        if (!meetBounds(out.bounds.sides[i], b.bounds.sides[i])) {
-            return std::nullopt;
-        }
-    }
-    return out;
-}
-
-// Leaves out every conjunction that another one already lets through.
-void prune(std::vector<Partial>& partials) {
-    std::vector<Partial> kept;
-    for (std::size_t i = 0; i < partials.size(); ++i) {
-        bool redundant = false;
-        for (std::size_t j = 0; j < partials.size() && !redundant; ++j) {
-            // Of two equal conjunctions the first stays.
-            redundant = j != i && implies(partials[i], partials[j]) &&
-                        (j < i || !implies(partials[j], partials[i]));
-        }
-        if (!redundant) {
-            kept.push_back(partials[i]);
-        }
-    }
-    partials = std::move(kept);
-}
-
-// The conjunctions a clause, or its negation, allows.
-std::vector<Partial> atomPartials(const Atom& atom, bool negated) {
-    std::vector<Partial> out;
-    switch (atom.kind) {
-        case Atom::Kind::HandRange:
-        case Atom::Kind::SideRange: {
-            std::vector<Range> ranges{atom.range};
-            if (negated) {
-                ranges.clear();
-                if (atom.range.min > 0) {
-                    ranges.push_back({0, static_cast<std::uint8_t>(atom.range.min - 1)});
-                }
-                const std::uint8_t top = topOf(atom.kind, atom.quantity);
-                if (atom.range.max < top) {
-                    ranges.push_back({static_cast<std::uint8_t>(atom.range.max + 1), top});
-                }
-            }
-            for (const Range r : ranges) {
-                Partial p;
-                rangeOf(p.bounds, atom) = r;
-                out.push_back(p);
-            }
-            break;
-        }
-        case Atom::Kind::Shape: {
-            const LengthSet set = negated ? everyShape() & ~*atom.shapes : *atom.shapes;
-            if (set.any()) {
-                Partial p;
-                if (set != everyShape()) {
-                    p.shapes[atom.who] = std::make_shared<LengthSet>(set);
-                }
-                out.push_back(p);
-            }
-            break;
-        }
-        case Atom::Kind::Card:
-            // The card is in some hand: not in this one, in one of the others.
-            for (std::size_t seat = 0; seat < 4; ++seat) {
-                if ((seat == atom.who) != negated) {
-                    Partial p;
-                    p.cards[seat] = cardBit(atom.card);
-                    out.push_back(p);
-                }
-            }
-            break;
-    }
-    return out;
-}
-
-constexpr std::size_t kMostPartials = 64;
-
-struct TooMany {};
-
-// The formula, or its negation, as alternatives of conjunctions.
-std::vector<Partial> alternativesOf(const Formula& f, bool negated) {
-    std::vector<Partial> out;
-    switch (f.op) {
-        case Formula::Op::True:
-        case Formula::Op::False:
-            if ((f.op == Formula::Op::True) != negated) {
-                out.emplace_back();
-            }
-            return out;
-        case Formula::Op::Atom:
-            return atomPartials(f.atom, negated);
-        case Formula::Op::Not:
-            return alternativesOf(f.children.front(), !negated);
-        case Formula::Op::And:
-        case Formula::Op::Or:
-            break;
-    }
-    if ((f.op == Formula::Op::Or) != negated) {
-        for (const Formula& child : f.children) {
-            for (Partial& p : alternativesOf(child, negated)) {
-                out.push_back(std::move(p));
-            }
-        }
-    } else {
-        out.emplace_back();
-        for (const Formula& child : f.children) {
-            const std::vector<Partial> next = alternativesOf(child, negated);
-            std::vector<Partial> product;
-            for (const Partial& a : out) {
-                for (const Partial& b : next) {
-                    if (auto both = meet(a, b)) {
-                        product.push_back(std::move(*both));
-                    }
-                }
-                if (product.size() > kMostPartials * kMostPartials) {
-                    throw TooMany{};
-                }
-            }
-            out = std::move(product);
-            prune(out);
-        }
-    }
-    prune(out);
-    if (out.size() > kMostPartials) {
-        throw TooMany{};
-    }
-    return out;
-}
-
-Alternative alternativeOf(const Partial& p) {
-    Alternative out;
-    out.bounds = p.bounds;
-    out.cards = p.cards;
-    for (std::size_t seat = 0; seat < 4; ++seat) {
-        if (p.shapes[seat]) {
-            out.shapes[seat] = shapeSetOf(*p.shapes[seat]);
-        }
-    }
-    return out;
-}
-
 // --- Reading -------------------------------------------------------------
 
 class Reader {
 public:
-    explicit Reader(std::string_view text) : text_(text), tokens_(tokens(text)) {}
+    explicit Reader(std::string_view text) : text_(text), tokens_(scriptTokens(text)) {}
 
     Condition read();
 
@@ -430,7 +94,7 @@ private:
     int knownLine_ = 1;
     std::optional<Value> asked_;
     int askedLine_ = 1;
-    Partial predealt_;
+    Conjunction predealt_;
     CardSet predealtAll_ = 0;
 
     [[nodiscard]] const Token& peek(std::size_t ahead = 0) const {
@@ -501,7 +165,7 @@ private:
     void predeal();
     void actions();
     [[nodiscard]] Formula conditionOf(const Value& v) const;
-    std::vector<Partial> partOf(const std::optional<Value>& v, int line, std::string_view what);
+    std::vector<Conjunction> partOf(const std::optional<Value>& v, int line, std::string_view what);
 
     Value expression();
     Value orExpression();
@@ -527,8 +191,8 @@ Condition Reader::read() {
     }
     Condition out;
     // The cards predealt belong to every alternative of the known part.
-    std::vector<Partial> known;
-    for (const Partial& p : partOf(known_, knownLine_, "condition")) {
+    std::vector<Conjunction> known;
+    for (const Conjunction& p : partOf(known_, knownLine_, "condition")) {
         if (auto both = meet(p, predealt_)) {
             known.push_back(std::move(*both));
         }
@@ -538,27 +202,27 @@ Condition Reader::read() {
         throw ScriptError{lineText(knownLine_) + "aucune donne ne remplit « condition »"};
     }
     out.known.alternatives.clear();
-    for (const Partial& p : known) {
+    for (const Conjunction& p : known) {
         out.known.alternatives.push_back(alternativeOf(p));
     }
     out.asked.alternatives.clear();
-    for (const Partial& p : partOf(asked_, askedLine_, "average")) {
+    for (const Conjunction& p : partOf(asked_, askedLine_, "average")) {
         out.asked.alternatives.push_back(alternativeOf(p));
     }
     return out;
 }
 
-std::vector<Partial> Reader::partOf(const std::optional<Value>& v, int line,
-                                    std::string_view what) {
+std::vector<Conjunction> Reader::partOf(const std::optional<Value>& v, int line,
+                                        std::string_view what) {
     const std::string name = "« " + std::string(what) + " »";
     if (!v) {
-        return {Partial{}};
+        return {Conjunction{}};
     }
-    std::vector<Partial> out;
+    std::vector<Conjunction> out;
     try {
-        out = alternativesOf(conditionOf(*v), false);
-    } catch (const TooMany&) {
-        out.resize(kMostPartials + 1);
+        out = alternativesOf(conditionOf(*v));
+    } catch (const TooManyAlternatives&) {
+        throw ScriptError{lineText(line) + name + " demande plus de quatre alternatives"};
     }
     if (out.size() > kMostAlternatives) {
         throw ScriptError{lineText(line) + name + " demande plus de quatre alternatives"};
@@ -824,15 +488,15 @@ Value Reader::compare(const Value& a, const Value& b, std::string_view op) const
         out.content = truth(verdict());
         return out;
     }
-    Atom atom;
+    Clause atom;
     const long long factor = x.factors[used.front()];
     const std::size_t quantity = used.front() % 5;
     if (used.size() == 1) {
-        atom.kind = Atom::Kind::HandRange;
+        atom.kind = Clause::Kind::HandRange;
         atom.who = used.front() / 5;
     } else if (used.size() == 2 && used[1] % 5 == quantity && used[1] / 5 == used[0] / 5 + 2 &&
                x.factors[used[1]] == factor) {
-        atom.kind = Atom::Kind::SideRange;
+        atom.kind = Clause::Kind::SideRange;
         atom.who = used.front() / 5;
     } else {
         return Value{Failure{lineText(a.line) + "« " + piece(a.begin, b.end) +
@@ -879,7 +543,7 @@ Value Reader::compare(const Value& a, const Value& b, std::string_view op) const
         f2 = truth(true);
     } else {
         atom.range = {static_cast<std::uint8_t>(lo), static_cast<std::uint8_t>(hi)};
-        f2 = atomFormula(atom);
+        f2 = clauseFormula(atom);
     }
     out.content = negate ? Formula{Formula::Op::Not, {}, {std::move(f2)}} : std::move(f2);
     return out;
@@ -1080,11 +744,11 @@ Value Reader::call(const Token& name) {
             fail(card, "« " + std::string(card.text) + " » n'est pas une carte");
         }
         const Token& close = expectSymbol(")");
-        Atom atom;
-        atom.kind = Atom::Kind::Card;
+        Clause atom;
+        atom.kind = Clause::Kind::Card;
         atom.who = index(seat);
         atom.card = cardOf(kSuits[suit], static_cast<int>(rank) + 2);
-        return Value{atomFormula(atom), name.begin, close.end, name.line};
+        return Value{clauseFormula(atom), name.begin, close.end, name.line};
     }
     // No other function of dealer's (nor a name of the script's) is taken.
     return skipCall(name);
@@ -1142,11 +806,11 @@ Value Reader::shape(const Token& name, Seat seat) {
         }
     }
     const Token& close = expectSymbol(")");
-    Atom atom;
-    atom.kind = Atom::Kind::Shape;
+    Clause atom;
+    atom.kind = Clause::Kind::Shape;
     atom.who = index(seat);
     atom.shapes = std::make_shared<const LengthSet>(set);
-    Formula f = set.none() ? truth(false) : set == everyShape() ? truth(true) : atomFormula(atom);
+    Formula f = set.none() ? truth(false) : set == everyShape() ? truth(true) : clauseFormula(atom);
     return Value{std::move(f), name.begin, close.end, name.line};
 }
 

@@ -7,9 +7,9 @@
 
 #include "engine/dealer.h"
 #include "fake_progress.h"
+#include "simulation/frequency_run.h"
 #include "hands.h"
 #include "scripted_dialogue.h"
-#include "simulation/frequency_run.h"
 #include "simulation/survey_groups.h"
 #include "simulation/survey_run.h"
 #include "text_fuzz.h"
