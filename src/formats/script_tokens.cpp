@@ -18,7 +18,8 @@ bool isWordChar(char c) {
 std::vector<Token> scriptTokens(std::string_view text) {
     std::vector<Token> out;
     int line = 1;
-    std::size_t at = 0;
+    // A byte order mark, as some editors write, is no token.
+    std::size_t at = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
     const auto skipToEndOfLine = [&] {
         while (at < text.size() && text[at] != '\n') {
             ++at;

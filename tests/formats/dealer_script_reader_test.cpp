@@ -138,6 +138,9 @@ INSTANTIATE_TEST_SUITE_P(
                 "action printoneline hcp(east), printpbn, print(north, south), "
                 "average \"part\" 1",
                 question({Alt().points(Seat::East, 10, 37)}, {kAnything})},
+        GoodRow{"byte_order_mark_and_windows_line_ends",
+                "\xEF\xBB\xBF" "generate 100\r\ncondition hcp(north) >= 10\r\n",
+                question({Alt().points(Seat::North, 10, 37)}, {})},
         GoodRow{"contradictory_alternative_left_out",
                 "condition (hcp(north) >= 20 and hcp(north) <= 10) or spades(north) >= 7",
                 question({Alt().suit(Seat::North, Suit::Spades, 7, 13)}, {})},
