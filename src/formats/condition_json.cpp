@@ -8,6 +8,7 @@
 
 #include "formats/card_letters.h"
 #include "formats/dealer_words.h"
+#include "formats/format_texts.h"
 
 namespace ondiscale {
 namespace {
@@ -87,18 +88,15 @@ Json partJson(const ConditionPart& part) {
 
 // The members of an object, each key one of `keys`, by its place there.
 template <typename Keys>
-void forEachKey(const Json& object, const Keys& keys, const std::string& what,
+void forEachKey(const Json& object, const Keys& keys, std::string_view what,
                 const std::function<void(std::size_t, const Json&)>& take) {
     if (!object.is_object()) {
-        damaged(what + " n'est pas un objet");
+        damaged(texts::notAnObject(what));
     }
     for (const auto& [key, value] : object.items()) {
         const auto found = std::find(keys.begin(), keys.end(), key);
         if (found == keys.end()) {
-            std::string message = "« ";
-            message += key;
-            message += " » est inconnu dans ";
-            damaged(message + what);
+            damaged(texts::unknownKey(key, what));
         }
         take(static_cast<std::size_t>(found - keys.begin()), value);
     }
@@ -106,21 +104,21 @@ void forEachKey(const Json& object, const Keys& keys, const std::string& what,
 
 std::uint8_t smallNumber(const Json& value, unsigned top) {
     if (!value.is_number_unsigned() || value.get<unsigned>() > top) {
-        damaged("le nombre " + value.dump() + " est hors des bornes");
+        damaged(texts::outOfBounds(value.dump()));
     }
     return value.get<std::uint8_t>();
 }
 
 void readBounds(const Json& object, HandBounds& bounds, std::uint8_t topPoints,
-                const std::string& what) {
+                std::string_view what) {
     forEachKey(object, kQuantityKeys, what, [&](std::size_t q, const Json& range) {
         const unsigned top = q == kPointsQuantity ? topPoints : kSuitCards;
         if (!range.is_array() || range.size() != 2) {
-            damaged("une fourchette de " + what + " n'a pas deux bornes");
+            damaged(texts::notTwoBounds(what));
         }
         const Range r{smallNumber(range[0], top), smallNumber(range[1], top)};
         if (r.min > r.max) {
-            damaged("une fourchette de " + what + " est vide");
+            damaged(texts::emptyRange(what));
         }
         (q == kPointsQuantity ? bounds.points : bounds.suits[q]) = r;
     });
@@ -128,7 +126,7 @@ void readBounds(const Json& object, HandBounds& bounds, std::uint8_t topPoints,
 
 ShapeTerm readTerm(const Json& t) {
     if (!t.is_object() || t.size() != 1) {
-        damaged("une distribution est mal écrite");
+        damaged(std::string(texts::kBadShape));
     }
     ShapeTerm term;
     if (t.contains("class")) {
@@ -137,7 +135,7 @@ ShapeTerm readTerm(const Json& t) {
             kClassKeys.begin(), kClassKeys.end(),
             [&](const auto& k) { return name.is_string() && k.second == name.get<std::string>(); });
         if (found == kClassKeys.end()) {
-            damaged("la classe de distribution " + name.dump() + " est inconnue");
+            damaged(texts::unknownClass(name.dump()));
         }
         term.shapeClass = found->first;
         return term;
@@ -145,7 +143,7 @@ ShapeTerm readTerm(const Json& t) {
     const bool anyOrder = t.contains("anyOrder");
     const Json lengths = anyOrder ? t.at("anyOrder") : t.value("suitOrder", Json());
     if (!lengths.is_array() || lengths.size() != 4) {
-        damaged("une distribution n'a pas quatre longueurs");
+        damaged(std::string(texts::kNotFourLengths));
     }
     term.kind = anyOrder ? ShapeTerm::Kind::AnyOrder : ShapeTerm::Kind::SuitOrder;
     unsigned sum = 0;
@@ -154,7 +152,7 @@ ShapeTerm readTerm(const Json& t) {
         sum += term.lengths[s];
     }
     if (sum != kSuitCards) {
-        damaged("une distribution n'a pas 13 cartes");
+        damaged(std::string(texts::kNotThirteenCards));
     }
     if (anyOrder) {
         std::sort(term.lengths.begin(), term.lengths.end(), std::greater<>());
@@ -166,38 +164,42 @@ Alternative readAlternative(const Json& object) {
     static constexpr std::array<std::string_view, 4> kMembers{"hands", "sides", "shapes", "cards"};
     Alternative out;
     CardSet all = 0;
-    forEachKey(object, kMembers, "une alternative", [&](std::size_t member, const Json& value) {
+    forEachKey(object, kMembers, texts::kAlternative, [&](std::size_t member, const Json& value) {
         switch (member) {
             case 0:
-                forEachKey(value, kSeatKeys, "« hands »", [&](std::size_t seat, const Json& b) {
-                    readBounds(b, out.bounds.hands[seat], kHandPoints, "main");
-                });
+                forEachKey(
+                    value, kSeatKeys, texts::quoted("hands"), [&](std::size_t seat, const Json& b) {
+                        readBounds(b, out.bounds.hands[seat], kHandPoints, texts::kHandRange);
+                    });
                 break;
             case 1:
-                forEachKey(value, kSideKeys, "« sides »", [&](std::size_t side, const Json& b) {
-                    readBounds(b, out.bounds.sides[side], kSidePoints, "camp");
-                });
+                forEachKey(
+                    value, kSideKeys, texts::quoted("sides"), [&](std::size_t side, const Json& b) {
+                        readBounds(b, out.bounds.sides[side], kSidePoints, texts::kSideRange);
+                    });
                 break;
             case 2:
-                forEachKey(value, kSeatKeys, "« shapes »", [&](std::size_t seat, const Json& ts) {
-                    if (!ts.is_array()) {
-                        damaged("« shapes » n'est pas une liste");
-                    }
-                    for (const Json& t : ts) {
-                        out.shapes[seat].terms.push_back(readTerm(t));
-                    }
-                });
+                forEachKey(value, kSeatKeys, texts::quoted("shapes"),
+                           [&](std::size_t seat, const Json& ts) {
+                               if (!ts.is_array()) {
+                                   damaged(texts::notAList("shapes"));
+                               }
+                               for (const Json& t : ts) {
+                                   out.shapes[seat].terms.push_back(readTerm(t));
+                               }
+                           });
                 break;
             default:
-                forEachKey(value, kSeatKeys, "« cards »", [&](std::size_t seat, const Json& c) {
-                    const auto cards =
-                        c.is_string() ? readPbnCards(c.get<std::string>()) : std::nullopt;
-                    if (!cards || std::popcount(*cards) > kSuitCards || (*cards & all) != 0) {
-                        damaged("les cartes " + c.dump() + " ne tiennent pas dans une main");
-                    }
-                    all |= *cards;
-                    out.cards[seat] = *cards;
-                });
+                forEachKey(
+                    value, kSeatKeys, texts::quoted("cards"), [&](std::size_t seat, const Json& c) {
+                        const auto cards =
+                            c.is_string() ? readPbnCards(c.get<std::string>()) : std::nullopt;
+                        if (!cards || std::popcount(*cards) > kSuitCards || (*cards & all) != 0) {
+                            damaged(texts::cardsNotInAHand(c.dump()));
+                        }
+                        all |= *cards;
+                        out.cards[seat] = *cards;
+                    });
                 break;
         }
     });
@@ -210,7 +212,7 @@ void readPart(const Json& object, const char* key, ConditionPart& part) {
     }
     const Json& list = object.at(key);
     if (!list.is_array() || list.empty() || list.size() > kMostAlternatives) {
-        damaged(std::string("« ") + key + " » n'a pas d'une à quatre alternatives");
+        damaged(texts::notOneToFour(key));
     }
     part.alternatives.clear();
     for (const Json& a : list) {
@@ -226,7 +228,7 @@ Json conditionJson(const Condition& condition) {
 
 Condition conditionFromJson(const Json& value) {
     static constexpr std::array<std::string_view, 2> kParts{"known", "asked"};
-    forEachKey(value, kParts, "la condition", [](std::size_t, const Json&) {});
+    forEachKey(value, kParts, texts::kCondition, [](std::size_t, const Json&) {});
     Condition out;
     readPart(value, "known", out.known);
     readPart(value, "asked", out.asked);

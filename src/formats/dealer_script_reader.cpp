@@ -16,6 +16,7 @@
 #include "formats/clause_alternatives.h"
 #include "formats/dealer_script.h"
 #include "formats/dealer_words.h"
+#include "formats/format_texts.h"
 #include "formats/script_tokens.h"
 #include "formats/shape_sets.h"
 
@@ -127,16 +128,16 @@ private:
     }
 
     [[noreturn]] static void fail(const Token& t, const std::string& what) {
-        throw ScriptError{lineText(t.line) + what};
+        throw ScriptError{texts::atLine(t.line) + what};
     }
     [[noreturn]] static void unexpected(const Token& t) {
         if (t.kind == Token::Kind::End) {
-            fail(t, "le script s'arrête au milieu d'une instruction");
+            fail(t, std::string(texts::kCutShort));
         }
         if (kUnsupportedWords.contains(t.text)) {
-            fail(t, "« " + std::string(t.text) + " » n'est pas pris en charge");
+            fail(t, texts::notSupported(t.text));
         }
-        fail(t, "« " + std::string(t.text) + " » est inattendu");
+        fail(t, texts::unexpected(t.text));
     }
     const Token& expectSymbol(std::string_view s) {
         if (!isSymbol(s)) {
@@ -155,10 +156,10 @@ private:
     }
 
     static Value failure(const Token& from, std::size_t end, const std::string& what) {
-        return {Failure{lineText(from.line) + what}, from.begin, end, from.line};
+        return {Failure{texts::atLine(from.line) + what}, from.begin, end, from.line};
     }
     [[nodiscard]] Value unsupported(const Token& from, std::size_t end) const {
-        return failure(from, end, "« " + piece(from.begin, end) + " » n'est pas pris en charge");
+        return failure(from, end, texts::notSupported(piece(from.begin, end)));
     }
 
     void statement();
@@ -199,7 +200,7 @@ Condition Reader::read() {
     }
     prune(known);
     if (known.empty()) {
-        throw ScriptError{lineText(knownLine_) + "aucune donne ne remplit « condition »"};
+        throw ScriptError{texts::atLine(knownLine_) + texts::neverMet("condition")};
     }
     out.known.alternatives.clear();
     for (const Conjunction& p : known) {
@@ -214,7 +215,6 @@ Condition Reader::read() {
 
 std::vector<Conjunction> Reader::partOf(const std::optional<Value>& v, int line,
                                         std::string_view what) {
-    const std::string name = "« " + std::string(what) + " »";
     if (!v) {
         return {Conjunction{}};
     }
@@ -222,13 +222,13 @@ std::vector<Conjunction> Reader::partOf(const std::optional<Value>& v, int line,
     try {
         out = alternativesOf(conditionOf(*v));
     } catch (const TooManyAlternatives&) {
-        throw ScriptError{lineText(line) + name + " demande plus de quatre alternatives"};
+        throw ScriptError{texts::atLine(line) + texts::tooManyAlternatives(what)};
     }
     if (out.size() > kMostAlternatives) {
-        throw ScriptError{lineText(line) + name + " demande plus de quatre alternatives"};
+        throw ScriptError{texts::atLine(line) + texts::tooManyAlternatives(what)};
     }
     if (out.empty()) {
-        throw ScriptError{lineText(line) + "aucune donne ne remplit " + name};
+        throw ScriptError{texts::atLine(line) + texts::neverMet(what)};
     }
     return out;
 }
@@ -239,8 +239,7 @@ Formula Reader::conditionOf(const Value& v) const {
     }
     if (const auto* n = std::get_if<Linear>(&v.content)) {
         if (!n->isConstant()) {
-            throw ScriptError{lineText(v.line) + "« " + piece(v.begin, v.end) +
-                              " » n'est pas une condition"};
+            throw ScriptError{texts::atLine(v.line) + texts::notACondition(piece(v.begin, v.end))};
         }
         return truth(n->constant != 0);
     }
@@ -293,7 +292,7 @@ void Reader::predeal() {
     if (who.kind == Token::Kind::Word &&
         std::find(kQuantityWords.begin(), kQuantityWords.begin() + 4, who.text) !=
             kQuantityWords.begin() + 4) {
-        fail(who, "« predeal " + std::string(who.text) + " » n'est pas pris en charge");
+        fail(who, texts::notSupported("predeal " + std::string(who.text)));
     }
     const Seat seat = expectSeat();
     for (;;) {
@@ -307,18 +306,17 @@ void Reader::predeal() {
         for (const char letter : holding.text.substr(1)) {
             const std::size_t rank = kRankLetters.find(letter);
             if (rank == std::string_view::npos) {
-                fail(holding, "« " + std::string(holding.text) + " » n'est pas une couleur");
+                fail(holding, texts::notAHolding(holding.text));
             }
             const Card card = cardOf(kSuits[suit], static_cast<int>(rank) + 2);
             if ((predealtAll_ & cardBit(card)) != 0) {
-                fail(holding, "la carte « " + std::string{letter, kSuitLetters[suit]} +
-                                  " » est donnée deux fois");
+                fail(holding, texts::cardTwice(std::string{letter, kSuitLetters[suit]}));
             }
             predealtAll_ |= cardBit(card);
             CardSet& held = predealt_.cards[index(seat)];
             held |= cardBit(card);
             if (std::popcount(held) > kSuitCards) {
-                fail(holding, "plus de 13 cartes pour « " + std::string(seatWord(seat)) + " »");
+                fail(holding, texts::moreThanThirteen(seatWord(seat)));
             }
         }
         if (!isSymbol(",")) {
@@ -337,7 +335,7 @@ void Reader::actions() {
                 next();
             }
             if (asked_) {
-                fail(t, "un second « average » n'est pas pris en charge");
+                fail(t, std::string(texts::kSecondAverage));
             }
             askedLine_ = t.line;
             asked_ = expression();
@@ -383,9 +381,9 @@ std::optional<Value> Reader::numbers(const Value& a, const Value& b, Linear& x, 
     }
     for (const Value* v : {&a, &b}) {
         if (std::holds_alternative<Formula>(v->content)) {
-            return Value{Failure{lineText(v->line) + "« " + piece(v->begin, v->end) +
-                                 " » n'est pas un nombre"},
-                         v->begin, v->end, v->line};
+            return Value{
+                Failure{texts::atLine(v->line) + texts::notANumber(piece(v->begin, v->end))},
+                v->begin, v->end, v->line};
         }
     }
     x = std::get<Linear>(a.content);
@@ -396,7 +394,7 @@ std::optional<Value> Reader::numbers(const Value& a, const Value& b, Linear& x, 
 Value Reader::expression() {
     Value v = orExpression();
     if (isSymbol("?")) {
-        fail(peek(), "« ? » n'est pas pris en charge");
+        fail(peek(), texts::notSupported("?"));
     }
     return v;
 }
@@ -412,9 +410,9 @@ Value Reader::join(Formula::Op op, const Value& a, const Value& b) const {
     Formula out{op, {}, {}};
     for (const Value* v : {&a, &b}) {
         if (const auto* n = std::get_if<Linear>(&v->content); n != nullptr && !n->isConstant()) {
-            return Value{Failure{lineText(v->line) + "« " + piece(v->begin, v->end) +
-                                 " » n'est pas une condition"},
-                         v->begin, v->end, v->line};
+            return Value{
+                Failure{texts::atLine(v->line) + texts::notACondition(piece(v->begin, v->end))},
+                v->begin, v->end, v->line};
         }
         Formula f = std::holds_alternative<Linear>(v->content)
                         ? truth(std::get<Linear>(v->content).constant != 0)
@@ -499,8 +497,7 @@ Value Reader::compare(const Value& a, const Value& b, std::string_view op) const
         atom.kind = Clause::Kind::SideRange;
         atom.who = used.front() / 5;
     } else {
-        return Value{Failure{lineText(a.line) + "« " + piece(a.begin, b.end) +
-                             " » n'est pas pris en charge"},
+        return Value{Failure{texts::atLine(a.line) + texts::notSupported(piece(a.begin, b.end))},
                      a.begin, b.end, a.line};
     }
     atom.quantity = quantity;
@@ -584,8 +581,7 @@ Value Reader::product() {
             std::abs(x.constant) > kLargestNumber || std::abs(y.constant) > kLargestNumber;
         if ((op == "*" && !x.isConstant() && !y.isConstant()) ||
             (op != "*" && (!x.isConstant() || !y.isConstant() || y.constant == 0)) || tooLarge) {
-            v = Value{Failure{lineText(v.line) + "« " + piece(v.begin, w.end) +
-                              " » n'est pas pris en charge"},
+            v = Value{Failure{texts::atLine(v.line) + texts::notSupported(piece(v.begin, w.end))},
                       v.begin, w.end, v.line};
             continue;
         }
@@ -616,8 +612,7 @@ Value Reader::unary() {
         }
         if (const auto* n = std::get_if<Linear>(&v.content)) {
             if (!n->isConstant()) {
-                return failure(t, v.end,
-                               "« " + piece(v.begin, v.end) + " » n'est pas une condition");
+                return failure(t, v.end, texts::notACondition(piece(v.begin, v.end)));
             }
             return Value{truth(n->constant == 0), t.begin, v.end, t.line};
         }
@@ -633,7 +628,7 @@ Value Reader::unary() {
             }
             n->constant = -n->constant;
         } else if (std::holds_alternative<Formula>(v.content)) {
-            return failure(t, v.end, "« " + piece(v.begin, v.end) + " » n'est pas un nombre");
+            return failure(t, v.end, texts::notANumber(piece(v.begin, v.end)));
         }
         v.begin = t.begin;
         v.line = t.line;
@@ -682,7 +677,7 @@ Value Reader::primary() {
         t.text == "and" || t.text == "or" || t.text == "average" || t.text == "any") {
         unexpected(t);
     }
-    return failure(t, t.end, "« " + std::string(t.text) + " » n'est pas défini");
+    return failure(t, t.end, texts::notDefined(t.text));
 }
 
 Value Reader::skipCall(const Token& name) {
@@ -741,7 +736,7 @@ Value Reader::call(const Token& name) {
             unexpected(card);
         }
         if (rank == std::string_view::npos || suit == std::string_view::npos) {
-            fail(card, "« " + std::string(card.text) + " » n'est pas une carte");
+            fail(card, texts::notACard(card.text));
         }
         const Token& close = expectSymbol(")");
         Clause atom;
@@ -786,7 +781,7 @@ Value Reader::shape(const Token& name, Seat seat) {
             free += c == 'x' ? 1 : 0;
         }
         if (sum > 13 || (free == 0 && sum != 13)) {
-            fail(p, "« " + std::string(p.text) + " » n'est pas une distribution");
+            fail(p, texts::notAPattern(p.text));
         }
         for (const Lengths& lengths : everyLengths()) {
             // In any order: some order of the hand's suits fits the pattern.

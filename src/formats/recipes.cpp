@@ -5,6 +5,7 @@
 
 #include "formats/card_letters.h"
 #include "formats/condition_json.h"
+#include "formats/format_texts.h"
 
 namespace ondiscale {
 namespace {
@@ -92,8 +93,8 @@ Recipe thirteenCards() {
              part({handAlternative(Seat::North, withSuit({}, Suit::Hearts, atLeast(4)))})}};
 }
 
-[[noreturn]] void damaged(const std::string& what) {
-    throw ConditionJsonError("Le fichier des recettes est abîmé : " + what + ".");
+[[noreturn]] void damaged(std::string_view what) {
+    throw ConditionJsonError(texts::recipesDamaged(what));
 }
 
 }  // namespace
@@ -120,27 +121,26 @@ RecipesReading readRecipesFile(std::string_view text) {
         const Json file = Json::parse(text);
         if (!file.is_object() || file.value("format", "") != kRecipesFileFormat ||
             !file.contains("version") || !file.at("version").is_number_integer()) {
-            damaged("ce n'est pas un fichier de recettes");
+            damaged(texts::kNotRecipes);
         }
         if (file.at("version").get<int>() > kRecipesFileVersion) {
-            return {std::nullopt,
-                    "Le fichier des recettes vient d'une version plus récente d'ondiscale."};
+            return {std::nullopt, std::string(texts::kRecipesNewer)};
         }
         const Json& list = file.value("recipes", Json::array());
         if (!list.is_array()) {
-            damaged("« recipes » n'est pas une liste");
+            damaged(texts::kRecipesNotAList);
         }
         std::vector<Recipe> recipes;
         for (const Json& item : list) {
             if (!item.is_object() || !item.contains("name") || !item.at("name").is_string() ||
                 !item.contains("condition")) {
-                damaged("une recette n'a pas de nom ou de condition");
+                damaged(texts::kRecipeWithoutName);
             }
             Recipe recipe{item.at("name").get<std::string>(), {}};
             try {
                 recipe.condition = conditionFromJson(item.at("condition"));
             } catch (const ConditionJsonError& e) {
-                damaged("recette « " + recipe.name + " », " + e.what());
+                damaged(texts::inRecipe(recipe.name, e.what()));
             }
             recipes.push_back(std::move(recipe));
         }
@@ -148,7 +148,7 @@ RecipesReading readRecipesFile(std::string_view text) {
     } catch (const ConditionJsonError& e) {
         return {std::nullopt, e.what()};
     } catch (const Json::exception&) {
-        return {std::nullopt, "Le fichier des recettes est abîmé : ce n'est pas du JSON."};
+        return {std::nullopt, texts::recipesDamaged(texts::kNotJson)};
     }
 }
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 
-namespace ondiscale {
+#include "formats/format_texts.h"
 
-std::string lineText(int line) { return "ligne " + std::to_string(line) + " : "; }
+namespace ondiscale {
 
 namespace {
 
@@ -48,7 +48,7 @@ std::vector<Token> scriptTokens(std::string_view text) {
             if (c == '"') {
                 const std::size_t close = text.find('"', at + 1);
                 if (close == std::string_view::npos) {
-                    throw ScriptError{lineText(line) + "un texte entre guillemets n'est pas fermé"};
+                    throw ScriptError{texts::atLine(line) + std::string(texts::kOpenQuote)};
                 }
                 token.kind = Token::Kind::String;
                 line += static_cast<int>(

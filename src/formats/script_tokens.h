@@ -12,9 +12,6 @@ struct ScriptError {
     std::string message;
 };
 
-// "ligne 3 : ", which begins every message about a script.
-std::string lineText(int line);
-
 // One token of a dealer script: a word (letters, digits and "_", such as
 // "hcp", "5xxx" or "SAK52"), a number, a text between quotes, a symbol
 // ("(", ">=", "&&"; a character beyond ASCII stays whole), or the end.
