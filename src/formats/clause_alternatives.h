@@ -67,9 +67,9 @@ struct TooManyAlternatives {};
 // it takes (disjunctive normal form): negations pushed down to the
 // clauses, "and" spread over "or", conjunctions no deal meets and those
 // within another left out.
-std::vector<Conjunction> alternativesOf(const Formula& formula, bool negated = false);
+std::vector<Conjunction> alternativesOf(const Formula& f, bool negated = false);
 
 // The alternative a conjunction is, its shapes written the plain way.
-Alternative alternativeOf(const Conjunction& conjunction);
+Alternative alternativeOf(const Conjunction& p);
 
 }  // namespace ondiscale
