@@ -70,7 +70,11 @@ struct Value {
     std::size_t begin = 0;
     std::size_t end = 0;
     int line = 1;
+    int depth = 0;  // of the formula, through named expressions too
 };
+
+// Deeper nesting is refused: reading it would use the stack without bound.
+constexpr int kDeepest = 200;
 
 long long floorDiv(long long a, long long b) {
     const long long q = a / b;
@@ -90,6 +94,7 @@ private:
     std::string_view text_;
     std::vector<Token> tokens_;
     std::size_t at_ = 0;
+    int nesting_ = 0;
     std::map<std::string, Value, std::less<>> names_;
     std::optional<Value> known_;
     int knownLine_ = 1;
@@ -175,6 +180,7 @@ private:
     Value sum();
     Value product();
     Value unary();
+    Value prefixed();
     Value primary();
     Value call(const Token& name);
     Value shape(const Token& name, Seat seat);
@@ -408,6 +414,7 @@ Value Reader::join(Formula::Op op, const Value& a, const Value& b) const {
         }
     }
     Formula out{op, {}, {}};
+    int depth = 0;  // a child joined the same way adds no level
     for (const Value* v : {&a, &b}) {
         if (const auto* n = std::get_if<Linear>(&v->content); n != nullptr && !n->isConstant()) {
             return Value{
@@ -418,14 +425,16 @@ Value Reader::join(Formula::Op op, const Value& a, const Value& b) const {
                         ? truth(std::get<Linear>(v->content).constant != 0)
                         : std::get<Formula>(v->content);
         if (f.op == op) {
+            depth = std::max(depth, v->depth);
             for (Formula& c : f.children) {
                 out.children.push_back(std::move(c));
             }
         } else {
+            depth = std::max(depth, v->depth + 1);
             out.children.push_back(std::move(f));
         }
     }
-    return Value{std::move(out), begin, b.end, line};
+    return Value{std::move(out), begin, b.end, line, depth};
 }
 
 Value Reader::orExpression() {
@@ -604,6 +613,20 @@ Value Reader::product() {
 
 Value Reader::unary() {
     const Token& t = peek();
+    if (nesting_ == kDeepest) {
+        fail(t, std::string(texts::kTooDeep));
+    }
+    ++nesting_;
+    Value v = prefixed();
+    --nesting_;
+    if (v.depth > kDeepest) {
+        throw ScriptError{texts::atLine(t.line) + std::string(texts::kTooDeep)};
+    }
+    return v;
+}
+
+Value Reader::prefixed() {
+    const Token& t = peek();
     if (isSymbol("!") || isWord("not")) {
         next();
         Value v = unary();
@@ -617,7 +640,7 @@ Value Reader::unary() {
             return Value{truth(n->constant == 0), t.begin, v.end, t.line};
         }
         return Value{Formula{Formula::Op::Not, {}, {std::get<Formula>(v.content)}}, t.begin, v.end,
-                     t.line};
+                     t.line, v.depth + 1};
     }
     if (isSymbol("-")) {
         next();

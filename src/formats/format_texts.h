@@ -53,6 +53,7 @@ inline std::string neverMet(std::string_view part) {
 }
 inline constexpr std::string_view kSecondAverage = "un second « average » n'est pas pris en charge";
 inline constexpr std::string_view kCutShort = "le script s'arrête au milieu d'une instruction";
+inline constexpr std::string_view kTooDeep = "les expressions sont imbriquées trop profond";
 inline constexpr std::string_view kOpenQuote = "un texte entre guillemets n'est pas fermé";
 
 // --- Recipe files ----------------------------------------------------------------

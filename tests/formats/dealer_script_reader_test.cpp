@@ -12,6 +12,15 @@ using namespace conditions;
 
 namespace {
 
+// 300 clauses joined by "and": long, but not deep.
+const std::string kLongConjunction = [] {
+    std::string out = "condition hcp(north) >= 1";
+    for (int i = 0; i < 299; ++i) {
+        out += " and hcp(north) >= 1";
+    }
+    return out;
+}();
+
 struct GoodRow {
     const char* name;
     const char* script;
@@ -139,14 +148,20 @@ INSTANTIATE_TEST_SUITE_P(
                 "average \"part\" 1",
                 question({Alt().points(Seat::East, 10, 37)}, {kAnything})},
         GoodRow{"byte_order_mark_and_windows_line_ends",
-                "\xEF\xBB\xBF" "generate 100\r\ncondition hcp(north) >= 10\r\n",
+                "\xEF\xBB\xBF"
+                "generate 100\r\ncondition hcp(north) >= 10\r\n",
                 question({Alt().points(Seat::North, 10, 37)}, {})},
+        GoodRow{"long_conjunction", kLongConjunction.c_str(),
+                question({Alt().points(Seat::North, 1, 37)}, {})},
         GoodRow{"contradictory_alternative_left_out",
                 "condition (hcp(north) >= 20 and hcp(north) <= 10) or spades(north) >= 7",
                 question({Alt().suit(Seat::North, Suit::Spades, 7, 13)}, {})},
         GoodRow{"singular_suit_words_and_constants", "condition spade(north) >= 1 and 1 and not 0",
                 question({Alt().suit(Seat::North, Suit::Spades, 1, 13)}, {})}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A script that would take the reader deep: 100,000 brackets.
+const std::string kDeepBrackets(100'000, '(');
 
 struct BadRow {
     const char* name;
@@ -226,6 +241,8 @@ INSTANTIATE_TEST_SUITE_P(
                "ligne 2 : le script s'arrête au milieu d'une instruction"},
         BadRow{"open_quote", "action average \"part",
                "ligne 1 : un texte entre guillemets n'est pas fermé"},
+        BadRow{"brackets_without_end", kDeepBrackets.c_str(),
+               "ligne 1 : les expressions sont imbriquées trop profond"},
         BadRow{"non_ascii", "condition hcp(north) ≥ 10", "ligne 1 : « ≥ » est inattendu"}),
     [](const auto& info) { return std::string(info.param.name); });
 
