@@ -365,3 +365,65 @@ TEST(DealerScriptRoundTrip, RandomConditionsComeBackWhole) {
 }
 
 }  // namespace
+
+namespace {
+
+// Scripts mangled at random, a token at a time: the reader answers each
+// with a condition or a message on a line, never anything else; and what
+// it reads, written out again, reads back the same.
+TEST(DealerScriptRead, MangledScriptsGiveAConditionOrAMessage) {
+    const std::vector<std::string> seeds{
+        "predeal south SAK52, HQ7, DKJ84, CA63\ncondition hcp(north) >= 12 or not "
+        "shape(east, any 4333 + 5xxx - x5xx)\naction average \"a\" spades(north) + "
+        "spades(south) >= 8 and hascard(west, TC)",
+        "a = hearts(north) != 4\ncondition (a || clubs(west) < 3) && !(hcp(east) + hcp(west) "
+        "> 20)\naction printall, average \"b\" 2 * diamonds(south) >= 9 or a",
+    };
+    static constexpr std::array<std::string_view, 24> kPieces{"(",
+                                                              ")",
+                                                              " and ",
+                                                              " or ",
+                                                              " not ",
+                                                              "!",
+                                                              ">=",
+                                                              "==",
+                                                              "!=",
+                                                              "<",
+                                                              "+",
+                                                              "-",
+                                                              "*",
+                                                              ",",
+                                                              "0",
+                                                              "13",
+                                                              "north",
+                                                              "hcp(south)",
+                                                              "shape(north, any 4432)",
+                                                              "hascard(east, AS)",
+                                                              "\"",
+                                                              "\n",
+                                                              "x5xx",
+                                                              "\xE2\x99\xA0"};
+    std::mt19937 random(7);
+    for (int trial = 0; trial < 3000; ++trial) {
+        std::string script = seeds[static_cast<std::size_t>(trial) % seeds.size()];
+        for (int edits = 1 + static_cast<int>(random() % 2); edits > 0; --edits) {
+            const std::size_t at = random() % (script.size() + 1);
+            if (random() % 3 == 0 && at < script.size()) {
+                script.erase(at, 1 + random() % 3);
+            } else {
+                script.insert(at, kPieces[random() % kPieces.size()]);
+            }
+        }
+        const DealerScriptReading read = readDealerScript(script);
+        if (!read.condition) {
+            ASSERT_TRUE(read.error.starts_with("ligne ")) << read.error << "\n" << script;
+            continue;
+        }
+        ASSERT_TRUE(read.error.empty());
+        const DealerScriptReading again = readDealerScript(dealerScript(*read.condition));
+        ASSERT_TRUE(again.condition.has_value()) << again.error << "\n" << script;
+        ASSERT_TRUE(*again.condition == *read.condition) << script;
+    }
+}
+
+}  // namespace
