@@ -9,6 +9,10 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # The double-dummy solver.
   libdds-dev
+  # JSON files (header-only).
+  nlohmann-json3-dev
+  # The tests run the dealer scripts the program exports through dealer itself.
+  dealer
   qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core qt6-translations-l10n
   # Qt Charts' CMake files ask for Qt OpenGL's, which its package lacks.
   qt6-charts-dev libqt6opengl6-dev

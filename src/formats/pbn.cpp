@@ -4,12 +4,11 @@
 #include <bitset>
 
 #include "doubledummy/pbn_tables.h"
+#include "formats/card_letters.h"
 
 namespace ondiscale {
 namespace {
 
-constexpr std::string_view kRanks = "23456789TJQKA";
-constexpr std::array<std::string_view, 4> kSeatLetters{"N", "E", "S", "W"};
 constexpr std::array<std::string_view, 16> kVulnerable{"None", "NS",   "EW", "All", "NS",   "EW",
                                                        "All",  "None", "EW", "All", "None", "NS",
                                                        "All",  "None", "NS", "EW"};
@@ -39,7 +38,7 @@ std::string pbnHand(const Hand& hand) {
         for (int rank = kAce; rank >= 2; --rank) {
             for (const Card card : hand) {
                 if (card == cardOf(suit, rank)) {
-                    out += kRanks[static_cast<std::size_t>(rank - 2)];
+                    out += kRankLetters[static_cast<std::size_t>(rank - 2)];
                 }
             }
         }
@@ -48,7 +47,7 @@ std::string pbnHand(const Hand& hand) {
 }
 
 std::string_view pbnDealer(int board) {
-    return kSeatLetters[static_cast<std::size_t>((board - 1) % 4)];
+    return kSeatLetters.substr(static_cast<std::size_t>((board - 1) % 4), 1);
 }
 
 std::string_view pbnVulnerable(int board) {
@@ -98,7 +97,7 @@ std::optional<ReadDeal> readPbnDeal(std::string_view value) {
     }
     std::size_t seat = kSeatLetters.size();
     for (std::size_t s = 0; s < kSeatLetters.size(); ++s) {
-        seat = kSeatLetters[s][0] == value[0] ? s : seat;
+        seat = kSeatLetters[s] == value[0] ? s : seat;
     }
     if (seat == kSeatLetters.size()) {
         return std::nullopt;
@@ -123,7 +122,7 @@ std::optional<ReadDeal> readPbnDeal(std::string_view value) {
                 ++suit;
                 continue;
             }
-            const auto rank = kRanks.find(ch);
+            const auto rank = kRankLetters.find(ch);
             if (rank == std::string_view::npos || suit > 3 || held == 13) {
                 return std::nullopt;
             }
