@@ -31,7 +31,7 @@ void BM_ConditionBatch(benchmark::State& state) {
 
     Dealer dealer;
     NoProgress progress;
-    const QuestionMatcher matcher(condition);
+    const QuestionMatcher matcher(condition, placedCards(condition.known));
     const PlacedCards placed(placedCards(condition.known));
     KeptDeals kept(TableRun::kKept);
     for (auto _ : state) {
@@ -49,7 +49,7 @@ void BM_TableBatch(benchmark::State& state) {
     bounds.side(Side::NorthSouth).suit(Suit::Spades) = {8, 13};
     Dealer dealer;
     NoProgress progress;
-    const QuestionMatcher matcher(askedOnly(bounds));
+    const QuestionMatcher matcher(askedOnly(bounds), {});
     KeptDeals kept(TableRun::kKept);
     for (auto _ : state) {
         benchmark::DoNotOptimize(dealTableBatch(dealer, nullptr, matcher, progress, kept));

@@ -82,10 +82,12 @@ struct Condition {
 };
 
 // Whether an alternative asks nothing, and whether a part does: any of
-// its alternatives open (a part with no alternative is met by no deal).
+// its alternatives open, or none at all (a part written without one, as
+// a file may, is read as asking nothing).
 inline bool asksNothing(const Alternative& alternative) { return alternative == Alternative{}; }
 inline bool asksNothing(const ConditionPart& part) {
-    return std::any_of(part.alternatives.begin(), part.alternatives.end(),
+    return part.alternatives.empty() ||
+           std::any_of(part.alternatives.begin(), part.alternatives.end(),
                        [](const Alternative& a) { return asksNothing(a); });
 }
 

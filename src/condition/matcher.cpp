@@ -51,6 +51,9 @@ PartMatcher::PartMatcher(const ConditionPart& part, const std::array<CardSet, 4>
     for (std::size_t a = 0; a < count; ++a) {
         ranges_.emplace_back(part.alternatives[a].bounds);
     }
+    if (count == 0) {
+        ranges_.emplace_back();  // a part without alternatives asks nothing
+    }
     for (const Seat seat : kSeats) {
         const std::size_t s = index(seat);
         const bool shaped =
@@ -90,7 +93,7 @@ PartMatcher::PartMatcher(const ConditionPart& part, const std::array<CardSet, 4>
     }
 }
 
-QuestionMatcher::QuestionMatcher(const Condition& condition)
-    : known_(condition.known, placedCards(condition.known)), asked_(condition.asked) {}
+QuestionMatcher::QuestionMatcher(const Condition& condition, const std::array<CardSet, 4>& placed)
+    : known_(condition.known, placed), asked_(condition.asked) {}
 
 }  // namespace ondiscale

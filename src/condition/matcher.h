@@ -114,11 +114,12 @@ struct Outcome {
     unsigned hit = 0;
 };
 
-// A question made ready to test deals, where the cards of placedCards(its
-// known part) are dealt where they belong.
+// A question made ready to test deals. The known part's cards in `placed`
+// (placedCards of it, where the run deals them where they belong; none
+// where it deals every card at random) are not tested.
 class QuestionMatcher {
 public:
-    explicit QuestionMatcher(const Condition& condition);
+    QuestionMatcher(const Condition& condition, const std::array<CardSet, 4>& placed);
 
     [[nodiscard]] Outcome test(const Deal& deal) const {
         const TableMeasures measures = measureTable(deal);

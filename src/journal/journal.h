@@ -80,6 +80,8 @@ struct JournalEntry {
     // 1,000 deals asked for, newest first; the deals an analysis solved.
     std::vector<Example> examples;
     std::optional<AnalysisDetail> analysis;  // an analysis's
+    // A lesson's boards are its examples, each with its board's number,
+    // dealer and vulnerability; `deals` counts them.
 };
 
 // The deals among which an entry's figures count their hits: those that
@@ -116,6 +118,14 @@ public:
     // history of the figure of the same name before " ; " (what follows,
     // an average, may change).
     void analysisDealt(std::size_t index, AnalysisUpdate update);
+
+    // A lesson's boards, dealt for `condition`: a new entry, whose index it
+    // gives; nothing in a journal read back.
+    std::optional<std::size_t> lessonDealt(std::string condition, std::optional<Condition> question,
+                                           std::vector<Example> boards);
+    // The boards of the lesson whose entry is `index`, changed: one dealt
+    // again, tricks and par added.
+    void lessonChanged(std::size_t index, std::vector<Example> boards);
 
 private:
     void changed(std::size_t entry);

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "text/number_text.h"
 #include "journal/journal.h"
+#include "text/number_text.h"
 
 namespace ondiscale {
 
@@ -15,6 +15,7 @@ inline constexpr const char* kFrequencyRun = "Main précisée : ";
 inline constexpr const char* kSurveyRun = "Distributions ";
 inline constexpr const char* kTableRun = "Donne précisée : ";
 inline constexpr const char* kAnalysisRun = "Analyse à quatre jeux : ";
+inline constexpr const char* kLessonRun = "Donnes pour une leçon : ";
 inline constexpr const char* kDeals = " donnes";
 inline constexpr const char* kDash = " — ";
 inline constexpr const char* kNotComputed = "non calculée";

@@ -15,7 +15,7 @@
 
 namespace ondiscale {
 
-enum class RunKind { Frequency, Survey, Table, Analysis };
+enum class RunKind { Frequency, Survey, Table, Analysis, Lesson };
 
 // One figure a run counts: the targeted hand of a frequency run, one line
 // of a survey, the deal asked for of a whole-deal run. (An analysis's
@@ -54,6 +54,15 @@ struct Tally {
     std::int64_t knownDeals = 0;
 };
 
+// Where a deal is played as a numbered board: its number, its dealer and
+// who is vulnerable.
+struct BoardLabel {
+    int number = 1;
+    Seat dealer = Seat::North;
+    Vulnerability vulnerability = Vulnerability::None;
+    friend bool operator==(const BoardLabel&, const BoardLabel&) = default;
+};
+
 // A hand or deal that a run counted, with the figure it counted for.
 struct Example {
     std::string figure;
@@ -63,6 +72,9 @@ struct Example {
     // in the 16-board rotation.
     std::optional<TrickTable> tricks;
     std::optional<ParResult> par;
+    // A lesson's board: its own number, dealer and vulnerability, which its
+    // par then follows.
+    std::optional<BoardLabel> board;
 };
 
 // What a report box shows after a batch: the results in its text, the

@@ -65,7 +65,7 @@ Report knownReport(std::string_view question, std::int64_t hits, std::int64_t kn
 }
 
 TableRun::TableRun(const Condition& condition, Dealer& dealer, Progress& progress)
-    : matcher_(condition),
+    : matcher_(condition, placedCards(condition.known)),
       knows_(!asksNothing(condition.known)),
       dealer_(dealer),
       progress_(progress) {

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "condition/condition_text.h"
 #include "simulation/table_run.h"
 #include "ui/analysis_panel.h"
 #include "ui/bar_progress.h"
@@ -19,6 +20,8 @@
 #include "ui/kit/escape_back.h"
 #include "ui/kit/fitting_scroll.h"
 #include "ui/kit/qt_text.h"
+#include "ui/lesson/lesson_texts.h"
+#include "ui/lesson/lesson_window.h"
 #include "ui/window_texts.h"
 
 namespace ondiscale {
@@ -41,6 +44,7 @@ TableWindow::TableWindow(Dealer& dealer, Dialogue& dialogue, Journal& journal, Q
               }
               return AnalysisSource{lastRun_->kept().newest(most), lastRun_->plan().condition};
           })),
+      lessonButton_(new QPushButton(qtText(lesson_texts::kOpenLesson))),
       placement_(*this, QSize(), QSize(), BesidePlacement::Order::BelowFirst) {
     setObjectName(QStringLiteral("Donne"));
     setWindowTitle(qtText(texts::kDonneTitle));
@@ -55,9 +59,16 @@ TableWindow::TableWindow(Dealer& dealer, Dialogue& dialogue, Journal& journal, Q
     bar_->hide();
     connect(run_, &QPushButton::clicked, this, &TableWindow::runTable);
 
+    // A set of boards for a lesson, from the same question, in its own window.
+    lessonButton_->setObjectName(QStringLiteral("donneLecon"));
+    lessonButton_->setToolTip(qtText(lesson_texts::kOpenLessonTip));
+    lessonButton_->setAutoDefault(true);  // Enter presses it, as the other buttons
+    connect(lessonButton_, &QPushButton::clicked, this, &TableWindow::openLesson);
+
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(run_);
     buttons->addWidget(bar_, 1);
+    buttons->addWidget(lessonButton_);
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     // The form scrolls only where the screen is too small for it.
@@ -79,6 +90,7 @@ void TableWindow::orderTabs() {
     // Once the boxes are all in this window, where Qt takes a tab order.
     std::vector<QWidget*> order = form_->tabOrder();
     order.push_back(run_);
+    order.push_back(lessonButton_);
     order.push_back(analysis_);
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
@@ -107,16 +119,37 @@ QLineEdit* TableWindow::box(const TableBox& box) const {
     return form_->box({FormBox::Part::Asked, 0, FormBox::Kind::Range, box, Seat::North});
 }
 
-void TableWindow::runTable() {
+std::optional<Condition> TableWindow::checkedCondition() {
     const ConditionCheck check = checkCondition(form_->texts());
     if (!check.condition) {
         dialogue_.messageBox(check.message, Buttons::Ok, std::string(texts::kDonneTitle));
         form_->showBox(check.box);
+    }
+    return check.condition;
+}
+
+void TableWindow::runTable() {
+    const std::optional<Condition> condition = checkedCondition();
+    if (!condition) {
         return;
     }
-    lastRun_ = std::make_unique<TableRun>(*check.condition, dealer_, *progress_);
+    lastRun_ = std::make_unique<TableRun>(*condition, dealer_, *progress_);
     runBatches(*lastRun_, dialogue_, &journal_);
     bar_->hide();
+}
+
+void TableWindow::openLesson() {
+    const std::optional<Condition> condition = checkedCondition();
+    if (!condition) {
+        return;
+    }
+    if (lesson_ == nullptr) {
+        lesson_ = new LessonWindow(journal_, dialogue_, this);
+    }
+    // Beside the main window, where the four-hand window went: there is
+    // room there, and it is over this one, which opened it.
+    QWidget* main = parentWidget();
+    lesson_->openFor(*condition, conditionText(*condition), main != nullptr ? *main : *this);
 }
 
 void TableWindow::openBeside(QWidget& main) {
@@ -140,6 +173,9 @@ void TableWindow::openBeside(QWidget& main) {
 
 void TableWindow::closeEvent(QCloseEvent* event) {
     analysis_->cancel();
+    if (lesson_ != nullptr) {
+        lesson_->cancel();
+    }
     QMainWindow::closeEvent(event);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 
 #include "condition/table_bounds_check.h"
 #include "engine/dealer.h"
@@ -19,6 +20,7 @@ class AnalysisPanel;
 class BarProgress;
 class ConditionForm;
 class FittingScroll;
+class LessonWindow;
 class TableRun;
 
 // "Fréquence d'une donne précisée": the question as a teacher asks it,
@@ -43,6 +45,10 @@ public:
     // The run of the question the boxes hold, if it can be run.
     void runTable();
 
+    // "Donnes pour une leçon…": the lesson's window for the boxes' question.
+    void openLesson();
+    [[nodiscard]] LessonWindow* lesson() const { return lesson_; }
+
     // The box of a row's measure in what is asked: "NordSudPointsMin".
     [[nodiscard]] QLineEdit* box(const TableBox& box) const;
 
@@ -61,6 +67,9 @@ private:
     void orderTabs();
     // Taller, where there is room, when the form grows.
     void growToFit();
+    // The boxes' question; nothing when the form is wrong, once that is
+    // said and the keyboard is at the box at fault.
+    [[nodiscard]] std::optional<Condition> checkedCondition();
 
     Dealer& dealer_;
     Dialogue& dialogue_;
@@ -72,6 +81,8 @@ private:
     std::unique_ptr<BarProgress> progress_;
     std::unique_ptr<TableRun> lastRun_;
     AnalysisPanel* analysis_;
+    QPushButton* lessonButton_;
+    LessonWindow* lesson_ = nullptr;
     BesidePlacement placement_;
     bool placed_ = false;
 };

@@ -208,7 +208,7 @@ TEST(QuestionMatcher, AgreesWithEachMeasureTakenOnItsOwn) {
         if (condition.known.alternatives.size() == 1) {
             condition.known.alternatives.push_back(randomAlternative(random));
         }
-        const QuestionMatcher matcher(condition);
+        const QuestionMatcher matcher(condition, placedCards(condition.known));
         for (int n = 0; n < kDeals; ++n) {
             dealer.dealTable(deal);
             const auto anyOf = [&](const ConditionPart& part) {

@@ -41,7 +41,7 @@ Ran run(const Condition& condition, int batches = 3) {
     Ran ran{runBatches(table, dialogue, &journal), journal.entries().at(0), {}};
     ran.reports = dialogue.reports();
     // Every example meets both parts.
-    const QuestionMatcher matcher(condition);
+    const QuestionMatcher matcher(condition, placedCards(condition.known));
     for (const Example& e : ran.entry.examples) {
         const Outcome o = matcher.test(e.deal);
         EXPECT_EQ(o.hit, 1U);
