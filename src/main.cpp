@@ -2,22 +2,39 @@
 // tirages" as the example:
 //
 //   ui/MainWindow::runFrequency       reads its ten boxes into BoundTexts
-//   frequency/checkBounds             answers with the bounds, or which
+//   condition/checkBounds             answers with the bounds, or which
 //                                     group of boxes to reset (the window
 //                                     shows the message and resets them)
-//   frequency/runFrequency            makes a FrequencyRun and hands it to
-//   run/runBatches                    the loop every run goes through:
+//   simulation/runFrequency           makes a FrequencyRun and hands it to
+//   simulation/runBatches             the loop every run goes through:
 //     FrequencyRun::dealBatch           engine/Dealer deals 100,000 hands,
 //                                       engine/hand_measures measures them,
+//                                       condition/matcher tests the bounds,
 //                                       the window's bar moves
 //     journal/Journal::batchDealt       records the batch; the journal's
 //                                       window, if open, follows it
 //     Dialogue::messageBox              ui/QtDialogue asks Oui or Non
 //   ui/MainWindow                     puts the boxes back to their defaults
 //
-// The surveys take the same road from their menu entries (survey/runSurvey
-// asks for the seventh distribution first). Everything above ui/ is free
-// of Qt and is tested without a display.
+// The rooms, each a folder named for what it holds:
+//   engine/      cards, the card parser, the random source, the dealers, measures
+//   condition/   the question as one value (what is known, what is asked),
+//                the checks of the windows' boxes into it, its matchers and
+//                its French text: a new kind of clause goes here
+//   exact/       exact counts of the conditions and the teaching tables
+//   stats/       margins of error
+//   text/        numbers as people read them
+//   simulation/  the batch loop and the runs (South's hand, surveys, whole deals)
+//   doubledummy/ libdds behind the program's deals: tricks, par, contracts
+//   journal/     the session's record of runs
+//   formats/     the session file, CSV and PBN
+//   analysis/    a run's deals solved at double dummy into the journal
+//   ui/          the windows, ui/kit the generic widgets
+//
+// The surveys take the same road from their menu entries
+// (simulation/runSurvey asks for the seventh distribution first); the
+// whole-deal window checks its boxes in condition/ and runs a TableRun.
+// Everything above ui/ is free of Qt and is tested without a display.
 #include <QApplication>
 #include <optional>
 

@@ -1,8 +1,9 @@
 #pragma once
 
 // Between the program's deals and tables and libdds's structures. Only the
-// library's sources include this header: the rest of the program never
-// sees libdds.
+// solver's sources and the double-dummy benchmark, which times libdds
+// called directly beside the solver, include this header: the rest of the
+// program never sees libdds.
 
 #include <dds/dll.h>
 

@@ -40,12 +40,12 @@ std::string journalCsv(const std::vector<JournalEntry>& entries) {
     for (std::size_t run = 0; run < entries.size(); ++run) {
         const JournalEntry& entry = entries[run];
         for (const Figure& figure : entry.figures) {
-            const FigureStats s = statsOf(figure, entry.deals);
+            const FigureStats s = statsOf(figure, entry);
             // Every digit of the doubles, for a spreadsheet to compute with.
             const auto percent = [](double value) { return fullText(value, kComma); };
             for (const std::string& field :
                  {wholeText(static_cast<std::int64_t>(run) + 1), csvField(runTitle(entry)),
-                  csvField(figure.name), wholeText(entry.deals), wholeText(figure.hits),
+                  csvField(figure.name), wholeText(countedDeals(entry)), wholeText(figure.hits),
                   percent(s.estimate), percent(s.margin), percent(s.low), percent(s.high),
                   s.exact ? percent(*s.exact)
                           : (figure.note.empty() ? journal_texts::kNotComputed : figure.note),

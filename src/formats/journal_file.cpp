@@ -24,6 +24,7 @@ constexpr std::string_view kFrequencyKind = "frequency";
 constexpr std::string_view kSurveyKind = "survey";
 constexpr std::string_view kTableKind = "table";
 constexpr std::string_view kAnalysisKind = "analysis";
+constexpr std::string_view kLessonKind = "lesson";
 constexpr std::int64_t kMost = std::numeric_limits<std::int64_t>::max();
 
 // "%1", "%2"… of a text replaced by the given words.
@@ -217,6 +218,8 @@ std::string_view kindName(RunKind kind) {
             return kTableKind;
         case RunKind::Analysis:
             return kAnalysisKind;
+        case RunKind::Lesson:
+            return kLessonKind;
     }
     return {};
 }
@@ -521,6 +524,8 @@ private:
         } else if (kind == kAnalysisKind) {
             run.entry.kind = RunKind::Analysis;
             run.entry.analysis.emplace();
+        } else if (kind == kLessonKind) {
+            run.entry.kind = RunKind::Lesson;
         } else {
             run.skipped = true;
             run_ = std::move(run);
@@ -592,6 +597,18 @@ private:
         if (record.value("parscore")) {
             example.par = ParResult{static_cast<int>(record.number("parscore", -7600, 7600)),
                                     record.text("par")};
+        }
+        if (record.value("board")) {
+            // A lesson's board: its number, dealer and vulnerability.
+            const std::string_view dealer = record.required("dealer");
+            const std::size_t seat =
+                dealer.size() == 1 ? kSeatLetters.find(dealer.front()) : std::string_view::npos;
+            if (seat == std::string_view::npos) {
+                record.fail(filled(texts::kOutOfRange, {"dealer"}));
+            }
+            example.board =
+                BoardLabel{static_cast<int>(record.number("board", 1, 1'000'000)), kSeats.at(seat),
+                           static_cast<Vulnerability>(record.number("vulnerable", 0, 3))};
         }
         run_->entry.examples.push_back(std::move(example));
         run_->exampleChecks.push_back(check);
@@ -777,6 +794,12 @@ std::string journalFileText(const std::vector<JournalEntry>& entries) {
             if (example.par) {
                 appendNumber(out, "parscore", example.par->northSouthScore);
                 appendText(out, "par", example.par->contracts);
+            }
+            if (example.board) {
+                appendNumber(out, "board", example.board->number);
+                appendField(out, "dealer", kSeatLetters.substr(index(example.board->dealer), 1));
+                appendNumber(out, "vulnerable",
+                             static_cast<std::int64_t>(example.board->vulnerability));
             }
             appendText(out, "figure", example.figure);
             out += '\n';

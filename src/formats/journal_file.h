@@ -25,6 +25,10 @@ namespace ondiscale {
 //   hand      seat=S  cards=SA SK S9 S7 S3 HK H4 D8 D6 D2 C7 C5 C4
 //   end
 //
+// A lesson (kind=lesson) has no figures; each example, one of its boards,
+// adds board=, dealer= (N, E, S, W) and vulnerable= (0 none, 1 North-South,
+// 2 East-West, 3 both).
+//
 // A record belongs to the run, figure or example above it. Readers skip
 // keywords and keys they do not know, and runs of a kind they do not know,
 // so that new records and fields keep older readers working; the version

@@ -1,15 +1,15 @@
 #include "formats/pbn.h"
 
 #include <array>
-#include <bitset>
+#include <bit>
 
 #include "doubledummy/pbn_tables.h"
+#include "engine/card_text.h"
+#include "formats/card_letters.h"
 
 namespace ondiscale {
 namespace {
 
-constexpr std::string_view kRanks = "23456789TJQKA";
-constexpr std::array<std::string_view, 4> kSeatLetters{"N", "E", "S", "W"};
 constexpr std::array<std::string_view, 16> kVulnerable{"None", "NS",   "EW", "All", "NS",   "EW",
                                                        "All",  "None", "EW", "All", "None", "NS",
                                                        "All",  "None", "NS", "EW"};
@@ -28,7 +28,9 @@ std::string tag(std::string_view name, std::string_view value) {
     return out + "\"]\n";
 }
 
-std::string handText(const Hand& hand) {
+}  // namespace
+
+std::string pbnHand(const Hand& hand) {
     std::string out;
     for (const Suit suit : kSuits) {
         if (suit != Suit::Spades) {
@@ -37,7 +39,7 @@ std::string handText(const Hand& hand) {
         for (int rank = kAce; rank >= 2; --rank) {
             for (const Card card : hand) {
                 if (card == cardOf(suit, rank)) {
-                    out += kRanks[static_cast<std::size_t>(rank - 2)];
+                    out += kRankLetters[static_cast<std::size_t>(rank - 2)];
                 }
             }
         }
@@ -45,10 +47,8 @@ std::string handText(const Hand& hand) {
     return out;
 }
 
-}  // namespace
-
 std::string_view pbnDealer(int board) {
-    return kSeatLetters[static_cast<std::size_t>((board - 1) % 4)];
+    return kSeatLetters.substr(static_cast<std::size_t>((board - 1) % 4), 1);
 }
 
 std::string_view pbnVulnerable(int board) {
@@ -76,7 +76,7 @@ std::string pbnText(const std::vector<PbnGame>& games, std::string_view event,
             if (seat != Seat::North) {
                 deal += ' ';
             }
-            deal += game.wholeDeal || seat == Seat::South ? handText(game.deal[index(seat)]) : "-";
+            deal += game.wholeDeal || seat == Seat::South ? pbnHand(game.deal[index(seat)]) : "-";
         }
         out += tag("Deal", deal);
         for (const std::string_view empty : {"Scoring", "Declarer", "Contract", "Result"}) {
@@ -98,13 +98,13 @@ std::optional<ReadDeal> readPbnDeal(std::string_view value) {
     }
     std::size_t seat = kSeatLetters.size();
     for (std::size_t s = 0; s < kSeatLetters.size(); ++s) {
-        seat = kSeatLetters[s][0] == value[0] ? s : seat;
+        seat = kSeatLetters[s] == value[0] ? s : seat;
     }
     if (seat == kSeatLetters.size()) {
         return std::nullopt;
     }
     ReadDeal read;
-    std::bitset<64> seen;
+    CardSet seen = 0;
     std::size_t at = 2;
     for (int hands = 0; hands < 4; ++hands, seat = (seat + 1) % 4) {
         if (at > value.size()) {
@@ -116,27 +116,13 @@ std::optional<ReadDeal> readPbnDeal(std::string_view value) {
         if (hand == "-") {
             continue;
         }
-        std::size_t suit = 0;
-        std::size_t held = 0;
-        for (const char ch : hand) {
-            if (ch == '.') {
-                ++suit;
-                continue;
-            }
-            const auto rank = kRanks.find(ch);
-            if (rank == std::string_view::npos || suit > 3 || held == 13) {
-                return std::nullopt;
-            }
-            const Card card = cardOf(kSuits[suit], static_cast<int>(rank) + 2);
-            if (seen[card]) {
-                return std::nullopt;
-            }
-            seen.set(card);
-            read.deal[seat][held++] = card;
-        }
-        if (suit != 3 || held != 13) {
+        const CardsReading cards = readCards(hand);
+        if (hand.find('.') == std::string_view::npos || !cards.cards ||
+            std::popcount(*cards.cards) != 13 || (*cards.cards & seen) != 0) {
             return std::nullopt;
         }
+        seen |= *cards.cards;
+        read.deal[seat] = handFrom(*cards.cards);
         read.known[seat] = true;
     }
     if (at <= value.size()) {

@@ -39,6 +39,10 @@ struct ReadDeal {
 };
 std::optional<ReadDeal> readPbnDeal(std::string_view value);
 
+// A hand as the Deal tag writes it: "AKQ2.J4.T98.7653", ranks high to low,
+// a void empty.
+std::string pbnHand(const Hand& hand);
+
 // The dealer and vulnerability of a board in the 16-board rotation, as
 // PBN writes them: "N", "E", "S", "W"; "None", "NS", "EW", "All".
 std::string_view pbnDealer(int board);

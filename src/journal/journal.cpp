@@ -21,6 +21,10 @@ FigureStats statsOf(std::int64_t hits, std::int64_t deals, std::optional<double>
     return stats;
 }
 
+std::int64_t countedDeals(const JournalEntry& entry) {
+    return entry.question && !asksNothing(entry.question->known) ? entry.knownDeals : entry.deals;
+}
+
 Journal Journal::reopened(std::vector<JournalEntry> entries) {
     Journal journal;
     journal.entries_ = std::move(entries);
@@ -41,6 +45,7 @@ void Journal::runStarted(const RunPlan& plan) {
     JournalEntry entry;
     entry.kind = plan.kind;
     entry.condition = plan.condition;
+    entry.question = plan.question;
     for (const FigurePlan& planned : plan.figures) {
         entry.figures.push_back({planned.name, planned.exact, planned.note, 0, {}});
     }
@@ -55,10 +60,11 @@ void Journal::batchDealt(const Tally& tally, std::vector<Example> examples) {
     JournalEntry& entry = entries_.back();
     entry.batches = tally.batches;
     entry.deals = tally.deals;
+    entry.knownDeals = tally.knownDeals;
     for (std::size_t i = 0; i < entry.figures.size() && i < tally.hits.size(); ++i) {
         Figure& figure = entry.figures[i];
         figure.hits = tally.hits[i];
-        figure.history.add(entry.batches, entry.deals, figure.hits);
+        figure.history.add(entry.batches, countedDeals(entry), figure.hits);
     }
     entry.examples = std::move(examples);
     changed(entries_.size() - 1);
@@ -71,6 +77,7 @@ void Journal::analysisDealt(std::size_t index, AnalysisUpdate update) {
     JournalEntry& entry = entries_[index];
     entry.batches += 1;
     entry.deals = update.deals;
+    entry.knownDeals = update.deals;
     std::vector<Figure> figures;
     update.detail.figureTricks.clear();
     for (AnalysisFigure& counted : update.figures) {
@@ -96,6 +103,34 @@ void Journal::analysisStopped(std::size_t index) {
         return;
     }
     entries_[index].stopped = true;
+    changed(index);
+}
+
+std::optional<std::size_t> Journal::lessonDealt(std::string condition,
+                                                std::optional<Condition> question,
+                                                std::vector<Example> boards) {
+    if (readOnly_) {
+        return std::nullopt;
+    }
+    JournalEntry entry;
+    entry.kind = RunKind::Lesson;
+    entry.condition = std::move(condition);
+    entry.question = std::move(question);
+    entries_.push_back(std::move(entry));
+    const std::size_t index = entries_.size() - 1;
+    lessonChanged(index, std::move(boards));
+    return index;
+}
+
+void Journal::lessonChanged(std::size_t index, std::vector<Example> boards) {
+    if (readOnly_ || index >= entries_.size() || entries_[index].kind != RunKind::Lesson) {
+        return;
+    }
+    JournalEntry& entry = entries_[index];
+    entry.batches = 1;
+    entry.deals = static_cast<std::int64_t>(boards.size());
+    entry.knownDeals = entry.deals;
+    entry.examples = std::move(boards);
     changed(index);
 }
 

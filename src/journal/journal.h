@@ -9,13 +9,14 @@
 
 #include "doubledummy/strain.h"
 #include "journal/batch_history.h"
-#include "stats/margins.h"
 #include "simulation/batch_run.h"
+#include "stats/margins.h"
 
 namespace ondiscale {
 
-// One figure of a run: the targeted hand of a frequency run, or one line
-// of a survey's report.
+// One figure of a run: the targeted hand of a frequency run, one line of a
+// survey's report, the deal asked for of a whole-deal run, a contract or
+// the tricks of a strain and declarer in an analysis.
 struct Figure {
     std::string name;
     std::optional<double> exact;  // the exact probability, 0 to 1, where it is known
@@ -24,8 +25,8 @@ struct Figure {
     BatchHistory history;
 };
 
-// What the window and the file show of a figure after `deals` deals, in
-// percent but for the gap.
+// What the window and the file show of a figure with `hits` among `deals`
+// deals counted, in percent but for the gap.
 struct FigureStats {
     double estimate = 0;  // as the report computes it
     double low = 0;       // the 95 % Wilson interval
@@ -35,9 +36,6 @@ struct FigureStats {
     std::optional<double> gap;  // estimate - exact, in standard deviations
 };
 FigureStats statsOf(std::int64_t hits, std::int64_t deals, std::optional<double> exact);
-inline FigureStats statsOf(const Figure& figure, std::int64_t deals) {
-    return statsOf(figure.hits, deals, figure.exact);
-}
 
 // The bars an analysis's figure is drawn with: its deals by the tricks one
 // declarer takes in one strain, or by North-South's par score.
@@ -80,7 +78,7 @@ struct AnalysisUpdate {
 // One run, brought up to date after every batch while it goes on.
 struct JournalEntry {
     RunKind kind = RunKind::Frequency;
-    std::string condition;  // "5 ≤ ♠ ≤ 5, 12 ≤ points ≤ 14" or "4432, 5332, …"
+    std::string condition;  // the plan's: "5 ≤ ♠ ≤ 5, 12 ≤ points ≤ 14", "4432, 5332, …"
     std::int64_t batches = 0;
     std::int64_t deals = 0;
     // The question as data where the run had one, and the deals that met
@@ -89,13 +87,27 @@ struct JournalEntry {
     std::int64_t knownDeals = 0;
     std::vector<Figure> figures;
     // A frequency run's last five hits, newest first; a survey's last hand
-    // of each line that has one, in report order.
+    // of each line that has one, in report order; a whole-deal run's last
+    // 1,000 deals asked for, newest first; the deals an analysis solved.
     std::vector<Example> examples;
     std::optional<AnalysisDetail> analysis;  // an analysis's
     bool stopped = false;                    // an analysis stopped before its last deal
+    // A lesson's boards are its examples, each with its board's number,
+    // dealer and vulnerability; `deals` counts them.
 };
 
-// The session's runs, one entry per run.
+// The deals among which an entry's figures count their hits: those that
+// met the known part of its question, or all its deals when it knows
+// nothing. Its figures' histories keep these too.
+std::int64_t countedDeals(const JournalEntry& entry);
+
+// A figure's statistics among its entry's counted deals.
+inline FigureStats statsOf(const Figure& figure, const JournalEntry& entry) {
+    return statsOf(figure.hits, countedDeals(entry), figure.exact);
+}
+
+// The session's runs, one entry per run: frequency runs, surveys,
+// whole-deal runs and analyses.
 class Journal final : public RunObserver {
 public:
     Journal() = default;
@@ -119,6 +131,14 @@ public:
     void analysisDealt(std::size_t index, AnalysisUpdate update);
     // The analysis of entry `index` stopped before its last deal.
     void analysisStopped(std::size_t index);
+
+    // A lesson's boards, dealt for `condition`: a new entry, whose index it
+    // gives; nothing in a journal read back.
+    std::optional<std::size_t> lessonDealt(std::string condition, std::optional<Condition> question,
+                                           std::vector<Example> boards);
+    // The boards of the lesson whose entry is `index`, changed: one dealt
+    // again, tricks and par added.
+    void lessonChanged(std::size_t index, std::vector<Example> boards);
 
 private:
     void changed(std::size_t entry);

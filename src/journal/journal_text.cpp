@@ -16,6 +16,8 @@ std::string runTitle(const JournalEntry& entry) {
             return journal_texts::kSurveyRun + entry.condition;
         case RunKind::Analysis:
             return journal_texts::kAnalysisRun + entry.condition;
+        case RunKind::Lesson:
+            return journal_texts::kLessonRun + entry.condition;
         case RunKind::Table:
             break;
     }
@@ -30,7 +32,7 @@ std::string runLabel(const JournalEntry& entry, std::string_view groupSeparator)
 int figureDecimals(const JournalEntry& entry) {
     int decimals = 0;
     for (const Figure& figure : entry.figures) {
-        decimals = std::max(decimals, decimalsFor(statsOf(figure, entry.deals).margin));
+        decimals = std::max(decimals, decimalsFor(statsOf(figure, entry).margin));
     }
     return decimals;
 }
@@ -38,10 +40,10 @@ int figureDecimals(const JournalEntry& entry) {
 std::vector<FigureTexts> figureTexts(const JournalEntry& entry, const NumberStyle& style) {
     std::vector<FigureStats> stats;
     for (const Figure& figure : entry.figures) {
-        stats.push_back(statsOf(figure, entry.deals));
+        stats.push_back(statsOf(figure, entry));
     }
     const int decimals = figureDecimals(entry);
-    const bool dealt = entry.deals > 0;
+    const bool dealt = countedDeals(entry) > 0;
     const auto percent = [&](double value) {
         return fixedText(value, decimals, style.decimal) + journal_texts::kPercent;
     };

@@ -81,6 +81,10 @@ AnalysisPanel::AnalysisPanel(Journal& journal, Dialogue& dialogue, DealsToAnalys
 
 AnalysisPanel::~AnalysisPanel() = default;
 
+std::vector<QWidget*> AnalysisPanel::tabOrder() const {
+    return {count_, contracts_, start_, cancel_};
+}
+
 void AnalysisPanel::startAnalysis() {
     if (running_) {
         return;

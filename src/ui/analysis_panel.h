@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <thread>
+#include <vector>
 
 #include "analysis/analysis_run.h"
 #include "simulation/dialogue.h"
@@ -60,6 +61,8 @@ public:
     // Asks the analysis to stop after the solver's current call.
     void cancel();
     [[nodiscard]] bool running() const { return running_; }
+    // Its controls in the order Tab goes through them.
+    [[nodiscard]] std::vector<QWidget*> tabOrder() const;
 
 signals:
     // The analysis ended, done, cancelled or failed.

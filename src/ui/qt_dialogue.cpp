@@ -49,14 +49,17 @@ QWidget* QtDialogue::owner() {
 // Over the window the user is in, but clear of what the open windows ask to
 // keep in view (the journal's chart and figures, while the user decides
 // whether to go on); the next boxes of that window where the last one was.
-FramePlacement::Rule QtDialogue::placementOver(QWidget* owner) const {
+FramePlacement::Rule QtDialogue::placementOver(QWidget* owner, QWidget* box) const {
     const bool again = placed_ && owner != nullptr && owner == lastOwner_;
-    return [owner, again, offset = lastOffset_](const QSize& outer, const QRect& area) {
+    return [owner, box, again, offset = lastOffset_](const QSize& outer, const QRect& area) {
         const QRect over = owner != nullptr ? owner->frameGeometry() : area;
         if (!again) {
             return boxCorner(outer, area, over, keptClear());
         }
-        const QPoint corner = over.topLeft() + offset;
+        // The box itself where the last one was: its frame goes around it,
+        // whatever the window manager has told of it yet.
+        const QMargins frame = frameOf(*box);
+        const QPoint corner = over.topLeft() + offset - QPoint(frame.left(), frame.top());
         return QPoint(std::clamp(corner.x(), area.left(),
                                  std::max(area.left(), area.right() + 1 - outer.width())),
                       std::clamp(corner.y(), area.top(),
@@ -69,7 +72,7 @@ void QtDialogue::closed(const QDialog& box, QWidget* owner) {
         return;
     }
     lastOwner_ = owner;
-    lastOffset_ = box.frameGeometry().topLeft() - owner->frameGeometry().topLeft();
+    lastOffset_ = box.geometry().topLeft() - owner->frameGeometry().topLeft();
     placed_ = true;
     // The window manager may give the keyboard to another window of the
     // program: it goes back to the one the box belonged to.
@@ -82,7 +85,7 @@ Answer QtDialogue::messageBox(const std::string& prompt, Buttons buttons,
                               const std::optional<std::string>& title) {
     const QPointer<QWidget> owner = QtDialogue::owner();
     TitledMessageBox box(owner);
-    box.setPlacement(placementOver(owner));
+    box.setPlacement(placementOver(owner, &box));
     box.setIcon(QMessageBox::NoIcon);
     box.setWindowTitle(qtText(title.value_or(texts::kApplicationTitle)));
     box.setTextFormat(Qt::PlainText);  // a typed distribution is shown as typed
@@ -110,7 +113,7 @@ std::string QtDialogue::inputBox(const std::string& prompt, const std::string& t
                                  const std::string& defaultText) {
     const QPointer<QWidget> owner = QtDialogue::owner();
     PlacedInputDialog dialog(owner);
-    dialog.setPlacement(placementOver(owner));
+    dialog.setPlacement(placementOver(owner, &dialog));
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setWindowTitle(qtText(title));
     dialog.setLabelText(shown(prompt));

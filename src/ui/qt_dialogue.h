@@ -30,14 +30,14 @@ private:
     // while no window is active yet, the one the last box belonged to;
     // else the first window shown.
     [[nodiscard]] QWidget* owner();
-    // Where a box of `owner` goes: where the last one was, from the
+    // Where `box`, of `owner`, goes: where the last one was, from the
     // owner's corner, else the usual place.
-    [[nodiscard]] FramePlacement::Rule placementOver(QWidget* owner) const;
+    [[nodiscard]] FramePlacement::Rule placementOver(QWidget* owner, QWidget* box) const;
     // After a box: its place kept, the keyboard back to its owner.
     void closed(const QDialog& box, QWidget* owner);
 
     QPointer<QWidget> lastOwner_;
-    QPoint lastOffset_;  // the last box's frame from its owner's frame
+    QPoint lastOffset_;  // the last box, inside its frame, from its owner's frame
     bool placed_ = false;
 };
 

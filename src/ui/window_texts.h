@@ -60,20 +60,42 @@ inline constexpr const char* kMin = "min";
 inline constexpr const char* kMax = "max";
 // Its own help, on its "Aide" button and F1.
 inline constexpr const char* kDonneHelp = "Aide";
+inline constexpr const char* kDonneHelpMark = "?";
 inline constexpr const char* kDonneHelpTip = "Comment préciser une donne et l'analyser (F1)";
 inline constexpr const char* kDonneHelpTitle = "Aide — Fréquence d'une donne précisée";
 inline constexpr const char* kDonneHelpText =
-    "Pour chaque main (Nord, Est, Sud, Ouest) et chaque camp (Nord-Sud, Est-Ouest), donnez le "
-    "minimum et le maximum de cartes de chaque couleur et de points d'honneur. « Fréquence pour "
-    "100 000 donnes » tire des donnes entières au hasard et compte celles qui conviennent, par "
-    "tranches de 100 000 tant que vous répondez Oui ; le journal garde chaque tranche, avec la "
-    "probabilité exacte quand la combinatoire la donne.\r\n"
+    "« Ce que l'on sait » dit quelles donnes comptent ; « Ce que l'on cherche », ce que l'on "
+    "veut savoir parmi elles : par exemple, Sud ayant ouvert de 1SA, combien de fois Nord-Sud "
+    "ont-ils 25 points ou plus ? Pour chaque main (Nord, Est, Sud, Ouest) et chaque camp "
+    "(Nord-Sud, Est-Ouest), un minimum et un maximum de cartes de chaque couleur et de points "
+    "d'honneur ; pour une main, une forme (« régulière », « 4432, 5332 ») et des cartes connues "
+    "(« ♠ A R 5 2 ♥ D 7 ») ; jusqu'à quatre cas joints par « ou ».\r\n"
+    "« Fréquence pour 100 000 donnes » tire des donnes entières au hasard et compte celles qui "
+    "conviennent, par tranches de 100 000 tant que vous répondez Oui ; le journal garde chaque "
+    "tranche, avec la probabilité exacte quand la combinatoire la donne.\r\n"
     "« Analyse à quatre jeux » passe ensuite les donnes trouvées au solveur double mort : les "
     "levées de chaque déclarant dans chaque dénomination, les contrats demandés et le par de "
     "Nord-Sud, dans le journal.\r\n"
     "Contrats : un niveau de 1 à 7, une dénomination (SA, ♠ ou P, ♥ ou C, ♦ ou K, ♣ ou T) et un "
     "déclarant (Nord, Est, Sud, Ouest, ou N, E, S, O), séparés par des virgules : « 3SA Sud, 4♠ "
     "Nord ».";
+// What is known and what is asked, each up to four alternatives ("cas"),
+// with a hand's shape and cards beside its ranges; the question as it
+// reads, under them.
+inline constexpr const char* kPartKnown = "Ce que l'on &sait";
+inline constexpr const char* kPartAsked = "Ce que l'on &cherche";
+inline constexpr const char* kAddAlternative = "Ajouter un cas « &ou »";
+inline constexpr const char* kRemoveAlternative = "&Retirer ce cas";
+inline constexpr const char* kFirstAlternative = "Cas %1";
+inline constexpr const char* kOrAlternative = "ou cas %1";
+inline constexpr const char* kShapeHeading = "forme";
+inline constexpr const char* kCardsHeading = "cartes";
+inline constexpr const char* kShapeExample = "régulière";
+inline constexpr const char* kCardsExample = "♠AR52 ♥D7";
+inline constexpr const char* kPartsName = "Ce que l'on sait et ce que l'on cherche";
+inline constexpr const char* kKnownCasesName = "Cas de ce que l'on sait";
+inline constexpr const char* kAskedCasesName = "Cas de ce que l'on cherche";
+inline constexpr const char* kQuestionName = "Question posée";
 
 // The analysis at double dummy of the deals a run kept.
 inline constexpr const char* kCmdAnalyse = "&Analyse à quatre jeux";

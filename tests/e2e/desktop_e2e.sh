@@ -208,12 +208,23 @@ focus_control "$donne" "Fréquence pour 100 000 donnes"
 keys "$donne" Return
 report=
 find_report() { report=$(xdotool search --onlyvisible --name "^Statistiques sur $1.000 donnes" 2>/dev/null | head -n 1) && [ -n "$report" ]; }
+# where_settled <window>: sets X Y once the window manager has stopped
+# moving it (two readings alike).
+where_settled() {
+  local before=
+  for _ in $(seq 30); do
+    eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y)=')"
+    [ "$X,$Y" = "$before" ] && return 0
+    before="$X,$Y"
+    sleep 0.2
+  done
+}
 until_true 30 find_report 100 || fail "no report of the four-hand run"
-eval "$(xdotool getwindowgeometry --shell "$report" | grep -E '^(X|Y)=')"
+where_settled "$report"
 first_x=$X first_y=$Y
 keys "$report" alt+o
 until_true 30 find_report 200 || fail "no second report of the four-hand run"
-eval "$(xdotool getwindowgeometry --shell "$report" | grep -E '^(X|Y)=')"
+where_settled "$report"
 # Within a pixel or two: the window manager may still be nudging a box.
 dx=$((X - first_x)) dy=$((Y - first_y))
 [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ] ||

@@ -83,12 +83,12 @@ QString tricksSpoken(const TrickTable& table) {
 }
 
 // "Donneur Ouest, tous vulnérables": the board's, as its PBN game has it.
-QString boardText(int board) {
+QString boardText(Seat dealer, Vulnerability vulnerability) {
     return qtText(texts::kBoardDealer)
-        .arg(qtText(nameOf(dealerOfBoard(board))),
-             qtText(
-                 texts::kVulnerability.at(static_cast<std::size_t>(vulnerabilityOfBoard(board)))));
+        .arg(qtText(nameOf(dealer)),
+             qtText(texts::kVulnerability.at(static_cast<std::size_t>(vulnerability))));
 }
+QString boardText(int board) { return boardText(dealerOfBoard(board), vulnerabilityOfBoard(board)); }
 
 QString parText(const ParResult& par) {
     return qtText(texts::kBoardPar)
@@ -131,9 +131,16 @@ QFrame* diagram(const Example& example, int number) {
     // The deal's number and board in the corner above West; its tricks
     // and par beside the diagram, or in the corners around South where
     // the width is short (placeTricks).
-    QString corner = QStringLiteral("<b>%1</b>").arg(qtText(texts::kDealName).arg(number));
-    if (example.par) {
-        corner += QStringLiteral("<br>") + boardText(number).toHtmlEscaped();
+    // A lesson's board shows its own number, dealer and vulnerability; an
+    // analysed deal those of its place in the 16-board rotation.
+    const int shown = example.board ? example.board->number : number;
+    const QString board =
+        example.board ? boardText(example.board->dealer, example.board->vulnerability)
+        : example.par ? boardText(number)
+                      : QString();
+    QString corner = QStringLiteral("<b>%1</b>").arg(qtText(texts::kDealName).arg(shown));
+    if (!board.isEmpty()) {
+        corner += QStringLiteral("<br>") + board.toHtmlEscaped();
     }
     QLabel* name = richLabel(corner);
     name->setWordWrap(true);
@@ -157,10 +164,10 @@ QFrame* diagram(const Example& example, int number) {
             par->setFixedWidth(narrow);
             par->setMinimumHeight(par->heightForWidth(narrow));
             grid->addWidget(par, 2, 3, Qt::AlignLeft | Qt::AlignTop);
-            spoken << boardText(number) + QStringLiteral(", ") + parText(*example.par);
+            spoken << board + QStringLiteral(", ") + parText(*example.par);
         }
     }
-    frame->setAccessibleName(qtText(texts::kDealName).arg(number));
+    frame->setAccessibleName(qtText(texts::kDealName).arg(shown));
     frame->setAccessibleDescription(spoken.join(QStringLiteral(". ")));
     return frame;
 }
@@ -196,7 +203,7 @@ bool sameDeals(const std::vector<Example>& a, const std::vector<Example>& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                       [](const Example& x, const Example& y) {
                           return x.deal == y.deal && x.tricks == y.tricks &&
-                                 x.par.has_value() == y.par.has_value();
+                                 x.par.has_value() == y.par.has_value() && x.board == y.board;
                       });
 }
 

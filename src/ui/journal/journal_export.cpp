@@ -4,10 +4,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 #include "formats/journal_csv.h"
-#include "journal/journal_text.h"
 #include "formats/pbn.h"
+#include "formats/pbn_export.h"
+#include "journal/journal_text.h"
 #include "ui/journal/journal_texts.h"
 #include "ui/kit/qt_text.h"
 
@@ -46,10 +48,12 @@ QString failureReason(const QString& path, const QSaveFile& file) {
 
 std::optional<QString> saveText(const std::string& text, const QString& path) {
     QSaveFile file(path);
+    // A write that failed at the end (a full disk) may still let commit()
+    // succeed: the buffer is flushed and its error looked at first.
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(text.data(), static_cast<qint64>(text.size())) !=
             static_cast<qint64>(text.size()) ||
-        !file.commit()) {
+        !file.flush() || file.error() != QFileDevice::NoError || !file.commit()) {
         const QString reason = failureReason(path, file);
         file.cancelWriting();
         return reason;
@@ -72,6 +76,13 @@ std::string runPbn(const JournalEntry& entry, std::size_t most) {
     }
     const std::string date =
         QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd")).toStdString();
+    if (entry.kind == RunKind::Lesson) {
+        // Its boards as numbered, each with its own dealer and vulnerability.
+        const std::vector<Example> boards(
+            entry.examples.begin(), entry.examples.begin() + static_cast<std::ptrdiff_t>(std::min(
+                                                                 most, entry.examples.size())));
+        return pbnExportText(boards, runTitle(entry), date);
+    }
     return pbnText(games, runTitle(entry), date);
 }
 

@@ -98,6 +98,7 @@ inline constexpr const char* kNoExactValue = "non calculée";
 inline constexpr const char* kLastHits = "Les cinq dernières mains qui conviennent";
 inline constexpr const char* kLastOfEachLine = "La dernière main de chaque ligne";
 inline constexpr const char* kLastDeals = "Les cinq dernières donnes qui conviennent";
+inline constexpr const char* kLessonBoards = "Les premières donnes de la série";
 inline constexpr const char* kDealName = "Donne %1";
 // Beside an analysed deal: its board's dealer and vulnerability, its par.
 inline constexpr const char* kBoardDealer = "Donneur %1, %2";

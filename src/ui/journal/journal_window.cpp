@@ -478,7 +478,8 @@ void JournalWindow::showRun() {
     gridTitle_->setVisible(entry != nullptr && entry->analysis);
     grid_->setVisible(entry != nullptr && entry->analysis);
     const bool wholeDeals =
-        entry != nullptr && (entry->kind == RunKind::Table || entry->kind == RunKind::Analysis);
+        entry != nullptr && (entry->kind == RunKind::Table || entry->kind == RunKind::Analysis ||
+                             entry->kind == RunKind::Lesson);
     const bool examples = entry != nullptr && !entry->examples.empty();
     hands_->setVisible(examples && !wholeDeals);
     dealsScroll_->setVisible(examples && wholeDeals);
@@ -542,6 +543,7 @@ void JournalWindow::showRun() {
                                 : entry->kind == RunKind::Frequency ? texts::kLastHits
                                 : entry->kind == RunKind::Table     ? texts::kLastDeals
                                 : entry->kind == RunKind::Analysis  ? texts::kFirstAnalysed
+                                : entry->kind == RunKind::Lesson    ? texts::kLessonBoards
                                                                     : texts::kLastOfEachLine));
     if (wholeDeals) {
         deals_->showEntry(*entry, kShownDeals);
@@ -562,7 +564,7 @@ void JournalWindow::showAnswer(const JournalEntry& entry, const std::vector<Figu
         if (entry.deals == 0) {
             return qtText(texts::kAnswerWaiting).arg(subject);
         }
-        const FigureStats stats = statsOf(entry.figures[f], entry.deals);
+        const FigureStats stats = statsOf(entry.figures[f], entry);
         QString text =
             qtText(texts::kAnswer)
                 .arg(subject, qtText(shown[f].estimate),
@@ -595,6 +597,8 @@ void JournalWindow::showAnswer(const JournalEntry& entry, const std::vector<Figu
             case RunKind::Table:
                 answer = sentence(qtText(texts::kTableSubject).arg(condition), f);
                 break;
+            case RunKind::Lesson:
+                break;  // boards, no figures
             case RunKind::Analysis:
                 if (entry.analysis && entry.analysis->figureTricks.at(f) == kParBars) {
                     answer =
@@ -624,7 +628,7 @@ void JournalWindow::showGrid(const JournalEntry& entry) {
             // Whole percents: the grid is for comparing at a glance.
             const QString percent =
                 game < parts.contracts + parts.games
-                    ? qtText(fixedText(statsOf(entry.figures[game], entry.deals).estimate, 0,
+                    ? qtText(fixedText(statsOf(entry.figures[game], entry).estimate, 0,
                                        style.decimal) +
                              journal_texts::kPercent)
                     : QString();
@@ -672,8 +676,8 @@ void JournalWindow::showChart() {
         return;
     }
     const std::size_t f = figureRows_[static_cast<std::size_t>(figureRow_)];
-    chart_->showFigure(&entry->figures[f], entry->deals, figureTexts(*entry, numberStyle())[f],
-                       numberStyle());
+    chart_->showFigure(&entry->figures[f], countedDeals(*entry),
+                       figureTexts(*entry, numberStyle())[f], numberStyle());
 }
 
 void JournalWindow::showBars(const JournalEntry& entry, int which) {
@@ -773,7 +777,8 @@ void JournalWindow::arrange() {
     QWidget* examples = views_->widget(1);
     const JournalEntry* entry = shownEntry();
     const bool shown = entry != nullptr && !entry->examples.empty();
-    const bool deals = shown && (entry->kind == RunKind::Table || entry->kind == RunKind::Analysis);
+    const bool deals = shown && (entry->kind == RunKind::Table || entry->kind == RunKind::Analysis ||
+                                 entry->kind == RunKind::Lesson);
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const int examplesTitle = handsTitle_->sizeHint().height() + examples->layout()->spacing();
     // A deal is shorter where the width lets its tricks go beside it.
