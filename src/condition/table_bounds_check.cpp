@@ -2,10 +2,11 @@
 
 #include <algorithm>
 
+#include "condition/table_texts.h"
+#include "engine/card_text.h"
 #include "text/number_text.h"
 #include "text/text_fill.h"
-#include "engine/card_text.h"
-#include "condition/table_texts.h"
+#include "text/typed_text.h"
 
 namespace ondiscale {
 namespace {
@@ -72,7 +73,7 @@ TableBoundsCheck checkTableBounds(const TableTexts& texts) {
             Range& range = rangeOf(bounds, row, m);
             for (const bool max : {false, true}) {
                 const TableBox box{row, m, max};
-                const std::string& typed = max ? texts[row][m].max : texts[row][m].min;
+                const std::string typed = plainTyped(max ? texts[row][m].max : texts[row][m].min);
                 const auto value = boxValue(typed);
                 const unsigned limit = limitOf(row, m);
                 if (typed.find_first_not_of(' ') == std::string::npos) {

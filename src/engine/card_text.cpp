@@ -33,6 +33,28 @@ std::string ranks(const Hand& hand, Suit suit, const Ranks& names, const char* b
 
 }  // namespace
 
+std::string cardCode(Card card) { return {suitLetter(suitOf(card)), rankLetter(rankOf(card))}; }
+
+std::optional<Card> cardOfCode(std::string_view code) {
+    if (code.size() != 2) {
+        return std::nullopt;
+    }
+    const std::size_t suit = kPbnSuits.find(code[0]);
+    const std::size_t rank = kPbnRanks.find(code[1]);
+    if (suit == std::string_view::npos || rank == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return cardOf(kSuits[suit], static_cast<int>(rank) + 2);
+}
+
+std::optional<Seat> seatOfLetter(char letter) {
+    const std::size_t seat = kPbnSeats.find(letter);
+    if (seat == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return kSeats[seat];
+}
+
 std::string suitCardsText(const Hand& hand, Suit suit) {
     const std::string text = ranks(hand, suit, kRankLetters, " ");
     return text.empty() ? "—" : text;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "engine/cards.h"
 
@@ -26,6 +28,22 @@ inline constexpr std::array<const char*, 4> kSeatNames{"Nord", "Est", "Sud", "Ou
 inline constexpr std::array<const char*, 2> kSideNames{"Nord-Sud", "Est-Ouest"};
 constexpr const char* nameOf(Seat seat) { return kSeatNames[index(seat)]; }
 constexpr const char* nameOf(Side side) { return kSideNames[index(side)]; }
+
+// The letters PBN writes cards and seats with, which the program's files
+// use too: ranks 2 to 9, T, J, Q, K, A; suits S, H, D, C; seats N, E, S, W.
+inline constexpr std::string_view kPbnRanks = "23456789TJQKA";
+inline constexpr std::string_view kPbnSuits = "SHDC";
+inline constexpr std::string_view kPbnSeats = "NESW";
+constexpr char rankLetter(int rank) { return kPbnRanks[static_cast<std::size_t>(rank - 2)]; }
+constexpr char suitLetter(Suit suit) { return kPbnSuits[index(suit)]; }
+constexpr char seatLetter(Seat seat) { return kPbnSeats[index(seat)]; }
+
+// A card as two letters, its suit's then its rank's: "SA", "HT", "C2".
+std::string cardCode(Card card);
+// Those two letters read back; nothing for anything else.
+std::optional<Card> cardOfCode(std::string_view code);
+// A seat's letter read back.
+std::optional<Seat> seatOfLetter(char letter);
 
 // The cards of one suit of the hand from high to low, with the French
 // honour letters and a space between cards: "A R 10 4"; "—" for a void.

@@ -4,15 +4,14 @@
 #include <bitset>
 
 #include "doubledummy/pbn_tables.h"
+#include "engine/board.h"
+#include "engine/card_text.h"
 
 namespace ondiscale {
 namespace {
 
-constexpr std::string_view kRanks = "23456789TJQKA";
-constexpr std::array<std::string_view, 4> kSeatLetters{"N", "E", "S", "W"};
-constexpr std::array<std::string_view, 16> kVulnerable{"None", "NS",   "EW", "All", "NS",   "EW",
-                                                       "All",  "None", "EW", "All", "None", "NS",
-                                                       "All",  "None", "NS", "EW"};
+// By Vulnerability.
+constexpr std::array<std::string_view, 4> kVulnerable{"None", "NS", "EW", "All"};
 
 // A tag's value between quotes, its quotes and backslashes escaped.
 std::string tag(std::string_view name, std::string_view value) {
@@ -28,31 +27,43 @@ std::string tag(std::string_view name, std::string_view value) {
     return out + "\"]\n";
 }
 
-std::string handText(const Hand& hand) {
+}  // namespace
+
+std::string pbnHandText(const Hand& hand) {
+    std::uint64_t held = 0;
+    for (const Card card : hand) {
+        held |= card < 64 ? std::uint64_t{1} << card : 0;
+    }
     std::string out;
+    out.reserve(hand.size() + 3);
     for (const Suit suit : kSuits) {
         if (suit != Suit::Spades) {
             out += '.';
         }
         for (int rank = kAce; rank >= 2; --rank) {
-            for (const Card card : hand) {
-                if (card == cardOf(suit, rank)) {
-                    out += kRanks[static_cast<std::size_t>(rank - 2)];
-                }
+            if ((held >> cardOf(suit, rank) & 1U) != 0) {
+                out += rankLetter(rank);
             }
         }
     }
     return out;
 }
 
-}  // namespace
-
-std::string_view pbnDealer(int board) {
-    return kSeatLetters[static_cast<std::size_t>((board - 1) % 4)];
+std::string pbnDealText(const Deal& deal, bool wholeDeal) {
+    std::string out = "N:";
+    for (const Seat seat : kSeats) {
+        if (seat != Seat::North) {
+            out += ' ';
+        }
+        out += wholeDeal || seat == Seat::South ? pbnHandText(deal[index(seat)]) : "-";
+    }
+    return out;
 }
 
+std::string_view pbnDealer(int board) { return kPbnSeats.substr(index(dealerOfBoard(board)), 1); }
+
 std::string_view pbnVulnerable(int board) {
-    return kVulnerable[static_cast<std::size_t>((board - 1) % 16)];
+    return kVulnerable[static_cast<std::size_t>(vulnerabilityOfBoard(board))];
 }
 
 std::string pbnText(const std::vector<PbnGame>& games, std::string_view event,
@@ -71,14 +82,7 @@ std::string pbnText(const std::vector<PbnGame>& games, std::string_view event,
         }
         out += tag("Dealer", pbnDealer(board));
         out += tag("Vulnerable", pbnVulnerable(board));
-        std::string deal = "N:";
-        for (const Seat seat : kSeats) {
-            if (seat != Seat::North) {
-                deal += ' ';
-            }
-            deal += game.wholeDeal || seat == Seat::South ? handText(game.deal[index(seat)]) : "-";
-        }
-        out += tag("Deal", deal);
+        out += tag("Deal", pbnDealText(game.deal, game.wholeDeal));
         for (const std::string_view empty : {"Scoring", "Declarer", "Contract", "Result"}) {
             out += tag(empty, "");
         }
@@ -96,13 +100,11 @@ std::optional<ReadDeal> readPbnDeal(std::string_view value) {
     if (value.size() < 2 || value[1] != ':') {
         return std::nullopt;
     }
-    std::size_t seat = kSeatLetters.size();
-    for (std::size_t s = 0; s < kSeatLetters.size(); ++s) {
-        seat = kSeatLetters[s][0] == value[0] ? s : seat;
-    }
-    if (seat == kSeatLetters.size()) {
+    const std::optional<Seat> first = seatOfLetter(value[0]);
+    if (!first) {
         return std::nullopt;
     }
+    std::size_t seat = index(*first);
     ReadDeal read;
     std::bitset<64> seen;
     std::size_t at = 2;
@@ -123,7 +125,7 @@ std::optional<ReadDeal> readPbnDeal(std::string_view value) {
                 ++suit;
                 continue;
             }
-            const auto rank = kRanks.find(ch);
+            const auto rank = kPbnRanks.find(ch);
             if (rank == std::string_view::npos || suit > 3 || held == 13) {
                 return std::nullopt;
             }

@@ -30,9 +30,18 @@ struct PbnGame {
 std::string pbnText(const std::vector<PbnGame>& games, std::string_view event,
                     std::string_view date);
 
+// A hand as PBN writes it: suits from spades to clubs separated by dots,
+// ranks from the ace down, "T" for ten: "AKQ2.J4.T98.7653".
+std::string pbnHandText(const Hand& hand);
+
+// The value of a Deal tag: "N:", then the hands from North clockwise, a
+// hand not known written "-"; South's alone unless `wholeDeal`.
+std::string pbnDealText(const Deal& deal, bool wholeDeal);
+
 // The value of a Deal tag, "N:AKQ2.J4.T98.7653 - …", read back: the hands
-// it gives, a hand "-" left empty and not known; nothing when the text is
-// no deal (52 distinct cards at most, 13 a hand given).
+// it gives, each in the order it is written, a hand "-" left empty and not
+// known; nothing when the text is no deal (52 distinct cards at most, 13 a
+// hand given).
 struct ReadDeal {
     Deal deal{};
     std::array<bool, 4> known{};

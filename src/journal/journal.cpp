@@ -3,6 +3,20 @@
 #include <string_view>
 
 namespace ondiscale {
+namespace {
+
+// Kept as they are shown and written: the order they were dealt in says
+// nothing, and a reopened session reads them back in this order.
+std::vector<Example> sorted(std::vector<Example> examples) {
+    for (Example& example : examples) {
+        for (Hand& hand : example.deal) {
+            sortHand(hand);
+        }
+    }
+    return examples;
+}
+
+}  // namespace
 
 FigureStats statsOf(std::int64_t hits, std::int64_t deals, std::optional<double> exact) {
     FigureStats stats;
@@ -42,6 +56,7 @@ void Journal::runStarted(const RunPlan& plan) {
     JournalEntry entry;
     entry.kind = plan.kind;
     entry.condition = plan.condition;
+    entry.question = plan.question;
     for (const FigurePlan& planned : plan.figures) {
         entry.figures.push_back({planned.name, planned.exact, planned.note, 0, {}});
     }
@@ -56,12 +71,13 @@ void Journal::batchDealt(const Tally& tally, std::vector<Example> examples) {
     JournalEntry& entry = entries_.back();
     entry.batches = tally.batches;
     entry.deals = tally.deals;
+    entry.knownDeals = tally.knownDeals;
     for (std::size_t i = 0; i < entry.figures.size() && i < tally.hits.size(); ++i) {
         Figure& figure = entry.figures[i];
         figure.hits = tally.hits[i];
         figure.history.add(entry.batches, entry.deals, figure.hits);
     }
-    entry.examples = std::move(examples);
+    entry.examples = sorted(std::move(examples));
     changed(entries_.size() - 1);
 }
 
@@ -89,7 +105,7 @@ void Journal::analysisDealt(std::size_t index, AnalysisUpdate update) {
     }
     entry.figures = std::move(figures);
     entry.analysis = std::move(update.detail);
-    entry.examples = std::move(update.examples);
+    entry.examples = sorted(std::move(update.examples));
     changed(index);
 }
 

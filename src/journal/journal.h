@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "journal/batch_history.h"
-#include "stats/margins.h"
 #include "simulation/batch_run.h"
+#include "stats/margins.h"
 
 namespace ondiscale {
 
@@ -21,6 +21,7 @@ struct Figure {
     std::string note;             // why there is no exact value, where that needs saying
     std::int64_t hits = 0;
     BatchHistory history;
+    friend bool operator==(const Figure&, const Figure&) = default;
 };
 
 // What the window and the file show of a figure after `deals` deals, in
@@ -48,6 +49,7 @@ struct AnalysisDetail {
     // For each figure, the strain and declarer whose tricks it counts
     // (4 × strain + declarer), or -1 for a par score.
     std::vector<int> figureTricks;
+    friend bool operator==(const AnalysisDetail&, const AnalysisDetail&) = default;
 };
 
 // One figure of an analysis as it stands after some deals.
@@ -78,9 +80,11 @@ struct JournalEntry {
     std::int64_t knownDeals = 0;
     std::vector<Figure> figures;
     // A frequency run's last five hits, newest first; a survey's last hand
-    // of each line that has one, in report order.
+    // of each line that has one, in report order; a four-hand run's last
+    // deals, an analysis's first. Each hand's cards as shown (sortHand).
     std::vector<Example> examples;
     std::optional<AnalysisDetail> analysis;  // an analysis's
+    friend bool operator==(const JournalEntry&, const JournalEntry&) = default;
 };
 
 // The session's runs, one entry per run.
@@ -90,7 +94,6 @@ public:
     // A past session read back from its file: its runs as they were,
     // and no new ones.
     static Journal reopened(std::vector<JournalEntry> entries);
-    [[nodiscard]] bool readOnly() const { return readOnly_; }
 
     // Told the index of the entry just added or changed.
     using Listener = std::function<void(std::size_t entry)>;

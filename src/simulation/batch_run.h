@@ -6,12 +6,12 @@
 #include <string_view>
 #include <vector>
 
-#include "simulation/dialogue.h"
-#include "text/number_text.h"
 #include "condition/condition.h"
 #include "doubledummy/par.h"
 #include "doubledummy/trick_table.h"
 #include "engine/cards.h"
+#include "simulation/dialogue.h"
+#include "text/number_text.h"
 
 namespace ondiscale {
 
@@ -57,6 +57,7 @@ struct Example {
     // in the 16-board rotation.
     std::optional<TrickTable> tricks;
     std::optional<ParResult> par;
+    friend bool operator==(const Example&, const Example&) = default;
 };
 
 // What a report box shows after a batch: the results in its text, the

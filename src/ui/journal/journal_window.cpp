@@ -2,7 +2,6 @@
 
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -11,7 +10,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include "doubledummy/strain.h"
@@ -29,6 +27,7 @@
 #include "ui/kit/escape_back.h"
 #include "ui/kit/flow_layout.h"
 #include "ui/kit/qt_text.h"
+#include "ui/kit/save_file.h"
 #include "ui/kit/twips.h"
 
 namespace ondiscale {
@@ -398,22 +397,10 @@ void JournalWindow::openBeside(QWidget& main) {
 }
 
 void JournalWindow::saveAs() {
-    QFileDialog dialog(this, qtText(texts::kSaveCaption));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(qtText(texts::kCsvFilter));
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists()) {
-        folder = QDir::homePath();
-    }
-    dialog.setDirectory(folder);
-    dialog.selectFile(qtText(texts::kFileName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return;
-    }
-    saveTo(dialog.selectedFiles().constFirst());
+    saveThroughDialog(this,
+                      {qtText(texts::kSaveCaption), qtText(texts::kCsvFilter),
+                       QStringLiteral("csv"), qtText(texts::kFileName)},
+                      [this](const QString& path) { return saveTo(path); });
 }
 
 void JournalWindow::showSessions() {
@@ -451,22 +438,10 @@ void JournalWindow::exportPbn() {
     if (shownEntry() == nullptr) {
         return;
     }
-    QFileDialog dialog(this, qtText(texts::kPbnCaption));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(qtText(texts::kPbnFilter));
-    dialog.setDefaultSuffix(QStringLiteral("pbn"));
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists()) {
-        folder = QDir::homePath();
-    }
-    dialog.setDirectory(folder);
-    dialog.selectFile(qtText(texts::kPbnFileName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return;
-    }
-    exportPbnTo(dialog.selectedFiles().constFirst());
+    saveThroughDialog(this,
+                      {qtText(texts::kPbnCaption), qtText(texts::kPbnFilter), QStringLiteral("pbn"),
+                       qtText(texts::kPbnFileName)},
+                      [this](const QString& path) { return exportPbnTo(path); });
 }
 
 bool JournalWindow::exportPbnTo(const QString& path) {
@@ -474,7 +449,7 @@ bool JournalWindow::exportPbnTo(const QString& path) {
     if (entry == nullptr) {
         return false;
     }
-    const auto failure = saveText(runPbn(*entry, entry->examples.size()), path);
+    const auto failure = writeWhole(runPbn(*entry, entry->examples.size()), path);
     if (!failure) {
         return true;
     }
