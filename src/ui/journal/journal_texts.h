@@ -14,6 +14,8 @@ inline constexpr const char* kSessionsSaid =
     "Les journaux des dernières séances, enregistrés quand le programme s'est terminé :";
 inline constexpr const char* kNoSession = "Aucune séance précédente n'a été enregistrée.";
 inline constexpr const char* kOpenSession = "&Ouvrir";
+inline constexpr const char* kOpening = "Ouverture : %1…";
+inline constexpr const char* kCancelOpening = "Annuler";
 inline constexpr const char* kCloseSessions = "&Fermer";
 // A reopened session's window: "Journal — Séance du 8 décembre 2026 à 14 h 05".
 inline constexpr const char* kReopenedTitle = "Journal — %1";
@@ -86,6 +88,17 @@ inline constexpr const char* kSessionNotSaved =
 inline constexpr const char* kSessionNotSavedAnywhere =
     "La séance n'a pas été enregistrée : aucun dossier de données n'est connu pour cet "
     "utilisateur.";
+// Said when the program ends and its session could not be saved.
+inline constexpr const char* kSessionNotSavedTitle = "Séance non enregistrée";
+inline constexpr const char* kKeepTheWork =
+    "Pour ne pas perdre les tirages de cette séance, enregistrez-la ailleurs, ou revenez au "
+    "programme.";
+inline constexpr const char* kSaveElsewhere = "&Enregistrer ailleurs…";
+inline constexpr const char* kBackToProgram = "&Revenir au programme";
+inline constexpr const char* kQuitUnsaved = "&Quitter sans enregistrer";
+inline constexpr const char* kSessionCaption = "Enregistrer la séance";
+inline constexpr const char* kSessionFilter = "Séances d'ondiscale (*.journal)";
+inline constexpr const char* kSessionFileName = "seance.journal";
 inline constexpr const char* kCannotCreateFolder = "le dossier « %1 » ne peut pas être créé";
 inline constexpr const char* kTooManyAtOnce =
     "trop de séances se sont terminées dans la même seconde";
