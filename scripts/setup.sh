@@ -11,6 +11,10 @@ packages+=(
   fonts-dejavu-core qt6-translations-l10n
   # xauth: a display that refuses a client without its cookie, end to end.
   xvfb xdotool imagemagick x11-utils xauth
+  # The tests run the dealer scripts the program exports through dealer itself.
+  dealer
+  # The lesson's PDF read back and rendered by the tests.
+  poppler-utils
   openbox dbus at-spi2-core python3-pyatspi
   clang-format clang-tidy
   lintian appstream desktop-file-utils

@@ -8,7 +8,7 @@ namespace {
 // Ranks 2 to 14, written and spoken; ace, king (roi), queen (dame), jack
 // (valet).
 using Ranks = std::array<const char*, 15>;
-constexpr Ranks kRankLetters{"",  "",  "2",  "3", "4", "5", "6", "7",
+constexpr Ranks kFrenchRanks{"",  "",  "2",  "3", "4", "5", "6", "7",
                              "8", "9", "10", "V", "D", "R", "A"};
 constexpr Ranks kRankNames{"",  "",  "2",  "3",     "4",    "5",   "6", "7",
                            "8", "9", "10", "Valet", "Dame", "Roi", "As"};
@@ -33,14 +33,14 @@ std::string ranks(const Hand& hand, Suit suit, const Ranks& names, const char* b
 
 }  // namespace
 
-std::string cardCode(Card card) { return {suitLetter(suitOf(card)), rankLetter(rankOf(card))}; }
+std::string cardCode(Card card) { return {suitLetter(suitOf(card)), rankLetter(card)}; }
 
 std::optional<Card> cardOfCode(std::string_view code) {
     if (code.size() != 2) {
         return std::nullopt;
     }
-    const std::size_t suit = kPbnSuits.find(code[0]);
-    const std::size_t rank = kPbnRanks.find(code[1]);
+    const std::size_t suit = kSuitLetters.find(code[0]);
+    const std::size_t rank = kRankLetters.find(code[1]);
     if (suit == std::string_view::npos || rank == std::string_view::npos) {
         return std::nullopt;
     }
@@ -48,7 +48,7 @@ std::optional<Card> cardOfCode(std::string_view code) {
 }
 
 std::optional<Seat> seatOfLetter(char letter) {
-    const std::size_t seat = kPbnSeats.find(letter);
+    const std::size_t seat = kSeatLetters.find(letter);
     if (seat == std::string_view::npos) {
         return std::nullopt;
     }
@@ -56,7 +56,7 @@ std::optional<Seat> seatOfLetter(char letter) {
 }
 
 std::string suitCardsText(const Hand& hand, Suit suit) {
-    const std::string text = ranks(hand, suit, kRankLetters, " ");
+    const std::string text = ranks(hand, suit, kFrenchRanks, " ");
     return text.empty() ? "—" : text;
 }
 

@@ -29,14 +29,17 @@ inline constexpr std::array<const char*, 2> kSideNames{"Nord-Sud", "Est-Ouest"};
 constexpr const char* nameOf(Seat seat) { return kSeatNames[index(seat)]; }
 constexpr const char* nameOf(Side side) { return kSideNames[index(side)]; }
 
-// The letters PBN writes cards and seats with, which the program's files
-// use too: ranks 2 to 9, T, J, Q, K, A; suits S, H, D, C; seats N, E, S, W.
-inline constexpr std::string_view kPbnRanks = "23456789TJQKA";
-inline constexpr std::string_view kPbnSuits = "SHDC";
-inline constexpr std::string_view kPbnSeats = "NESW";
-constexpr char rankLetter(int rank) { return kPbnRanks[static_cast<std::size_t>(rank - 2)]; }
-constexpr char suitLetter(Suit suit) { return kPbnSuits[index(suit)]; }
-constexpr char seatLetter(Seat seat) { return kPbnSeats[index(seat)]; }
+// The letters other bridge programs read, which the program's files use
+// too: ranks from the two up ("T" for the ten), suits spades to clubs,
+// seats clockwise from North.
+inline constexpr std::string_view kRankLetters = "23456789TJQKA";
+inline constexpr std::string_view kSuitLetters = "SHDC";
+inline constexpr std::string_view kSeatLetters = "NESW";
+constexpr char rankLetter(Card card) {
+    return kRankLetters[static_cast<std::size_t>(rankOf(card) - 2)];
+}
+constexpr char suitLetter(Suit suit) { return kSuitLetters[index(suit)]; }
+constexpr char seatLetter(Seat seat) { return kSeatLetters[index(seat)]; }
 
 // A card as two letters, its suit's then its rank's: "SA", "HT", "C2".
 std::string cardCode(Card card);

@@ -1,7 +1,7 @@
 #include "formats/journal_csv.h"
 
-#include "text/number_text.h"
 #include "journal/journal_text.h"
+#include "text/number_text.h"
 
 namespace ondiscale {
 namespace {

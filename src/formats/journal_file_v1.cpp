@@ -22,6 +22,7 @@ constexpr std::string_view kFrequencyKind = "frequency";
 constexpr std::string_view kSurveyKind = "survey";
 constexpr std::string_view kTableKind = "table";
 constexpr std::string_view kAnalysisKind = "analysis";
+constexpr std::string_view kLessonKind = "lesson";
 constexpr std::int64_t kMost = std::numeric_limits<std::int64_t>::max();
 
 int hexValue(char digit) {
@@ -380,6 +381,8 @@ private:
         } else if (kind == kAnalysisKind) {
             run.entry.kind = RunKind::Analysis;
             run.entry.analysis.emplace();
+        } else if (kind == kLessonKind) {
+            run.entry.kind = RunKind::Lesson;
         } else {
             run.skipped = true;
             run_ = std::move(run);
@@ -451,6 +454,18 @@ private:
         if (record.value("parscore")) {
             example.par = ParResult{static_cast<int>(record.number("parscore", -7600, 7600)),
                                     record.text("par")};
+        }
+        if (record.value("board")) {
+            // A lesson's board: its number, dealer and vulnerability.
+            const std::string_view dealer = record.required("dealer");
+            const std::optional<Seat> seat =
+                dealer.size() == 1 ? seatOfLetter(dealer.front()) : std::nullopt;
+            if (!seat) {
+                record.fail(fill(texts::kOutOfRange, {"dealer"}));
+            }
+            example.board =
+                BoardLabel{static_cast<int>(record.number("board", 1, 1'000'000)), *seat,
+                           static_cast<Vulnerability>(record.number("vulnerable", 0, 3))};
         }
         run_->entry.examples.push_back(std::move(example));
         run_->exampleChecks.push_back(check);

@@ -26,6 +26,10 @@ namespace ondiscale {
 //   hand      seat=S  cards=SA SK S9 S7 S3 HK H4 D8 D6 D2 C7 C5 C4
 //   end
 //
+// A lesson (kind=lesson) has no figures; each example, one of its boards,
+// adds board=, dealer= (N, E, S, W) and vulnerable= (0 none, 1 North-South,
+// 2 East-West, 3 both).
+//
 // A record belongs to the run, figure or example above it. Keywords and
 // keys it does not know are skipped, and runs of a kind it does not know.
 // A field missing where a default makes sense takes it (no "exact": not

@@ -29,7 +29,7 @@ std::string tag(std::string_view name, std::string_view value) {
 
 }  // namespace
 
-std::string pbnHandText(const Hand& hand) {
+std::string pbnHand(const Hand& hand) {
     std::uint64_t held = 0;
     for (const Card card : hand) {
         held |= card < 64 ? std::uint64_t{1} << card : 0;
@@ -42,7 +42,7 @@ std::string pbnHandText(const Hand& hand) {
         }
         for (int rank = kAce; rank >= 2; --rank) {
             if ((held >> cardOf(suit, rank) & 1U) != 0) {
-                out += rankLetter(rank);
+                out += rankLetter(cardOf(suit, rank));
             }
         }
     }
@@ -55,16 +55,20 @@ std::string pbnDealText(const Deal& deal, bool wholeDeal) {
         if (seat != Seat::North) {
             out += ' ';
         }
-        out += wholeDeal || seat == Seat::South ? pbnHandText(deal[index(seat)]) : "-";
+        out += wholeDeal || seat == Seat::South ? pbnHand(deal[index(seat)]) : "-";
     }
     return out;
 }
 
-std::string_view pbnDealer(int board) { return kPbnSeats.substr(index(dealerOfBoard(board)), 1); }
-
-std::string_view pbnVulnerable(int board) {
-    return kVulnerable[static_cast<std::size_t>(vulnerabilityOfBoard(board))];
+std::string_view pbnDealer(int board) {
+    return kSeatLetters.substr(index(dealerOfBoard(board)), 1);
 }
+
+std::string_view pbnVulnerability(Vulnerability vulnerability) {
+    return kVulnerable[static_cast<std::size_t>(vulnerability)];
+}
+
+std::string_view pbnVulnerable(int board) { return pbnVulnerability(vulnerabilityOfBoard(board)); }
 
 std::string pbnText(const std::vector<PbnGame>& games, std::string_view event,
                     std::string_view date) {
@@ -125,7 +129,7 @@ std::optional<ReadDeal> readPbnDeal(std::string_view value) {
                 ++suit;
                 continue;
             }
-            const auto rank = kPbnRanks.find(ch);
+            const auto rank = kRankLetters.find(ch);
             if (rank == std::string_view::npos || suit > 3 || held == 13) {
                 return std::nullopt;
             }

@@ -30,10 +30,6 @@ struct PbnGame {
 std::string pbnText(const std::vector<PbnGame>& games, std::string_view event,
                     std::string_view date);
 
-// A hand as PBN writes it: suits from spades to clubs separated by dots,
-// ranks from the ace down, "T" for ten: "AKQ2.J4.T98.7653".
-std::string pbnHandText(const Hand& hand);
-
 // The value of a Deal tag: "N:", then the hands from North clockwise, a
 // hand not known written "-"; South's alone unless `wholeDeal`.
 std::string pbnDealText(const Deal& deal, bool wholeDeal);
@@ -48,9 +44,15 @@ struct ReadDeal {
 };
 std::optional<ReadDeal> readPbnDeal(std::string_view value);
 
+// A hand as the Deal tag writes it: "AKQ2.J4.T98.7653", ranks high to low,
+// a void empty.
+std::string pbnHand(const Hand& hand);
+
 // The dealer and vulnerability of a board in the 16-board rotation, as
 // PBN writes them: "N", "E", "S", "W"; "None", "NS", "EW", "All".
 std::string_view pbnDealer(int board);
 std::string_view pbnVulnerable(int board);
+// A vulnerability as the Vulnerable tag writes it.
+std::string_view pbnVulnerability(Vulnerability vulnerability);
 
 }  // namespace ondiscale

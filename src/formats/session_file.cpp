@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "engine/card_text.h"
+#include "formats/condition_json.h"
 #include "formats/journal_file_v1.h"
 #include "formats/pbn.h"
 #include "journal/journal_text.h"
@@ -17,24 +18,22 @@
 namespace ondiscale {
 namespace {
 
-// Written in the order of the fields here, for whoever reads the file.
+// Fields in the order they are written here, for whoever reads the file;
+// the condition's own JSON is of the same kind.
 using OrderedJson = nlohmann::ordered_json;
-using Json = nlohmann::json;
+using Json = nlohmann::ordered_json;
 namespace texts = journal_texts;
 
 constexpr std::int64_t kMost = std::numeric_limits<std::int64_t>::max();
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
-// By RunKind, Suit, Side, ShapeClass and ShapeTerm::Kind.
-constexpr std::array<std::string_view, 4> kKinds{"frequency", "survey", "table", "analysis"};
-constexpr std::array<std::string_view, 4> kSuitKeys{"spades", "hearts", "diamonds", "clubs"};
-constexpr std::array<std::string_view, 2> kSideKeys{"NS", "EW"};
-constexpr std::array<std::string_view, 6> kShapeClasses{"regular",   "semiRegular", "oneSuited",
-                                                        "twoSuited", "threeSuited", "noShortSuit"};
-constexpr std::array<std::string_view, 3> kShapeKinds{"class", "anyOrder", "suitOrder"};
+// By RunKind.
+constexpr std::array<std::string_view, 5> kKinds{"frequency", "survey", "table", "analysis",
+                                                 "lesson"};
+// By Vulnerability, as PBN writes it.
+constexpr std::array<std::string_view, 4> kVulnerabilities{"None", "NS", "EW", "All"};
+constexpr int kMostBoard = 1'000'000;
 constexpr int kMostScore = 7600;
 constexpr int kChartCodes = 20;  // 5 strains × 4 declarers
-
-std::string seatKey(Seat seat) { return {seatLetter(seat)}; }
 
 // ---------------------------------------------------------------- writing
 
@@ -103,99 +102,6 @@ OrderedJson textValue(std::string_view text) {
     return out;
 }
 
-// "SA SK H2": spades to clubs, each from the ace down.
-std::string cardSetText(CardSet cards) {
-    std::string out;
-    for (const Suit suit : kSuits) {
-        for (int rank = kAce; rank >= 2; --rank) {
-            if ((cards & cardBit(cardOf(suit, rank))) != 0) {
-                out += out.empty() ? "" : " ";
-                out += cardCode(cardOf(suit, rank));
-            }
-        }
-    }
-    return out;
-}
-
-// The ranges that differ from `open`'s, each [min, max].
-OrderedJson boundsValue(const HandBounds& bounds, const HandBounds& open) {
-    OrderedJson out = OrderedJson::object();
-    for (const Suit suit : kSuits) {
-        const Range& range = bounds.suit(suit);
-        if (range != open.suit(suit)) {
-            out[kSuitKeys[index(suit)]] = OrderedJson::array({range.min, range.max});
-        }
-    }
-    if (bounds.points != open.points) {
-        out["points"] = OrderedJson::array({bounds.points.min, bounds.points.max});
-    }
-    return out;
-}
-
-OrderedJson shapeTermValue(const ShapeTerm& term) {
-    OrderedJson out = OrderedJson::object();
-    out["kind"] = kShapeKinds[static_cast<std::size_t>(term.kind)];
-    if (term.kind == ShapeTerm::Kind::Class) {
-        out["class"] = kShapeClasses[static_cast<std::size_t>(term.shapeClass)];
-    } else {
-        out["lengths"] = term.lengths;
-    }
-    return out;
-}
-
-// What an alternative narrows, and nothing of what it leaves open.
-OrderedJson alternativeValue(const Alternative& alternative) {
-    OrderedJson out = OrderedJson::object();
-    OrderedJson hands = OrderedJson::object();
-    OrderedJson shapes = OrderedJson::object();
-    OrderedJson cards = OrderedJson::object();
-    for (const Seat seat : kSeats) {
-        const std::size_t s = index(seat);
-        if (alternative.bounds.hands[s] != HandBounds{}) {
-            hands[seatKey(seat)] = boundsValue(alternative.bounds.hands[s], HandBounds{});
-        }
-        if (!alternative.shapes[s].any()) {
-            OrderedJson terms = OrderedJson::array();
-            for (const ShapeTerm& term : alternative.shapes[s].terms) {
-                terms.push_back(shapeTermValue(term));
-            }
-            shapes[seatKey(seat)] = std::move(terms);
-        }
-        if (alternative.cards[s] != 0) {
-            cards[seatKey(seat)] = cardSetText(alternative.cards[s]);
-        }
-    }
-    OrderedJson sides = OrderedJson::object();
-    for (const Side side : kSides) {
-        if (alternative.bounds.sides[index(side)] != anySide()) {
-            sides[kSideKeys[index(side)]] =
-                boundsValue(alternative.bounds.sides[index(side)], anySide());
-        }
-    }
-    for (auto& [key, value] : {std::pair{"hands", &hands}, std::pair{"sides", &sides},
-                               std::pair{"shapes", &shapes}, std::pair{"cards", &cards}}) {
-        if (!value->empty()) {
-            out[key] = std::move(*value);
-        }
-    }
-    return out;
-}
-
-OrderedJson questionValue(const Condition& question) {
-    OrderedJson out = OrderedJson::object();
-    for (const auto& [key, part] :
-         {std::pair{"known", &question.known}, std::pair{"asked", &question.asked}}) {
-        if (*part != ConditionPart{}) {
-            OrderedJson alternatives = OrderedJson::array();
-            for (const Alternative& alternative : part->alternatives) {
-                alternatives.push_back(alternativeValue(alternative));
-            }
-            out[key] = std::move(alternatives);
-        }
-    }
-    return out;
-}
-
 OrderedJson figureValue(const Figure& figure, std::optional<int> chart) {
     OrderedJson out = OrderedJson::object();
     out["name"] = textValue(figure.name);
@@ -239,6 +145,14 @@ OrderedJson exampleValue(const Example& example, const std::string& previousFigu
         par["contracts"] = textValue(example.par->contracts);
         out["par"] = std::move(par);
     }
+    if (example.board) {
+        OrderedJson board = OrderedJson::object();
+        board["number"] = example.board->number;
+        board["dealer"] = std::string(1, seatLetter(example.board->dealer));
+        board["vulnerable"] =
+            kVulnerabilities[static_cast<std::size_t>(example.board->vulnerability)];
+        out["board"] = std::move(board);
+    }
     return out;
 }
 
@@ -252,7 +166,7 @@ OrderedJson entryValue(const JournalEntry& entry, bool withExamples) {
         out["knownDeals"] = entry.knownDeals;
     }
     if (entry.question) {
-        out["question"] = questionValue(*entry.question);
+        out["question"] = conditionJson(*entry.question);
     }
     OrderedJson figures = OrderedJson::array();
     for (std::size_t i = 0; i < entry.figures.size(); ++i) {
@@ -410,29 +324,6 @@ const Json& list(const Json& object, std::string_view key) {
     return *value;
 }
 
-Range rangeOf(const Json& value, std::string_view key, std::uint8_t limit) {
-    if (!value.is_array() || value.size() != 2) {
-        failField(texts::kBadForm, key);
-    }
-    const std::int64_t min = integerOf(value[0], key, 0, limit);
-    const std::int64_t max = integerOf(value[1], key, min, limit);
-    return {static_cast<std::uint8_t>(min), static_cast<std::uint8_t>(max)};
-}
-
-HandBounds boundsOf(const Json& value, std::string_view key, HandBounds bounds,
-                    std::uint8_t mostPoints) {
-    objectIn(value, key);
-    for (const Suit suit : kSuits) {
-        if (const Json* range = find(value, kSuitKeys[index(suit)])) {
-            bounds.suit(suit) = rangeOf(*range, kSuitKeys[index(suit)], kSuitCards);
-        }
-    }
-    if (const Json* range = find(value, "points")) {
-        bounds.points = rangeOf(*range, "points", mostPoints);
-    }
-    return bounds;
-}
-
 // The index of `name` among `names`, or a damage.
 template <std::size_t N>
 std::size_t named(const Json& value, std::string_view key,
@@ -445,123 +336,6 @@ std::size_t named(const Json& value, std::string_view key,
         failField(texts::kOutOfRange, key);
     }
     return static_cast<std::size_t>(at - names.begin());
-}
-
-ShapeTerm shapeTermOf(const Json& value) {
-    objectIn(value, "shapes");
-    ShapeTerm term;
-    const Json* kind = find(value, "kind");
-    if (kind == nullptr) {
-        failField(texts::kMissingField, "kind");
-    }
-    term.kind = static_cast<ShapeTerm::Kind>(named(*kind, "kind", kShapeKinds));
-    if (term.kind == ShapeTerm::Kind::Class) {
-        const Json* shapeClass = find(value, "class");
-        if (shapeClass == nullptr) {
-            failField(texts::kMissingField, "class");
-        }
-        term.shapeClass = static_cast<ShapeClass>(named(*shapeClass, "class", kShapeClasses));
-        return term;
-    }
-    const Json& lengths = list(value, "lengths");
-    if (lengths.size() != 4) {
-        failField(texts::kBadForm, "lengths");
-    }
-    int total = 0;
-    for (std::size_t s = 0; s < 4; ++s) {
-        term.lengths[s] =
-            static_cast<std::uint8_t>(integerOf(lengths[s], "lengths", 0, kSuitCards));
-        total += term.lengths[s];
-    }
-    if (total != kSuitCards) {
-        failField(texts::kOutOfRange, "lengths");
-    }
-    return term;
-}
-
-CardSet cardSetOf(const Json& value, CardSet& held) {
-    if (!value.is_string()) {
-        failField(texts::kBadForm, "cards");
-    }
-    std::string_view cards = value.get_ref<const std::string&>();
-    CardSet set = 0;
-    int count = 0;
-    while (!cards.empty()) {
-        const std::string_view token = cards.substr(0, cards.find(' '));
-        const std::optional<Card> card = cardOfCode(token);
-        if (!card) {
-            fail(texts::kBadCard);
-        }
-        if ((held & cardBit(*card)) != 0) {
-            fail(texts::kCardTwice);
-        }
-        held |= cardBit(*card);
-        set |= cardBit(*card);
-        if (++count > kSuitCards) {
-            failField(texts::kOutOfRange, "cards");
-        }
-        cards.remove_prefix(std::min(cards.size(), token.size() + 1));
-    }
-    return set;
-}
-
-Alternative alternativeOf(const Json& value) {
-    objectIn(value, "alternatives");
-    Alternative alternative;
-    CardSet held = 0;
-    for (const Seat seat : kSeats) {
-        const std::size_t s = index(seat);
-        const std::string key = seatKey(seat);
-        if (const Json* hands = find(value, "hands"); hands != nullptr) {
-            if (const Json* bounds = find(objectIn(*hands, "hands"), key)) {
-                alternative.bounds.hands[s] = boundsOf(*bounds, "hands", HandBounds{}, kHandPoints);
-            }
-        }
-        if (const Json* shapes = find(value, "shapes"); shapes != nullptr) {
-            if (const Json* terms = find(objectIn(*shapes, "shapes"), key)) {
-                if (!terms->is_array()) {
-                    failField(texts::kBadForm, "shapes");
-                }
-                for (const Json& term : *terms) {
-                    alternative.shapes[s].terms.push_back(shapeTermOf(term));
-                }
-            }
-        }
-        if (const Json* cards = find(value, "cards"); cards != nullptr) {
-            if (const Json* set = find(objectIn(*cards, "cards"), key)) {
-                alternative.cards[s] = cardSetOf(*set, held);
-            }
-        }
-    }
-    if (const Json* sides = find(value, "sides"); sides != nullptr) {
-        for (const Side side : kSides) {
-            if (const Json* bounds = find(objectIn(*sides, "sides"), kSideKeys[index(side)])) {
-                alternative.bounds.sides[index(side)] =
-                    boundsOf(*bounds, "sides", anySide(), kSidePoints);
-            }
-        }
-    }
-    return alternative;
-}
-
-Condition questionOf(const Json& value) {
-    objectIn(value, "question");
-    Condition question;
-    for (const auto& [key, part] :
-         {std::pair{"known", &question.known}, std::pair{"asked", &question.asked}}) {
-        if (find(value, key) == nullptr) {
-            continue;
-        }
-        const Json& alternatives = list(value, key);
-        if (alternatives.size() > kMostAlternatives) {
-            failField(texts::kOutOfRange, key);
-        }
-        part->alternatives.clear();
-        for (const Json& alternative : alternatives) {
-            part->alternatives.push_back(alternativeOf(alternative));
-        }
-    }
-    return question;
 }
 
 // Batches in order, and deals and hits that never go back nor past the
@@ -623,6 +397,26 @@ Example exampleOf(const Json& value, const std::string& previousFigure) {
         example.par = ParResult{static_cast<int>(number(*par, "score", -kMostScore, kMostScore)),
                                 text(*par, "contracts")};
     }
+    if (const Json* board = find(value, "board")) {
+        // A lesson's board: its number, dealer and vulnerability.
+        objectIn(*board, "board");
+        const Json* dealer = find(*board, "dealer");
+        const std::optional<Seat> seat =
+            dealer != nullptr && dealer->is_string() &&
+                    dealer->get_ref<const std::string&>().size() == 1
+                ? seatOfLetter(dealer->get_ref<const std::string&>().front())
+                : std::nullopt;
+        if (!seat) {
+            failField(texts::kOutOfRange, "dealer");
+        }
+        const Json* vulnerable = find(*board, "vulnerable");
+        if (vulnerable == nullptr) {
+            failField(texts::kMissingField, "vulnerable");
+        }
+        example.board = BoardLabel{
+            static_cast<int>(number(*board, "number", 1, kMostBoard)), *seat,
+            static_cast<Vulnerability>(named(*vulnerable, "vulnerable", kVulnerabilities))};
+    }
     return example;
 }
 
@@ -683,7 +477,11 @@ std::optional<JournalEntry> entryOf(const Json& value) {
     entry.deals = number(value, "deals", 0, kMost);
     entry.knownDeals = numberOr(value, "knownDeals", entry.deals, 0, entry.deals);
     if (const Json* question = find(value, "question")) {
-        entry.question = questionOf(*question);
+        try {
+            entry.question = conditionFromJson(*question);
+        } catch (const ConditionJsonError& error) {
+            fail(error.what());
+        }
     }
     if (entry.kind == RunKind::Analysis) {
         entry.analysis = analysisOf(find(value, "analysis"), entry.deals);

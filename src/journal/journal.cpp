@@ -109,4 +109,32 @@ void Journal::analysisDealt(std::size_t index, AnalysisUpdate update) {
     changed(index);
 }
 
+std::optional<std::size_t> Journal::lessonDealt(std::string condition,
+                                                std::optional<Condition> question,
+                                                std::vector<Example> boards) {
+    if (readOnly_) {
+        return std::nullopt;
+    }
+    JournalEntry entry;
+    entry.kind = RunKind::Lesson;
+    entry.condition = std::move(condition);
+    entry.question = std::move(question);
+    entries_.push_back(std::move(entry));
+    const std::size_t index = entries_.size() - 1;
+    lessonChanged(index, std::move(boards));
+    return index;
+}
+
+void Journal::lessonChanged(std::size_t index, std::vector<Example> boards) {
+    if (readOnly_ || index >= entries_.size() || entries_[index].kind != RunKind::Lesson) {
+        return;
+    }
+    JournalEntry& entry = entries_[index];
+    entry.batches = 1;
+    entry.deals = static_cast<std::int64_t>(boards.size());
+    entry.knownDeals = entry.deals;
+    entry.examples = std::move(boards);
+    changed(index);
+}
+
 }  // namespace ondiscale

@@ -84,6 +84,8 @@ struct JournalEntry {
     // deals, an analysis's first. Each hand's cards as shown (sortHand).
     std::vector<Example> examples;
     std::optional<AnalysisDetail> analysis;  // an analysis's
+    // A lesson's boards are its examples, each with its board's number,
+    // dealer and vulnerability; `deals` counts them.
     friend bool operator==(const JournalEntry&, const JournalEntry&) = default;
 };
 
@@ -109,6 +111,14 @@ public:
     // history of the figure of the same name before " ; " (what follows,
     // an average, may change).
     void analysisDealt(std::size_t index, AnalysisUpdate update);
+
+    // A lesson's boards, dealt for `condition`: a new entry, whose index it
+    // gives; nothing in a journal read back.
+    std::optional<std::size_t> lessonDealt(std::string condition, std::optional<Condition> question,
+                                           std::vector<Example> boards);
+    // The boards of the lesson whose entry is `index`, changed: one dealt
+    // again, tricks and par added.
+    void lessonChanged(std::size_t index, std::vector<Example> boards);
 
 private:
     void changed(std::size_t entry);

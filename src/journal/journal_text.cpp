@@ -16,6 +16,8 @@ std::string runTitle(const JournalEntry& entry) {
             return journal_texts::kSurveyRun + entry.condition;
         case RunKind::Analysis:
             return journal_texts::kAnalysisRun + entry.condition;
+        case RunKind::Lesson:
+            return journal_texts::kLessonRun + entry.condition;
         case RunKind::Table:
             break;
     }

@@ -15,6 +15,7 @@ inline constexpr const char* kFrequencyRun = "Main précisée : ";
 inline constexpr const char* kSurveyRun = "Distributions ";
 inline constexpr const char* kTableRun = "Donne précisée : ";
 inline constexpr const char* kAnalysisRun = "Analyse à quatre jeux : ";
+inline constexpr const char* kLessonRun = "Donnes pour une leçon : ";
 inline constexpr const char* kDeals = " donnes";
 inline constexpr const char* kDash = " — ";
 inline constexpr const char* kNotComputed = "non calculée";

@@ -15,7 +15,7 @@
 
 namespace ondiscale {
 
-enum class RunKind { Frequency, Survey, Table, Analysis };
+enum class RunKind { Frequency, Survey, Table, Analysis, Lesson };
 
 // One figure a run counts: the targeted hand of a frequency run, one line
 // of a survey.
@@ -48,6 +48,15 @@ struct Tally {
     std::int64_t knownDeals = 0;
 };
 
+// Where a deal is played as a numbered board: its number, its dealer and
+// who is vulnerable.
+struct BoardLabel {
+    int number = 1;
+    Seat dealer = Seat::North;
+    Vulnerability vulnerability = Vulnerability::None;
+    friend bool operator==(const BoardLabel&, const BoardLabel&) = default;
+};
+
 // A hand or deal that a run counted, with the figure it counted for.
 struct Example {
     std::string figure;
@@ -57,6 +66,9 @@ struct Example {
     // in the 16-board rotation.
     std::optional<TrickTable> tricks;
     std::optional<ParResult> par;
+    // A lesson's board: its own number, dealer and vulnerability, which its
+    // par then follows.
+    std::optional<BoardLabel> board;
     friend bool operator==(const Example&, const Example&) = default;
 };
 

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "condition/condition_text.h"
 #include "engine/card_text.h"
 #include "simulation/table_run.h"
 #include "ui/analysis_panel.h"
@@ -17,6 +18,8 @@
 #include "ui/kit/escape_back.h"
 #include "ui/kit/qt_text.h"
 #include "ui/kit/twips.h"
+#include "ui/lesson/lesson_texts.h"
+#include "ui/lesson/lesson_window.h"
 #include "ui/window_texts.h"
 
 namespace ondiscale {
@@ -106,9 +109,17 @@ TableWindow::TableWindow(Dealer& dealer, Dialogue& dialogue, Journal& journal, Q
     bar_->hide();
     connect(run_, &QPushButton::clicked, this, &TableWindow::runTable);
 
+    // A set of boards for a lesson, from the same bounds, in its own window.
+    auto* lesson = new QPushButton(qtText(lesson_texts::kOpenLesson));
+    lesson->setObjectName(QStringLiteral("donneLecon"));
+    lesson->setToolTip(qtText(lesson_texts::kOpenLessonTip));
+    lesson->setAutoDefault(true);  // Enter presses it, as the other buttons
+    connect(lesson, &QPushButton::clicked, this, &TableWindow::openLesson);
+
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(run_);
     buttons->addWidget(bar_, 1);
+    buttons->addWidget(lesson);
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->addLayout(grid);
@@ -130,7 +141,8 @@ TableWindow::TableWindow(Dealer& dealer, Dialogue& dialogue, Journal& journal, Q
         }
     }
     setTabOrder(previous, run_);
-    setTabOrder(run_, analysis_);
+    setTabOrder(run_, lesson);
+    setTabOrder(lesson, analysis_);
 }
 
 TableWindow::~TableWindow() = default;
@@ -150,18 +162,41 @@ TableTexts TableWindow::boxTexts() const {
     return out;
 }
 
-void TableWindow::runTable() {
+std::optional<TableBounds> TableWindow::checkedBounds() {
     const TableBoundsCheck check = checkTableBounds(boxTexts());
     if (!check.bounds) {
         dialogue_.messageBox(check.message, Buttons::Ok, std::string(texts::kDonneTitle));
         QLineEdit* wrong = box(check.box);
         wrong->setFocus(Qt::OtherFocusReason);
         wrong->selectAll();
+    }
+    return check.bounds;
+}
+
+void TableWindow::runTable() {
+    const std::optional<TableBounds> bounds = checkedBounds();
+    if (!bounds) {
         return;
     }
-    lastRun_ = std::make_unique<TableRun>(*check.bounds, dealer_, *progress_);
+    lastRun_ = std::make_unique<TableRun>(*bounds, dealer_, *progress_);
     runBatches(*lastRun_, dialogue_, &journal_);
     bar_->hide();
+}
+
+void TableWindow::openLesson() {
+    const std::optional<TableBounds> bounds = checkedBounds();
+    if (!bounds) {
+        return;
+    }
+    Condition condition;
+    condition.asked.alternatives = {Alternative{*bounds}};
+    if (lesson_ == nullptr) {
+        lesson_ = new LessonWindow(journal_, dialogue_, this);
+    }
+    // Beside the main window, where the four-hand window went: there is
+    // room there, and it is over this one, which opened it.
+    QWidget* main = parentWidget();
+    lesson_->openFor(condition, tableBoundsText(*bounds), main != nullptr ? *main : *this);
 }
 
 void TableWindow::openBeside(QWidget& main) {
@@ -179,6 +214,9 @@ void TableWindow::openBeside(QWidget& main) {
 
 void TableWindow::closeEvent(QCloseEvent* event) {
     analysis_->cancel();
+    if (lesson_ != nullptr) {
+        lesson_->cancel();
+    }
     QMainWindow::closeEvent(event);
 }
 

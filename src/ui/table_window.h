@@ -4,10 +4,10 @@
 #include <array>
 #include <memory>
 
-#include "simulation/dialogue.h"
+#include "condition/table_bounds_check.h"
 #include "engine/dealer.h"
 #include "journal/journal.h"
-#include "condition/table_bounds_check.h"
+#include "simulation/dialogue.h"
 #include "ui/kit/window_placement.h"
 
 class QLineEdit;
@@ -18,6 +18,7 @@ namespace ondiscale {
 
 class AnalysisPanel;
 class BarProgress;
+class LessonWindow;
 class TableRun;
 
 // "Fréquence d'une donne précisée": a minimum and a maximum for each suit's
@@ -39,6 +40,10 @@ public:
     // The run of the bounds the boxes hold, if they can be run.
     void runTable();
 
+    // "Donnes pour une leçon…": the lesson's window for the boxes' bounds.
+    void openLesson();
+    [[nodiscard]] LessonWindow* lesson() const { return lesson_; }
+
     // The run last made, if any: its bounds and the deals it kept.
     [[nodiscard]] const TableRun* lastRun() const { return lastRun_.get(); }
 
@@ -56,6 +61,9 @@ protected:
 
 private:
     [[nodiscard]] TableTexts boxTexts() const;
+    // The boxes' bounds; nothing when they are wrong, once that is said
+    // and the keyboard is at the box at fault.
+    [[nodiscard]] std::optional<TableBounds> checkedBounds();
 
     Dealer& dealer_;
     Dialogue& dialogue_;
@@ -66,6 +74,7 @@ private:
     std::unique_ptr<BarProgress> progress_;
     std::unique_ptr<TableRun> lastRun_;
     AnalysisPanel* analysis_;
+    LessonWindow* lesson_ = nullptr;
     BesidePlacement placement_;
     bool placed_ = false;
 };

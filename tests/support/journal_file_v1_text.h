@@ -122,7 +122,7 @@ inline std::string cardsText(const Hand& hand) {
         }
         const bool valid = card >= kLowestCard && card <= kHighestCard;
         out += valid ? suitLetter(suitOf(card)) : '?';
-        out += valid ? rankLetter(rankOf(card)) : '?';
+        out += valid ? rankLetter(card) : '?';
     }
     return out;
 }
@@ -137,6 +137,8 @@ inline std::string_view kindName(RunKind kind) {
             return "table";
         case RunKind::Analysis:
             return "analysis";
+        case RunKind::Lesson:
+            return "lesson";
     }
     return {};
 }
@@ -210,6 +212,12 @@ inline std::string journalFileText(const std::vector<JournalEntry>& entries) {
             if (example.par) {
                 appendNumber(out, "parscore", example.par->northSouthScore);
                 appendText(out, "par", example.par->contracts);
+            }
+            if (example.board) {
+                appendNumber(out, "board", example.board->number);
+                appendField(out, "dealer", std::string(1, seatLetter(example.board->dealer)));
+                appendNumber(out, "vulnerable",
+                             static_cast<std::int64_t>(example.board->vulnerability));
             }
             appendText(out, "figure", example.figure);
             out += '\n';

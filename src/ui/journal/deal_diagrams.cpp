@@ -103,7 +103,8 @@ QFrame* diagram(const Example& example, int number) {
     for (const Seat seat : kSeats) {
         spoken << handSpoken(seat, deal[index(seat)]);
     }
-    auto* centre = new QLabel(QString::number(number));
+    // A lesson's board shows its own number.
+    auto* centre = new QLabel(QString::number(example.board ? example.board->number : number));
     centre->setAlignment(Qt::AlignCenter);
     grid->addWidget(centre, 1, 1);
     if (example.tricks) {

@@ -1,9 +1,11 @@
 #include "ui/journal/journal_export.h"
 
 #include <QDate>
+#include <algorithm>
 
 #include "formats/journal_csv.h"
 #include "formats/pbn.h"
+#include "formats/pbn_export.h"
 #include "journal/journal_text.h"
 #include "ui/kit/save_file.h"
 
@@ -24,6 +26,13 @@ std::string runPbn(const JournalEntry& entry, std::size_t most) {
     }
     const std::string date =
         QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd")).toStdString();
+    if (entry.kind == RunKind::Lesson) {
+        // Its boards as numbered, each with its own dealer and vulnerability.
+        const std::vector<Example> boards(
+            entry.examples.begin(), entry.examples.begin() + static_cast<std::ptrdiff_t>(std::min(
+                                                                 most, entry.examples.size())));
+        return pbnExportText(boards, runTitle(entry), date);
+    }
     return pbnText(games, runTitle(entry), date);
 }
 

@@ -37,6 +37,7 @@ inline constexpr const char* kNoExactValue = "non calculée";
 inline constexpr const char* kLastHits = "Les cinq dernières mains qui conviennent";
 inline constexpr const char* kLastOfEachLine = "La dernière main de chaque ligne";
 inline constexpr const char* kLastDeals = "Les cinq dernières donnes qui conviennent";
+inline constexpr const char* kLessonBoards = "Les premières donnes de la série";
 inline constexpr const char* kDealName = "Donne %1";
 inline constexpr const char* kDealsName = "Exemples de donnes";
 inline constexpr const char* kExportPbn = "E&xporter en PBN…";

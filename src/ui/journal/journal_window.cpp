@@ -268,7 +268,8 @@ void JournalWindow::showRun() {
     chart_->setVisible(entry != nullptr && !entry->analysis);
     bars_->setVisible(entry != nullptr && entry->analysis);
     const bool wholeDeals =
-        entry != nullptr && (entry->kind == RunKind::Table || entry->kind == RunKind::Analysis);
+        entry != nullptr && (entry->kind == RunKind::Table || entry->kind == RunKind::Analysis ||
+                             entry->kind == RunKind::Lesson);
     const bool examples = entry != nullptr && !entry->examples.empty();
     hands_->setVisible(examples && !wholeDeals);
     dealsScroll_->setVisible(examples && wholeDeals);
@@ -299,6 +300,7 @@ void JournalWindow::showRun() {
                                 : entry->kind == RunKind::Frequency ? texts::kLastHits
                                 : entry->kind == RunKind::Table     ? texts::kLastDeals
                                 : entry->kind == RunKind::Analysis  ? texts::kFirstAnalysed
+                                : entry->kind == RunKind::Lesson    ? texts::kLessonBoards
                                                                     : texts::kLastOfEachLine));
     if (wholeDeals) {
         deals_->showEntry(*entry, kShownDeals);
