@@ -250,18 +250,6 @@ ok "exit status 0"
 
 # A logout sends SIGTERM: the session is saved as a quit saves it, and the
 # program ends with status 0. Its data folder is the test's own.
-expect_exit() { # expect_exit <status>: the program ends by itself with it
-  local deadline=$((SECONDS + 10)) status
-  while alive "$app_pid"; do
-    [ $SECONDS -lt "$deadline" ] || fail "the program is still running"
-    sleep 0.05
-  done
-  wait "$app_pid"
-  status=$?
-  app_pid=
-  [ "$status" -eq "$1" ] || fail "exit status $status, expected $1"
-}
-
 step="logout"
 data="$(cd "$out" && pwd)/data"
 rm -rf "$data"
