@@ -1,16 +1,11 @@
 #include <benchmark/benchmark.h>
 
+#include "no_progress.h"
 #include "simulation/frequency_run.h"
 
 namespace {
 
 using namespace ondiscale;
-
-class NoProgress : public Progress {
-public:
-    void setProgressVisible(bool /*visible*/) override {}
-    void setProgressValue(int value) override { benchmark::DoNotOptimize(value); }
-};
 
 // One batch of the frequency run: 5 to 5 spades, 12 to 14 points.
 void BM_FrequencyBatch(benchmark::State& state) {
@@ -19,7 +14,7 @@ void BM_FrequencyBatch(benchmark::State& state) {
     HandBounds bounds;
     bounds.suit(Suit::Spades) = {5, 5};
     bounds.points = {12, 14};
-    RecentHits recent;
+    RecentHits recent{kRecentHits};
     for (auto _ : state) {
         benchmark::DoNotOptimize(dealFrequencyBatch(dealer, bounds, progress, recent));
     }

@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include "engine/dealer.h"
 #include "condition/matcher.h"
+#include "engine/dealer.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -13,10 +14,6 @@ namespace ondiscale {
 // Every run, the exact counter, the journal and the files take this value;
 // a new kind of clause goes here, beside the others, and each of them
 // (matcher, text, exact count, file, script) learns it or refuses it.
-
-// A set of cards: bit c for card c (2..53), so any set fits a word.
-using CardSet = std::uint64_t;
-constexpr CardSet cardBit(Card card) { return CardSet{1} << card; }
 
 // The classes of shape a French teacher names:
 // - régulière: 4333, 4432, 5332;
@@ -83,5 +80,36 @@ struct Condition {
     ConditionPart asked;
     friend bool operator==(const Condition&, const Condition&) = default;
 };
+
+// Whether an alternative asks nothing, and whether a part does: any of
+// its alternatives open, or none at all (a part written without one, as
+// a file may, is read as asking nothing).
+inline bool asksNothing(const Alternative& alternative) { return alternative == Alternative{}; }
+inline bool asksNothing(const ConditionPart& part) {
+    return part.alternatives.empty() ||
+           std::any_of(part.alternatives.begin(), part.alternatives.end(),
+                       [](const Alternative& a) { return asksNothing(a); });
+}
+
+// Whether a part is ranges alone: one alternative, no shape, no card.
+inline bool rangesOnly(const ConditionPart& part) {
+    if (part.alternatives.size() != 1) {
+        return false;
+    }
+    const Alternative& a = part.alternatives.front();
+    for (std::size_t seat = 0; seat < 4; ++seat) {
+        if (!a.shapes[seat].any() || a.cards[seat] != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A question that asks these ranges of all deals.
+inline Condition askedOnly(const TableBounds& bounds) {
+    Condition condition;
+    condition.asked.alternatives.front().bounds = bounds;
+    return condition;
+}
 
 }  // namespace ondiscale

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "condition/shapes.h"
+
 namespace ondiscale {
 namespace {
 
@@ -38,5 +40,60 @@ TableCheck::TableCheck(const TableBounds& bounds) {
         add(rowOf(side), bounds.side(side), anySide());
     }
 }
+
+std::array<CardSet, 4> placedCards(const ConditionPart& known) {
+    return known.alternatives.size() == 1 ? known.alternatives.front().cards
+                                          : std::array<CardSet, 4>{};
+}
+
+PartMatcher::PartMatcher(const ConditionPart& part, const std::array<CardSet, 4>& placed) {
+    const std::size_t count = std::min(part.alternatives.size(), kMostAlternatives);
+    for (std::size_t a = 0; a < count; ++a) {
+        ranges_.emplace_back(part.alternatives[a].bounds);
+    }
+    if (count == 0) {
+        ranges_.emplace_back();  // a part without alternatives asks nothing
+    }
+    for (const Seat seat : kSeats) {
+        const std::size_t s = index(seat);
+        const bool shaped =
+            std::any_of(part.alternatives.begin(),
+                        part.alternatives.begin() + static_cast<std::ptrdiff_t>(count),
+                        [&](const Alternative& a) { return !a.shapes[s].any(); });
+        if (shaped) {
+            ShapeTable& table = shapes_.emplace_back();
+            table.row = rowOf(seat);
+            for (unsigned sp = 0; sp <= kSuitCards; ++sp) {
+                for (unsigned h = 0; sp + h <= kSuitCards; ++h) {
+                    for (unsigned d = 0; sp + h + d <= kSuitCards; ++d) {
+                        const SuitLengths lengths{
+                            static_cast<std::uint8_t>(sp), static_cast<std::uint8_t>(h),
+                            static_cast<std::uint8_t>(d),
+                            static_cast<std::uint8_t>(kSuitCards - sp - h - d)};
+                        std::uint8_t bits = 0;
+                        for (std::size_t a = 0; a < count; ++a) {
+                            bits |= static_cast<std::uint8_t>(
+                                fits(part.alternatives[a].shapes[s], lengths) ? 1U << a : 0U);
+                        }
+                        table.bits[sp | (h << 4) | (d << 8)] = bits;
+                    }
+                }
+            }
+        }
+        CardNeeds needs;
+        needs.seat = s;
+        bool any = false;
+        for (std::size_t a = 0; a < count; ++a) {
+            needs.cards[a] = part.alternatives[a].cards[s] & ~placed[s];
+            any = any || needs.cards[a] != 0;
+        }
+        if (any) {
+            cards_.push_back(needs);
+        }
+    }
+}
+
+QuestionMatcher::QuestionMatcher(const Condition& condition, const std::array<CardSet, 4>& placed)
+    : known_(condition.known, placed), asked_(condition.asked) {}
 
 }  // namespace ondiscale

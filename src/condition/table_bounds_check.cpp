@@ -1,7 +1,10 @@
 #include "condition/table_bounds_check.h"
 
 #include <algorithm>
+#include <bit>
+#include <variant>
 
+#include "condition/shapes.h"
 #include "condition/table_texts.h"
 #include "engine/card_text.h"
 #include "text/number_text.h"
@@ -177,6 +180,270 @@ TableBoundsCheck checkTableBounds(const TableTexts& texts) {
         }
     }
     return {bounds, {}, {}};
+}
+
+std::string shapeBoxName(Seat seat) { return std::string(nameOf(seat)) + " " + texts::kShapeBox; }
+
+std::string cardsBoxName(Seat seat) { return std::string(nameOf(seat)) + " " + texts::kCardsBox; }
+
+AlternativeTexts textsOf(const Alternative& alternative) {
+    AlternativeTexts out;
+    out.ranges = textsOf(alternative.bounds);
+    for (const Seat seat : kSeats) {
+        out.shapes[index(seat)] = shapesText(alternative.shapes[index(seat)]);
+        out.cards[index(seat)] = cardsText(alternative.cards[index(seat)]);
+    }
+    return out;
+}
+
+namespace {
+
+using Part = FormBox::Part;
+using Kind = FormBox::Kind;
+
+PerSuit<unsigned> suitCounts(CardSet cards) {
+    PerSuit<unsigned> counts{};
+    for (const Suit suit : kSuits) {
+        counts[index(suit)] = static_cast<unsigned>(std::popcount(cards & suitCards(suit)));
+    }
+    return counts;
+}
+
+unsigned pointsOf(CardSet cards) {
+    unsigned points = 0;
+    for (const Suit suit : kSuits) {
+        for (int rank = kJack; rank <= kAce; ++rank) {
+            points += (cards & cardBit(cardOf(suit, rank))) != 0 ? unsigned(rank - 10) : 0U;
+        }
+    }
+    return points;
+}
+
+// Whether some hand meets the ranges of its suits, has one of the shapes
+// and holds the cards: its lengths at least the cards' in each suit, and
+// exactly theirs for a whole hand.
+bool handPossible(const HandBounds& bounds, const ShapeSet& shapes, CardSet cards) {
+    const PerSuit<unsigned> held = suitCounts(cards);
+    const bool whole = std::popcount(cards) == kSuitCards;
+    for (unsigned s = 0; s <= kSuitCards; ++s) {
+        for (unsigned h = 0; s + h <= kSuitCards; ++h) {
+            for (unsigned d = 0; s + h + d <= kSuitCards; ++d) {
+                const PerSuit<unsigned> lengths{s, h, d, kSuitCards - s - h - d};
+                bool within = true;
+                for (std::size_t i = 0; i < lengths.size(); ++i) {
+                    within = within && bounds.suits[i].contains(lengths[i]) &&
+                             lengths[i] >= held[i] && (!whole || lengths[i] == held[i]);
+                }
+                if (within &&
+                    fits(shapes,
+                         {static_cast<std::uint8_t>(s), static_cast<std::uint8_t>(h),
+                          static_cast<std::uint8_t>(d), static_cast<std::uint8_t>(lengths[3])})) {
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+// The checks of one alternative, whose messages begin with `where`.
+class AlternativeCheck {
+public:
+    AlternativeCheck(Part part, std::size_t alternative, std::string where)
+        : part_(part), alternative_(alternative), where_(std::move(where)) {}
+
+    [[nodiscard]] ConditionCheck refused(const std::string& message, Kind kind, Seat seat,
+                                         TableBox range = {}) const {
+        return {std::nullopt, where_ + message, {part_, alternative_, kind, range, seat}};
+    }
+
+    // The alternative, or the check that refuses it.
+    [[nodiscard]] std::variant<Alternative, ConditionCheck> read(
+        const AlternativeTexts& texts) const {
+        Alternative alternative;
+        const TableBoundsCheck ranges = checkTableBounds(texts.ranges);
+        if (!ranges.bounds) {
+            return refused(ranges.message, Kind::Range, Seat::North, ranges.box);
+        }
+        alternative.bounds = *ranges.bounds;
+        for (const Seat seat : kSeats) {
+            const ShapesReading shapes = readShapes(texts.shapes[index(seat)]);
+            if (!shapes.shapes) {
+                return refused(shapeBoxName(seat) + " : " + shapes.message, Kind::Shape, seat);
+            }
+            alternative.shapes[index(seat)] = *shapes.shapes;
+        }
+        for (const Seat seat : kSeats) {
+            const CardsReading cards = readCards(texts.cards[index(seat)]);
+            if (!cards.cards) {
+                return refused(cardsBoxName(seat) + " : " + cards.message, Kind::Cards, seat);
+            }
+            alternative.cards[index(seat)] = *cards.cards;
+        }
+        if (auto wrong = handsRefused(alternative)) {
+            return *wrong;
+        }
+        if (auto wrong = sidesRefused(alternative)) {
+            return *wrong;
+        }
+        return alternative;
+    }
+
+private:
+    [[nodiscard]] std::optional<ConditionCheck> handsRefused(const Alternative& alternative) const {
+        CardSet given = 0;
+        for (const Seat seat : kSeats) {
+            const CardSet cards = alternative.cards[index(seat)];
+            if (const CardSet twice = cards & given; twice != 0) {
+                const auto card = static_cast<Card>(std::countr_zero(twice));
+                const auto* const first = std::find_if(kSeats.begin(), kSeats.end(), [&](Seat s) {
+                    return (alternative.cards[index(s)] & cardBit(card)) != 0;
+                });
+                return refused(
+                    fill(texts::kCardTwice, {nameOf(*first), nameOf(seat), cardText(card)}),
+                    Kind::Cards, seat);
+            }
+            given |= cards;
+        }
+        for (const Seat seat : kSeats) {
+            if (auto wrong = handRefused(alternative, seat)) {
+                return wrong;
+            }
+        }
+        return std::nullopt;
+    }
+
+    [[nodiscard]] std::optional<ConditionCheck> handRefused(const Alternative& alternative,
+                                                            Seat seat) const {
+        const HandBounds& bounds = alternative.bounds.hand(seat);
+        const ShapeSet& shapes = alternative.shapes[index(seat)];
+        const CardSet cards = alternative.cards[index(seat)];
+        const PerSuit<unsigned> held = suitCounts(cards);
+        const unsigned points = pointsOf(cards);
+        const bool whole = std::popcount(cards) == kSuitCards;
+        const std::string box = cardsBoxName(seat);
+        for (const Suit suit : kSuits) {
+            const Range& range = bounds.suit(suit);
+            const unsigned n = held[index(suit)];
+            if (n > range.max) {
+                return refused(
+                    fill(texts::kCardsOverSuit, {box, text(n), signOf(suit).sign, text(range.max)}),
+                    Kind::Cards, seat);
+            }
+            if (whole && n < range.min) {
+                return refused(
+                    fill(texts::kHandUnderSuit, {box, text(n), signOf(suit).sign, text(range.min)}),
+                    Kind::Cards, seat);
+            }
+        }
+        if (points > bounds.points.max) {
+            return refused(
+                fill(texts::kCardsOverPoints, {box, text(points), text(bounds.points.max)}),
+                Kind::Cards, seat);
+        }
+        if (whole && points < bounds.points.min) {
+            return refused(
+                fill(texts::kHandUnderPoints, {box, text(points), text(bounds.points.min)}),
+                Kind::Cards, seat);
+        }
+        if (!handPossible(bounds, shapes, 0)) {
+            return refused(fill(texts::kShapeAgainstBounds,
+                                {shapeBoxName(seat), shapesText(shapes), nameOf(seat)}),
+                           Kind::Shape, seat);
+        }
+        if (!handPossible(bounds, shapes, cards)) {
+            return refused(fill(texts::kCardsAgainstHand, {box, nameOf(seat)}), Kind::Cards, seat);
+        }
+        return std::nullopt;
+    }
+
+    [[nodiscard]] std::optional<ConditionCheck> sidesRefused(const Alternative& alternative) const {
+        for (const Side side : kSides) {
+            const std::size_t row = rowOf(side);
+            const auto [a, b] = handsOf(row);
+            const CardSet cards = alternative.cards[a] | alternative.cards[b];
+            const HandBounds& bounds = alternative.bounds.side(side);
+            const PerSuit<unsigned> held = suitCounts(cards);
+            for (std::size_t m = 0; m < kMeasures; ++m) {
+                const unsigned n = m == kPointsMeasure ? pointsOf(cards) : held[m];
+                const unsigned most = m == kPointsMeasure ? bounds.points.max : bounds.suits[m].max;
+                if (n > most) {
+                    return refused(fill(m == kPointsMeasure ? texts::kSideCardsOverPoints
+                                                            : texts::kSideCardsOverSuit,
+                                        {rowName(row) + " " + texts::kMeasureNames[m], rowName(a),
+                                         rowName(b), text(n), text(most)}),
+                                   Kind::Range, Seat::North, {row, m, true});
+                }
+            }
+        }
+        return std::nullopt;
+    }
+
+    Part part_;
+    std::size_t alternative_;
+    std::string where_;
+};
+
+}  // namespace
+
+std::string formPlaceText(Part part, std::size_t alternative, std::size_t count) {
+    const std::string n = text(static_cast<unsigned>(alternative + 1));
+    if (part == Part::Known) {
+        return count > 1 ? fill(texts::kKnownAlternative, {n}) : texts::kKnownPart;
+    }
+    return count > 1 ? fill(texts::kAskedAlternative, {n}) : std::string();
+}
+
+ConditionCheck checkCondition(const ConditionTexts& texts) {
+    Condition condition;
+    for (const Part part : {Part::Known, Part::Asked}) {
+        const std::vector<AlternativeTexts>& typed =
+            part == Part::Known ? texts.known : texts.asked;
+        ConditionPart& read = part == Part::Known ? condition.known : condition.asked;
+        read.alternatives.clear();
+        for (std::size_t a = 0; a < typed.size() && a < kMostAlternatives; ++a) {
+            const AlternativeCheck check(part, a, formPlaceText(part, a, typed.size()));
+            auto alternative = check.read(typed[a]);
+            if (auto* wrong = std::get_if<ConditionCheck>(&alternative)) {
+                return std::move(*wrong);
+            }
+            if (typed.size() > 1 && asksNothing(std::get<Alternative>(alternative))) {
+                const std::string n = text(static_cast<unsigned>(a + 1));
+                return {std::nullopt,
+                        fill(texts::kOpenAlternative,
+                             {fill(part == Part::Known ? texts::kTheKnownAlternative
+                                                       : texts::kTheAlternative,
+                                   {n})}),
+                        {part, a, Kind::Range, {}, Seat::North}};
+            }
+            read.alternatives.push_back(std::get<Alternative>(std::move(alternative)));
+        }
+        if (read.alternatives.empty()) {
+            read.alternatives.emplace_back();
+        }
+    }
+    // A card asked of one hand that the known part gives to another, for
+    // certain: no deal could count.
+    if (condition.known.alternatives.size() == 1) {
+        const Alternative& known = condition.known.alternatives.front();
+        for (std::size_t a = 0; a < condition.asked.alternatives.size(); ++a) {
+            const Alternative& asked = condition.asked.alternatives[a];
+            for (const Seat seat : kSeats) {
+                for (const Seat other : kSeats) {
+                    const CardSet clash = asked.cards[index(seat)] & known.cards[index(other)];
+                    if (other != seat && clash != 0) {
+                        const auto card = static_cast<Card>(std::countr_zero(clash));
+                        return {std::nullopt,
+                                formPlaceText(Part::Asked, a, condition.asked.alternatives.size()) +
+                                    fill(texts::kCardKnownElsewhere,
+                                         {cardsBoxName(seat), cardText(card), nameOf(other)}),
+                                {Part::Asked, a, Kind::Cards, {}, seat}};
+                    }
+                }
+            }
+        }
+    }
+    return {condition, {}, {}};
 }
 
 }  // namespace ondiscale

@@ -3,10 +3,12 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "condition/bounds_check.h"
+#include "condition/condition.h"
 #include "condition/hand_bounds.h"
 #include "engine/table_measures.h"
-#include "condition/bounds_check.h"
 
 namespace ondiscale {
 
@@ -54,5 +56,68 @@ struct TableBoundsCheck {
 // four hands' minimums of a suit above 13 or their maximums below, and
 // likewise their points against the 40 of the deck.
 TableBoundsCheck checkTableBounds(const TableTexts& texts);
+
+// The boxes of one alternative: the sixty ranges, and each hand's shape
+// and cards held (condition/shapes.h and engine/card_text.h say what they
+// read), by index(Seat).
+struct AlternativeTexts {
+    TableTexts ranges = textsOf(TableBounds{});
+    std::array<std::string, 4> shapes;
+    std::array<std::string, 4> cards;
+};
+
+// The boxes of the whole form: what is known and what is asked, each one
+// to kMostAlternatives alternatives.
+struct ConditionTexts {
+    std::vector<AlternativeTexts> known{AlternativeTexts{}};
+    std::vector<AlternativeTexts> asked{AlternativeTexts{}};
+};
+
+// One box of the form.
+struct FormBox {
+    enum class Part : std::uint8_t { Known, Asked };
+    enum class Kind : std::uint8_t { Range, Shape, Cards };
+    Part part = Part::Asked;
+    std::size_t alternative = 0;
+    Kind kind = Kind::Range;
+    TableBox range;           // for Kind::Range
+    Seat seat = Seat::North;  // for a shape or cards
+    friend bool operator==(const FormBox&, const FormBox&) = default;
+};
+
+// Where a box of the form stands, before its name in messages and for
+// screen readers: "" for the asked part's lone alternative, "Cas 2, ",
+// "Ce que l'on sait, ", "Ce que l'on sait, cas 2, "; `count` is the
+// number of alternatives of that part.
+std::string formPlaceText(FormBox::Part part, std::size_t alternative, std::size_t count);
+
+// A hand's shape and cards boxes as a screen reader names them: "Sud
+// forme", "Sud cartes".
+std::string shapeBoxName(Seat seat);
+std::string cardsBoxName(Seat seat);
+
+// The verdict on the form: the question, or one French message and the box
+// the keyboard should go to.
+struct ConditionCheck {
+    std::optional<Condition> condition;
+    std::string message;
+    FormBox box;
+};
+
+// Each alternative checked as checkTableBounds checks its ranges, then its
+// shapes and cards as they read; then, in each alternative, a card given
+// to two hands, cards a hand cannot hold within its ranges (more of a suit
+// or more points than its maximum; a whole hand short of a minimum), a
+// shape no hand within the ranges and holding the cards has, a
+// partnership's cards past its maximum; a card asked of one hand while the
+// single known alternative gives it to another; an alternative that asks
+// nothing beside others. The messages name the box as the window's
+// accessible names do, after the part and alternative where there is more
+// than the one asked: "Ce que l'on sait, Sud forme : …", "Cas 2, Nord
+// pique minimum : …".
+ConditionCheck checkCondition(const ConditionTexts& texts);
+
+// The texts that show a question.
+AlternativeTexts textsOf(const Alternative& alternative);
 
 }  // namespace ondiscale

@@ -56,4 +56,40 @@ std::string suitCardsText(const Hand& hand, Suit suit);
 // "Pique : chicane" for a void.
 std::string suitCardsSpoken(const Hand& hand, Suit suit);
 
+// A card as the program writes it: "♠A", "♥10".
+std::string cardText(Card card);
+
+// Cards suit by suit, high to low, the way a teacher writes them:
+// "♠AR52 ♥D7 ♦RV84 ♣A63"; a suit with none left out, "" for no card.
+// readCards reads it back.
+std::string cardsText(CardSet cards);
+
+// What a text of cards held gives: the cards, or one French message
+// naming the piece at fault.
+struct CardsReading {
+    std::optional<CardSet> cards;
+    std::string message;
+};
+
+// The one reader of cards, for a hand typed by a French player or pasted
+// from elsewhere:
+// - suit by suit, each suit's sign (♠ ♥ ♦ ♣, with or without the emoji
+//   variation selector) or the program's letter (P, C, K, T) or name
+//   (pique, cœur, carreau, trèfle) before its cards: "♠ A R 5 2 ♥ D 7",
+//   "PAR52 CD7"; honours As or A, Roi or R, Dame or D, Valet or V, then
+//   10, 9 … 2. Where the suits are signs, K, Q, J and T are also read as
+//   English honours, as pasted from English pages ("♠AKQ ♥JT9");
+// - as a PBN hand, four suits separated by dots, spades first:
+//   "AK52.Q7.KJ84.A63", with PBN's letters (A K Q J T) or the French ones.
+// Letters in either case, spaces and commas anywhere between cards. An
+// empty text holds no card. Refused: what is no card nor suit, a card
+// before any suit, a card given twice, more than 13 cards.
+CardsReading readCards(std::string_view text);
+
+// A hand of 13 cards from its set, spades to clubs, high to low.
+Hand handFrom(CardSet cards);
+
+// The set of a hand's cards.
+CardSet cardSetOf(const Hand& hand);
+
 }  // namespace ondiscale

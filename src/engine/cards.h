@@ -36,6 +36,13 @@ constexpr Card cardOf(Suit suit, int rank) {
 constexpr Suit suitOf(Card card) { return static_cast<Suit>((card - kLowestCard) / 13); }
 constexpr int rankOf(Card card) { return (card - kLowestCard) % 13 + 2; }
 
+// A set of cards: bit c for card c (2..53), so any set fits a word.
+using CardSet = std::uint64_t;
+constexpr CardSet cardBit(Card card) { return CardSet{1} << card; }
+inline constexpr CardSet kAllCards = ((CardSet{1} << (kHighestCard + 1)) - 1) & ~CardSet{3};
+// The cards of one suit.
+constexpr CardSet suitCards(Suit suit) { return ((CardSet{1} << 13) - 1) << cardOf(suit, 2); }
+
 // Thirteen cards, in the order they were dealt.
 using Hand = std::array<Card, 13>;
 

@@ -63,29 +63,73 @@ std::uint32_t below(std::uint32_t n, std::uint32_t bits, Next&& next) {
     return static_cast<std::uint32_t>(product >> 32);
 }
 
-}  // namespace
-
-void Dealer::dealTable(Deal& deal) {
-    Generator shuffler = generator_;
-    shuffler.reseed(clock_());
+// Fisher and Yates over the first `size` cards of the deck, stopped after `drawn` places, each
+// card drawn exactly uniformly from those left. Each 64-bit value gives two
+// draws. Inlined into each dealer, so that the generator's state stays in
+// registers and the whole deck's shuffle is compiled for its fixed sizes.
+[[gnu::always_inline]] inline void shuffle(std::array<Card, 52>& deck, std::size_t size,
+                                           std::size_t drawn, Generator& shuffler) {
     const auto fresh32 = [&shuffler] { return static_cast<std::uint32_t>(shuffler.next() >> 32); };
-
-    // Fisher and Yates, stopped once the first three hands are drawn: the
-    // last 13 cards are West's. Each 64-bit value gives two draws.
-    std::array<Card, 52> deck = kDeck;
-    constexpr std::size_t kDrawn = 39;
-    for (std::size_t i = 0; i < kDrawn; i += 2) {
+    for (std::size_t i = 0; i < drawn; i += 2) {
         const std::uint64_t bits = shuffler.next();
-        const auto first = static_cast<std::uint32_t>(deck.size() - i);
+        const auto first = static_cast<std::uint32_t>(size - i);
         std::swap(deck[i], deck[i + below(first, static_cast<std::uint32_t>(bits), fresh32)]);
-        if (i + 1 < kDrawn) {
+        if (i + 1 < drawn) {
             std::swap(
                 deck[i + 1],
                 deck[i + 1 + below(first - 1, static_cast<std::uint32_t>(bits >> 32), fresh32)]);
         }
     }
+}
+
+}  // namespace
+
+void Dealer::dealTable(Deal& deal) {
+    Generator shuffler = generator_;
+    shuffler.reseed(clock_());
+    // Stopped once the first three hands are drawn: the last 13 cards are
+    // West's.
+    std::array<Card, 52> deck = kDeck;
+    shuffle(deck, deck.size(), 39, shuffler);
     for (std::size_t seat = 0; seat < deal.size(); ++seat) {
         std::copy_n(deck.begin() + static_cast<std::ptrdiff_t>(13 * seat), 13, deal[seat].begin());
+    }
+    generator_ = shuffler;
+}
+
+PlacedCards::PlacedCards(const std::array<CardSet, 4>& bySeat) {
+    CardSet given = 0;
+    for (std::size_t seat = 0; seat < bySeat.size(); ++seat) {
+        for (const Card card : kDeck) {
+            if ((bySeat[seat] & cardBit(card)) != 0 && givenCount_[seat] < 13) {
+                given_[seat][givenCount_[seat]++] = card;
+                given |= cardBit(card);
+            }
+        }
+    }
+    for (const Card card : kDeck) {
+        if ((given & cardBit(card)) == 0) {
+            free_[freeCount_++] = card;
+        }
+    }
+    std::size_t last = 0;
+    for (const std::size_t given : givenCount_) {
+        last = given < 13 ? 13 - given : last;
+    }
+    drawn_ = freeCount_ - last;
+}
+
+void Dealer::dealTable(Deal& deal, const PlacedCards& placed) {
+    Generator shuffler = generator_;
+    shuffler.reseed(clock_());
+    std::array<Card, 52> deck = placed.free_;
+    shuffle(deck, placed.freeCount_, placed.drawn_, shuffler);
+    const Card* next = deck.data();
+    for (std::size_t seat = 0; seat < deal.size(); ++seat) {
+        const std::size_t given = placed.givenCount_[seat];
+        std::copy_n(placed.given_[seat].begin(), given, deal[seat].begin());
+        std::copy_n(next, 13 - given, deal[seat].begin() + static_cast<std::ptrdiff_t>(given));
+        next += 13 - given;
     }
     generator_ = shuffler;
 }

@@ -5,6 +5,22 @@
 
 namespace ondiscale {
 
+// Cards that belong to given hands before a deal: the deck left once they
+// are set aside, and each hand's own. A hand is given 13 cards at most and
+// a card to one hand only, which whoever makes the deck has checked.
+class PlacedCards {
+public:
+    explicit PlacedCards(const std::array<CardSet, 4>& bySeat);
+
+private:
+    friend class Dealer;
+    std::array<Card, 52> free_{};  // the cards no hand is given, first
+    std::size_t freeCount_ = 0;
+    std::size_t drawn_ = 0;  // draws a deal takes: the last hand with room gets the rest
+    std::array<Hand, 4> given_{};
+    std::array<std::size_t, 4> givenCount_{};
+};
+
 // Deals hands from its own generator, reseeded from its clock before every
 // deal: a given generator and clock give a given sequence of deals. The
 // program has one dealer, whose clock is the system's.
@@ -24,6 +40,12 @@ public:
     // card is drawn exactly uniformly from those left, 32 random bits a
     // draw, the rare draw that would favour some cards drawn again.
     void dealTable(Deal& deal);
+
+    // A whole deal where each hand holds its placed cards and the rest are
+    // shuffled as dealTable shuffles the whole deck: every deal with those
+    // cards where they are is equally likely. With a whole hand placed,
+    // only the other 39 cards are drawn.
+    void dealTable(Deal& deal, const PlacedCards& placed);
 
 private:
     Generator generator_;

@@ -5,7 +5,9 @@
 namespace ondiscale {
 
 // The high and the low half of the 128-bit product a x b, folded by XOR.
-// Compilers without a 128-bit type (MSVC) get it from four 32-bit products.
+// Without a 128-bit type, from four 32-bit products: the engine alone
+// builds so (its portable tests check both give the same values), but the
+// program does not, since exact/checked_count.h counts deals in __int128.
 inline std::uint64_t mulFold(std::uint64_t a, std::uint64_t b) {
 #if defined(__SIZEOF_INT128__)
     __extension__ using Wide = unsigned __int128;

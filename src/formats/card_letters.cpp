@@ -1,5 +1,9 @@
 #include "formats/card_letters.h"
 
+#include <algorithm>
+
+#include "engine/card_text.h"
+
 namespace ondiscale {
 
 std::string pbnCardsText(CardSet cards) {
@@ -19,26 +23,13 @@ std::string pbnCardsText(CardSet cards) {
 }
 
 std::optional<CardSet> readPbnCards(std::string_view text) {
-    CardSet cards = 0;
-    std::size_t suit = 0;
-    for (const char ch : text) {
-        if (ch == '.') {
-            if (++suit == kSuits.size()) {
-                return std::nullopt;
-            }
-            continue;
-        }
-        const std::size_t rank = kRankLetters.find(ch);
-        if (rank == std::string_view::npos) {
-            return std::nullopt;
-        }
-        const CardSet bit = cardBit(cardOf(kSuits[suit], static_cast<int>(rank) + 2));
-        if ((cards & bit) != 0) {
-            return std::nullopt;
-        }
-        cards |= bit;
+    // Through the program's one reader of cards, the suits left out at the
+    // end given empty.
+    const auto dots = static_cast<std::size_t>(std::count(text.begin(), text.end(), '.'));
+    if (dots >= kSuits.size()) {
+        return std::nullopt;
     }
-    return cards;
+    return readCards(std::string(text) + std::string(kSuits.size() - 1 - dots, '.')).cards;
 }
 
 }  // namespace ondiscale

@@ -14,8 +14,9 @@ namespace ondiscale {
 // ranks from high to low: "AK52.Q7.KJ84.A63"; a suit with no card empty.
 std::string pbnCardsText(CardSet cards);
 
-// That text read back (any number of cards, at most four suits); nothing
-// when a letter is no rank or a card comes twice.
+// That text read back (at most four suits, at most 13 cards) by the one
+// reader of cards (engine/card_text.h); nothing when a letter is no rank
+// or a card comes twice.
 std::optional<CardSet> readPbnCards(std::string_view text);
 
 }  // namespace ondiscale

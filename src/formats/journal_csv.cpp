@@ -39,10 +39,10 @@ std::string journalCsv(const std::vector<JournalEntry>& entries) {
     for (std::size_t run = 0; run < entries.size(); ++run) {
         const JournalEntry& entry = entries[run];
         for (const Figure& figure : entry.figures) {
-            const FigureStats s = statsOf(figure, entry.deals);
+            const FigureStats s = statsOf(figure, entry);
             for (const std::string& field :
                  {wholeText(static_cast<std::int64_t>(run) + 1), csvField(runTitle(entry)),
-                  csvField(figure.name), wholeText(entry.deals), wholeText(figure.hits),
+                  csvField(figure.name), wholeText(countedDeals(entry)), wholeText(figure.hits),
                   percentText(s.estimate, kComma), percentText(s.margin, kComma),
                   percentText(s.low, kComma), percentText(s.high, kComma),
                   s.exact ? percentText(*s.exact, kComma)

@@ -1,7 +1,7 @@
 #include "formats/pbn.h"
 
 #include <array>
-#include <bitset>
+#include <bit>
 
 #include "doubledummy/pbn_tables.h"
 #include "engine/board.h"
@@ -110,7 +110,7 @@ std::optional<ReadDeal> readPbnDeal(std::string_view value) {
     }
     std::size_t seat = index(*first);
     ReadDeal read;
-    std::bitset<64> seen;
+    CardSet seen = 0;
     std::size_t at = 2;
     for (int hands = 0; hands < 4; ++hands, seat = (seat + 1) % 4) {
         if (at > value.size()) {
@@ -122,27 +122,13 @@ std::optional<ReadDeal> readPbnDeal(std::string_view value) {
         if (hand == "-") {
             continue;
         }
-        std::size_t suit = 0;
-        std::size_t held = 0;
-        for (const char ch : hand) {
-            if (ch == '.') {
-                ++suit;
-                continue;
-            }
-            const auto rank = kRankLetters.find(ch);
-            if (rank == std::string_view::npos || suit > 3 || held == 13) {
-                return std::nullopt;
-            }
-            const Card card = cardOf(kSuits[suit], static_cast<int>(rank) + 2);
-            if (seen[card]) {
-                return std::nullopt;
-            }
-            seen.set(card);
-            read.deal[seat][held++] = card;
-        }
-        if (suit != 3 || held != 13) {
+        const CardsReading cards = readCards(hand);
+        if (hand.find('.') == std::string_view::npos || !cards.cards ||
+            std::popcount(*cards.cards) != 13 || (*cards.cards & seen) != 0) {
             return std::nullopt;
         }
+        seen |= *cards.cards;
+        read.deal[seat] = handFrom(*cards.cards);
         read.known[seat] = true;
     }
     if (at <= value.size()) {

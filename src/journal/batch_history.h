@@ -13,6 +13,8 @@ class BatchHistory {
 public:
     static constexpr std::size_t kMaxPoints = 4096;
 
+    // The deals among which the hits were counted (countedDeals in
+    // journal.h): a run that knows something counts only those that met it.
     struct Point {
         std::int64_t batch;
         std::int64_t deals;

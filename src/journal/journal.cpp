@@ -36,6 +36,10 @@ FigureStats statsOf(std::int64_t hits, std::int64_t deals, std::optional<double>
     return stats;
 }
 
+std::int64_t countedDeals(const JournalEntry& entry) {
+    return entry.question && !asksNothing(entry.question->known) ? entry.knownDeals : entry.deals;
+}
+
 Journal Journal::reopened(std::vector<JournalEntry> entries) {
     Journal journal;
     journal.entries_ = std::move(entries);
@@ -75,7 +79,7 @@ void Journal::batchDealt(const Tally& tally, std::vector<Example> examples) {
     for (std::size_t i = 0; i < entry.figures.size() && i < tally.hits.size(); ++i) {
         Figure& figure = entry.figures[i];
         figure.hits = tally.hits[i];
-        figure.history.add(entry.batches, entry.deals, figure.hits);
+        figure.history.add(entry.batches, countedDeals(entry), figure.hits);
     }
     entry.examples = sorted(std::move(examples));
     changed(entries_.size() - 1);
@@ -88,6 +92,7 @@ void Journal::analysisDealt(std::size_t index, AnalysisUpdate update) {
     JournalEntry& entry = entries_[index];
     entry.batches += 1;
     entry.deals = update.deals;
+    entry.knownDeals = update.deals;
     const auto key = [](std::string_view name) { return name.substr(0, name.find(" ; ")); };
     std::vector<Figure> figures;
     update.detail.figureTricks.clear();

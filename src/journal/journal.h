@@ -13,8 +13,9 @@
 
 namespace ondiscale {
 
-// One figure of a run: the targeted hand of a frequency run, or one line
-// of a survey's report.
+// One figure of a run: the targeted hand of a frequency run, one line of a
+// survey's report, the deal asked for of a whole-deal run, a contract or
+// the tricks of a strain and declarer in an analysis.
 struct Figure {
     std::string name;
     std::optional<double> exact;  // the exact probability, 0 to 1, where it is known
@@ -24,8 +25,8 @@ struct Figure {
     friend bool operator==(const Figure&, const Figure&) = default;
 };
 
-// What the window and the file show of a figure after `deals` deals, in
-// percent but for the gap.
+// What the window and the file show of a figure with `hits` among `deals`
+// deals counted, in percent but for the gap.
 struct FigureStats {
     double estimate = 0;  // as the report computes it
     double low = 0;       // the 95 % Wilson interval
@@ -35,9 +36,6 @@ struct FigureStats {
     std::optional<double> gap;  // estimate - exact, in standard deviations
 };
 FigureStats statsOf(std::int64_t hits, std::int64_t deals, std::optional<double> exact);
-inline FigureStats statsOf(const Figure& figure, std::int64_t deals) {
-    return statsOf(figure.hits, deals, figure.exact);
-}
 
 // What an analysis at double dummy adds to its entry, for its charts.
 struct AnalysisDetail {
@@ -71,7 +69,7 @@ struct AnalysisUpdate {
 // One run, brought up to date after every batch while it goes on.
 struct JournalEntry {
     RunKind kind = RunKind::Frequency;
-    std::string condition;  // "5 ≤ ♠ ≤ 5, 12 ≤ points ≤ 14" or "4432, 5332, …"
+    std::string condition;  // the plan's: "5 ≤ ♠ ≤ 5, 12 ≤ points ≤ 14", "4432, 5332, …"
     std::int64_t batches = 0;
     std::int64_t deals = 0;
     // The question as data where the run had one, and the deals that met
@@ -80,8 +78,9 @@ struct JournalEntry {
     std::int64_t knownDeals = 0;
     std::vector<Figure> figures;
     // A frequency run's last five hits, newest first; a survey's last hand
-    // of each line that has one, in report order; a four-hand run's last
-    // deals, an analysis's first. Each hand's cards as shown (sortHand).
+    // of each line that has one, in report order; a whole-deal run's last
+    // 1,000 deals asked for, newest first; the deals an analysis solved. Each
+    // hand's cards as shown (sortHand).
     std::vector<Example> examples;
     std::optional<AnalysisDetail> analysis;  // an analysis's
     // A lesson's boards are its examples, each with its board's number,
@@ -89,7 +88,18 @@ struct JournalEntry {
     friend bool operator==(const JournalEntry&, const JournalEntry&) = default;
 };
 
-// The session's runs, one entry per run.
+// The deals among which an entry's figures count their hits: those that
+// met the known part of its question, or all its deals when it knows
+// nothing. Its figures' histories keep these too.
+std::int64_t countedDeals(const JournalEntry& entry);
+
+// A figure's statistics among its entry's counted deals.
+inline FigureStats statsOf(const Figure& figure, const JournalEntry& entry) {
+    return statsOf(figure.hits, countedDeals(entry), figure.exact);
+}
+
+// The session's runs, one entry per run: frequency runs, surveys,
+// whole-deal runs and analyses.
 class Journal final : public RunObserver {
 public:
     Journal() = default;

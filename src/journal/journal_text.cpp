@@ -33,10 +33,10 @@ std::vector<FigureTexts> figureTexts(const JournalEntry& entry, const NumberStyl
     std::vector<FigureStats> stats;
     int decimals = 0;
     for (const Figure& figure : entry.figures) {
-        stats.push_back(statsOf(figure, entry.deals));
+        stats.push_back(statsOf(figure, entry));
         decimals = std::max(decimals, decimalsFor(stats.back().margin));
     }
-    const bool dealt = entry.deals > 0;
+    const bool dealt = countedDeals(entry) > 0;
     const auto percent = [&](double value) {
         return fixedText(value, decimals, style.decimal) + journal_texts::kPercent;
     };

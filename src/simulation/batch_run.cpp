@@ -13,11 +13,16 @@ Tally runBatches(BatchedRun& run, Dialogue& dialogue, RunObserver* observer) {
     if (observer != nullptr) {
         observer->runStarted(plan);
     }
+    // A run that knows nothing counts its hits among all its deals.
+    const bool knows = plan.question && !asksNothing(plan.question->known);
     Answer answer = Answer::Yes;
     while (answer == Answer::Yes) {
         run.dealBatch(tally);
         ++tally.batches;
         tally.deals += plan.batchSize;
+        if (!knows) {
+            tally.knownDeals = tally.deals;
+        }
         if (observer != nullptr) {
             observer->batchDealt(tally, run.examples(tally));
         }

@@ -18,7 +18,9 @@ namespace ondiscale {
 enum class RunKind { Frequency, Survey, Table, Analysis, Lesson };
 
 // One figure a run counts: the targeted hand of a frequency run, one line
-// of a survey.
+// of a survey, the deal asked for of a whole-deal run. (An analysis's
+// figures, contracts made and tricks taken, come to the journal step by
+// step instead: journal.h.)
 struct FigurePlan {
     std::string name;
     std::optional<double> exact;  // its exact probability, 0 to 1, where it is known
@@ -28,11 +30,14 @@ struct FigurePlan {
 // What a run looks for, fixed when it starts.
 struct RunPlan {
     RunKind kind = RunKind::Frequency;
-    std::string condition;  // as the run's title shows it: "5 ≤ ♠ ≤ 5", "4432, 5332, … et « 6421 »"
+    // As the run's title shows it: "5 ≤ ♠ ≤ 5", "4432, 5332, … et « 6421 »",
+    // "Sachant que Sud a 15 à 17 points : Nord-Sud ont 25 points ou plus".
+    std::string condition;
     std::int32_t batchSize = 0;
     std::vector<FigurePlan> figures;
-    // The question as data, for runs that deal to a condition (a hand's or
-    // a whole deal's); a survey has none.
+    // The question as data, for runs that deal to a condition: South's
+    // bounds as the asked part of a frequency run, the whole question of a
+    // whole-deal run; a survey has none.
     std::optional<Condition> question;
 };
 
@@ -44,7 +49,8 @@ struct Tally {
     std::int64_t deals = 0;
     std::vector<std::int64_t> hits;
     // The deals that met the known part of the question, among which the
-    // hits are counted: all of them when nothing is known.
+    // hits are counted: the run counts them; runBatches makes them all the
+    // deals when nothing is known (and for a survey).
     std::int64_t knownDeals = 0;
 };
 
@@ -83,7 +89,10 @@ struct Report {
 // the journal compute it; the reports hold it in single precision.
 double percentOf(std::int64_t hits, std::int64_t deals);
 
-// A run of batches: the frequency of a hand, a survey of distributions.
+// A run of batches: the frequency of South's hand, a survey of
+// distributions, the frequency of a whole deal. (An analysis at double
+// dummy works through the deals a whole-deal run kept, on its own
+// thread: analysis/.)
 class BatchedRun {
 public:
     virtual ~BatchedRun() = default;

@@ -1,10 +1,10 @@
 #include "simulation/frequency_run.h"
 
-#include "text/number_text.h"
+#include "condition/condition_text.h"
 #include "condition/matcher.h"
 #include "engine/hand_measures.h"
 #include "exact/exact_hands.h"
-#include "condition/condition_text.h"
+#include "text/number_text.h"
 
 namespace ondiscale {
 namespace {
@@ -15,24 +15,13 @@ constexpr const char* kTargetedHand = "Main précisée";
 
 std::int32_t dealFrequencyBatch(Dealer& dealer, const HandBounds& bounds, Progress& progress,
                                 RecentHits& recent) {
-    std::size_t next = recent.next;
-    std::int32_t hits = 0;
-    int shown = 0;  // the caller shows the bar at 0
-    for (std::int32_t i = 1; i <= kFrequencyBatch; ++i) {
-        const int value = i < kFrequencyBatch ? i / 1000 : 0;
-        if (value != shown) {
-            progress.setProgressValue(value);
-            shown = value;
-        }
-        Hand& hand = recent.ring[next];
-        dealer.dealSouth(hand);
-        const int hit = meets(bounds, suitLengths(hand), highCardPoints(hand)) ? 1 : 0;
-        hits += hit;
-        next += static_cast<std::size_t>(hit);
-        next = next == recent.ring.size() ? 0 : next;
-    }
-    recent.next = next;
-    return hits;
+    return dealBatch(recent, progress,
+                     [&](Hand& hand) {
+                         dealer.dealSouth(hand);
+                         return Outcome{
+                             1, meets(bounds, suitLengths(hand), highCardPoints(hand)) ? 1U : 0U};
+                     })
+        .hits;
 }
 
 Report frequencyReport(std::int64_t hits, std::int64_t deals, std::string_view decimalSeparator) {
@@ -49,6 +38,9 @@ FrequencyRun::FrequencyRun(const HandBounds& bounds, Dealer& dealer, Progress& p
     plan_.condition = boundsText(bounds);
     plan_.batchSize = kFrequencyBatch;
     plan_.figures.push_back({kTargetedHand, probabilityOf(exactHands(bounds)), {}});
+    TableBounds asked;
+    asked.hand(Seat::South) = bounds;
+    plan_.question = askedOnly(asked);
 }
 
 void FrequencyRun::dealBatch(Tally& tally) {
@@ -61,13 +53,13 @@ Report FrequencyRun::report(const Tally& tally, const NumberStyle& style) const 
     return frequencyReport(tally.hits.front(), tally.deals, style.decimal);
 }
 
-std::vector<Example> FrequencyRun::examples(const Tally& tally) const {
+std::vector<Example> FrequencyRun::examples(const Tally& /*tally*/) const {
     std::vector<Example> out;
-    recent_.forEachNewest(tally.hits.front(), [&](const Hand& hand) {
+    for (const Hand& hand : recent_.newest(kRecentHits)) {
         Example example{kTargetedHand};
         example.deal[index(Seat::South)] = hand;
         out.push_back(std::move(example));
-    });
+    }
     return out;
 }
 

@@ -3,33 +3,19 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/dealer.h"
 #include "condition/hand_bounds.h"
+#include "engine/dealer.h"
+#include "simulation/batch_loop.h"
 #include "simulation/batch_run.h"
 #include "simulation/progress.h"
 
 namespace ondiscale {
 
-inline constexpr std::int32_t kFrequencyBatch = 100'000;
+inline constexpr std::int32_t kFrequencyBatch = kBatchDeals;
 
-// The last hands of a run that met the bounds. Each deal is dealt straight
-// into ring[next], which moves on only on a hit, so the hits stay and a
-// miss is dealt over: no copy and no branch per deal.
-struct RecentHits {
-    static constexpr std::size_t kKept = 5;
-    std::array<Hand, kKept + 1> ring{};
-    std::size_t next = 0;
-
-    // The last min(hits, 5) hands that met the bounds, newest first.
-    template <typename F>
-    void forEachNewest(std::int64_t hits, F&& f) const {
-        std::size_t slot = next;
-        for (std::int64_t n = 0; n < hits && n < static_cast<std::int64_t>(kKept); ++n) {
-            slot = slot == 0 ? kKept : slot - 1;
-            f(ring[slot]);
-        }
-    }
-};
+// The last hands of a run that met the bounds.
+inline constexpr std::size_t kRecentHits = 5;
+using RecentHits = KeptRing<Hand>;
 
 // Deals one batch of 100,000 hands to South and returns how many met the
 // bounds. Moves the bar every 1,000 deals and leaves it at 0, and keeps
@@ -57,7 +43,7 @@ private:
     Dealer& dealer_;
     Progress& progress_;
     RunPlan plan_;
-    RecentHits recent_;
+    RecentHits recent_{kRecentHits};
 };
 
 // A whole run, batch after batch until the user answers anything but Oui;

@@ -24,105 +24,6 @@ constexpr const char* kTooRare =
 // How often dealing looks at the stop and tells its progress.
 constexpr std::int64_t kStopCheck = 4096;
 
-// The lengths from the longest to the shortest.
-SuitLengths sortedLengths(SuitLengths lengths) {
-    std::sort(lengths.begin(), lengths.end(), std::greater<>());
-    return lengths;
-}
-
-bool isAnyOf(const SuitLengths& sorted, std::initializer_list<SuitLengths> patterns) {
-    return std::find(patterns.begin(), patterns.end(), sorted) != patterns.end();
-}
-
-bool inClass(ShapeClass shapeClass, const SuitLengths& s) {
-    switch (shapeClass) {
-        case ShapeClass::Regular:
-            return isAnyOf(s, {{4, 3, 3, 3}, {4, 4, 3, 2}, {5, 3, 3, 2}});
-        case ShapeClass::SemiRegular:
-            return isAnyOf(s, {{5, 4, 2, 2}, {6, 3, 2, 2}});
-        case ShapeClass::OneSuited:
-            return s[0] >= 6 && s[1] <= 3;
-        case ShapeClass::TwoSuited:
-            return s[0] >= 5 && s[1] >= 4 && s[2] <= 3;
-        case ShapeClass::ThreeSuited:
-            return isAnyOf(s, {{4, 4, 4, 1}, {5, 4, 4, 0}});
-        case ShapeClass::NoShortSuit:
-            return s[3] >= 2;
-    }
-    return false;
-}
-
-bool meetsShape(const ShapeSet& shape, const SuitLengths& lengths) {
-    if (shape.any()) {
-        return true;
-    }
-    const SuitLengths sorted = sortedLengths(lengths);
-    return std::any_of(shape.terms.begin(), shape.terms.end(), [&](const ShapeTerm& term) {
-        switch (term.kind) {
-            case ShapeTerm::Kind::Class:
-                return inClass(term.shapeClass, sorted);
-            case ShapeTerm::Kind::AnyOrder:
-                return sortedLengths(term.lengths) == sorted;
-            case ShapeTerm::Kind::SuitOrder:
-                return term.lengths == lengths;
-        }
-        return false;
-    });
-}
-
-CardSet cardsOf(const Hand& hand) {
-    CardSet set = 0;
-    for (const Card card : hand) {
-        set |= cardBit(card);
-    }
-    return set;
-}
-
-// One alternative made ready: its ranges packed, and whether it asks
-// anything of shapes and cards at all, so that most deals skip them.
-struct ReadyAlternative {
-    explicit ReadyAlternative(const Alternative& a)
-        : ranges(a.bounds), shapes(a.shapes), cards(a.cards) {
-        for (std::size_t s = 0; s < 4; ++s) {
-            handsAsked = handsAsked || !shapes[s].any() || cards[s] != 0;
-        }
-    }
-    [[nodiscard]] bool meets(const Deal& deal, const TableMeasures& measures) const {
-        if (!ranges.meets(measures)) {
-            return false;
-        }
-        if (!handsAsked) {
-            return true;
-        }
-        for (std::size_t s = 0; s < 4; ++s) {
-            const Hand& hand = deal[s];
-            if ((cardsOf(hand) & cards[s]) != cards[s]) {
-                return false;
-            }
-            if (!meetsShape(shapes[s], suitLengths(hand))) {
-                return false;
-            }
-        }
-        return true;
-    }
-    TableCheck ranges;
-    std::array<ShapeSet, 4> shapes;
-    std::array<CardSet, 4> cards;
-    bool handsAsked = false;
-};
-
-std::vector<ReadyAlternative> ready(const ConditionPart& part) {
-    return {part.alternatives.begin(), part.alternatives.end()};
-}
-
-bool meetsAny(const std::vector<ReadyAlternative>& part, const Deal& deal,
-              const TableMeasures& measures) {
-    // A part with no alternative at all asks nothing.
-    return part.empty() || std::any_of(part.begin(), part.end(), [&](const ReadyAlternative& a) {
-               return a.meets(deal, measures);
-           });
-}
-
 // Whether an alternative narrows a hand (or, for a partnership, `seat`'s).
 bool names(const Alternative& a, Seat seat) {
     const std::size_t s = index(seat);
@@ -215,12 +116,9 @@ Seat questionHand(const Condition& condition) {
 }
 
 DealTest directQuestionTest(const Condition& condition) {
-    auto known = std::make_shared<const std::vector<ReadyAlternative>>(ready(condition.known));
-    auto asked = std::make_shared<const std::vector<ReadyAlternative>>(ready(condition.asked));
-    return [known, asked](const Deal& deal) {
-        const TableMeasures measures = measureTable(deal);
-        return meetsAny(*known, deal, measures) && meetsAny(*asked, deal, measures);
-    };
+    // A lesson deals every card at random: the known cards too are tested.
+    auto matcher = std::make_shared<const QuestionMatcher>(condition, std::array<CardSet, 4>{});
+    return [matcher](const Deal& deal) { return matcher->test(deal).hit != 0; };
 }
 
 std::string tooRareMessage(std::int64_t deals) {

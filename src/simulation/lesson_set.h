@@ -60,9 +60,8 @@ Seat questionHand(const Condition& condition);
 // Whether a deal meets a question: its known part and its asked part.
 using DealTest = std::function<bool(const Deal&)>;
 
-// The test of a question made from its parts directly: each alternative's
-// ranges through TableCheck, its shapes and cards held hand by hand. The
-// compiled matcher of the condition room can take its place unchanged.
+// The test of a question through the condition room's matcher, every card
+// tested, the known ones too: a lesson deals every card at random.
 DealTest directQuestionTest(const Condition& condition);
 
 // Deals looked at for one board before the question is called too rare.

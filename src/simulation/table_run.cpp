@@ -1,45 +1,36 @@
 #include "simulation/table_run.h"
 
-#include <algorithm>
-
-#include "text/text_fill.h"
+#include "condition/condition_text.h"
+#include "condition/table_texts.h"
 #include "exact/table_probability.h"
 #include "stats/margins.h"
 #include "text/readable_numbers.h"
-#include "condition/condition_text.h"
-#include "condition/table_texts.h"
+#include "text/text_fill.h"
 
 namespace ondiscale {
 
 namespace texts = table_texts;
 
-std::vector<Deal> KeptDeals::newest(std::size_t most) const {
-    std::vector<Deal> deals;
-    std::size_t slot = next_;
-    for (std::size_t n = 0; n < std::min(most, kept_); ++n) {
-        slot = slot == 0 ? ring_.size() - 1 : slot - 1;
-        deals.push_back(ring_[slot]);
+BatchCount dealTableBatch(Dealer& dealer, const PlacedCards* placed, const QuestionMatcher& matcher,
+                          Progress& progress, KeptDeals& kept) {
+    if (placed != nullptr) {
+        return dealBatch(kept, progress, [&](Deal& deal) {
+            dealer.dealTable(deal, *placed);
+            return matcher.test(deal);
+        });
     }
-    return deals;
+    return dealBatch(kept, progress, [&](Deal& deal) {
+        dealer.dealTable(deal);
+        return matcher.test(deal);
+    });
 }
 
-std::int32_t dealTableBatch(Dealer& dealer, const TableCheck& check, Progress& progress,
-                            KeptDeals& kept) {
-    std::int32_t hits = 0;
-    int shown = 0;  // the caller shows the bar at 0
-    for (std::int32_t i = 1; i <= kTableBatch; ++i) {
-        const int value = i < kTableBatch ? i / 1000 : 0;
-        if (value != shown) {
-            progress.setProgressValue(value);
-            shown = value;
-        }
-        Deal& deal = kept.next();
-        dealer.dealTable(deal);
-        const unsigned hit = check.meets(measureTable(deal)) ? 1U : 0U;
-        hits += static_cast<std::int32_t>(hit);
-        kept.keep(hit);
+std::optional<double> exactShare(const Condition& condition) {
+    // Today's counter knows ranges alone, of all deals.
+    if (asksNothing(condition.known) && rangesOnly(condition.asked)) {
+        return exactProbability(condition.asked.alternatives.front().bounds);
     }
-    return hits;
+    return std::nullopt;
 }
 
 Report tableReport(std::int64_t hits, std::int64_t deals, std::string_view decimalSeparator,
@@ -53,22 +44,57 @@ Report tableReport(std::int64_t hits, std::int64_t deals, std::string_view decim
         fill(texts::kReportTitle, {groupedText(deals, groupSeparator)})};
 }
 
-TableRun::TableRun(const TableBounds& bounds, Dealer& dealer, Progress& progress)
-    : check_(bounds), dealer_(dealer), progress_(progress) {
+Report knownReport(std::string_view question, std::int64_t hits, std::int64_t known,
+                   std::int64_t deals, std::optional<double> exact,
+                   std::string_view decimalSeparator, std::string_view groupSeparator) {
+    const Interval band = wilson95(hits, known);
+    const int decimals = decimalsFor(100 * (band.high - band.low) / 2);
+    const std::string estimate =
+        known > 0 ? fixedText(percentOf(hits, known), decimals, decimalSeparator) + texts::kPercent
+                  : texts::kNoValue;
+    // The exact value one decimal further than the estimate: it is known
+    // to that precision, the estimate is not.
+    const std::string exactText =
+        exact ? fixedText(100 * *exact, decimals + 1, decimalSeparator) + texts::kPercent
+              : texts::kNoValue;
+    return {fill(texts::kKnownReport, {std::string(question), estimate, exactText}) + kCrLf +
+                fill(texts::kKnownDeals,
+                     {groupedText(known, groupSeparator), groupedText(deals, groupSeparator),
+                      groupedText(hits, groupSeparator)}),
+            fill(texts::kReportTitle, {groupedText(deals, groupSeparator)})};
+}
+
+TableRun::TableRun(const Condition& condition, Dealer& dealer, Progress& progress)
+    : matcher_(condition, placedCards(condition.known)),
+      knows_(!asksNothing(condition.known)),
+      dealer_(dealer),
+      progress_(progress) {
+    const std::array<CardSet, 4> placed = placedCards(condition.known);
+    if (placed != std::array<CardSet, 4>{}) {
+        placed_.emplace(placed);
+    }
     plan_.kind = RunKind::Table;
-    plan_.condition = tableBoundsText(bounds);
+    plan_.condition = conditionText(condition);
     plan_.batchSize = kTableBatch;
-    plan_.figures.push_back({texts::kFigure, exactProbability(bounds), {}});
+    plan_.figures.push_back({texts::kFigure, exactShare(condition), {}});
+    plan_.question = condition;
 }
 
 void TableRun::dealBatch(Tally& tally) {
     progress_.setProgressVisible(true);
     progress_.setProgressValue(0);
-    tally.hits.front() += dealTableBatch(dealer_, check_, progress_, kept_);
+    const BatchCount count =
+        dealTableBatch(dealer_, placed_ ? &*placed_ : nullptr, matcher_, progress_, kept_);
+    tally.knownDeals += count.known;
+    tally.hits.front() += count.hits;
 }
 
 Report TableRun::report(const Tally& tally, const NumberStyle& style) const {
-    return tableReport(tally.hits.front(), tally.deals, style.decimal, style.group);
+    if (!knows_) {
+        return tableReport(tally.hits.front(), tally.deals, style.decimal, style.group);
+    }
+    return knownReport(plan_.condition, tally.hits.front(), tally.knownDeals, tally.deals,
+                       plan_.figures.front().exact, style.decimal, style.group);
 }
 
 std::vector<Example> TableRun::examples(const Tally& /*tally*/) const {

@@ -1,58 +1,51 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <vector>
 
-#include "engine/dealer.h"
+#include "condition/condition.h"
 #include "condition/matcher.h"
+#include "engine/dealer.h"
+#include "simulation/batch_loop.h"
 #include "simulation/batch_run.h"
 #include "simulation/progress.h"
 
 namespace ondiscale {
 
-inline constexpr std::int32_t kTableBatch = 100'000;
+inline constexpr std::int32_t kTableBatch = kBatchDeals;
 
-// The last deals of a run that met the bounds, up to `capacity`. Each deal
-// is dealt straight into the next free place, which moves on only on a
-// hit: no copy and no branch per deal.
-class KeptDeals {
-public:
-    explicit KeptDeals(std::size_t capacity) : ring_(capacity + 1) {}
+// The last whole deals of a run that counted.
+using KeptDeals = KeptRing<Deal>;
 
-    // Where the next deal goes.
-    Deal& next() { return ring_[next_]; }
-    // Keeps that deal when `hit` is 1, forgets it when 0.
-    void keep(unsigned hit) {
-        next_ += hit;
-        next_ = next_ == ring_.size() ? 0 : next_;
-        kept_ = std::min(kept_ + hit, ring_.size() - 1);
-    }
-    // The last `most` deals kept, newest first.
-    [[nodiscard]] std::vector<Deal> newest(std::size_t most) const;
-    [[nodiscard]] std::size_t size() const { return kept_; }
+// Deals one batch of 100,000 whole deals, with the placed cards where they
+// belong when there are any, and counts those that meet the known part of
+// the question and, among them, those that meet both parts, keeping these
+// in `kept`. Moves the bar every 1,000 deals and leaves it at 0. Allocates
+// nothing.
+BatchCount dealTableBatch(Dealer& dealer, const PlacedCards* placed, const QuestionMatcher& matcher,
+                          Progress& progress, KeptDeals& kept);
 
-private:
-    std::vector<Deal> ring_;
-    std::size_t next_ = 0;
-    std::size_t kept_ = 0;
-};
+// The exact share of the deals meeting the known part that meet the asked
+// part, where it can be counted; nothing otherwise, never a wrong value.
+std::optional<double> exactShare(const Condition& condition);
 
-// Deals one batch of 100,000 whole deals and returns how many met the
-// bounds, keeping those in `kept`. Moves the bar every 1,000 deals and
-// leaves it at 0. Allocates nothing.
-std::int32_t dealTableBatch(Dealer& dealer, const TableCheck& check, Progress& progress,
-                            KeptDeals& kept);
-
-// How often a whole deal meets the table's bounds, in batches of 100,000
-// deals. The journal gets the last 1,000 deals that did (the first five
-// are shown, all are exported); the run keeps the last 100,000 for an
-// analysis of them.
+// How often a whole deal meets a question, in batches of 100,000 deals:
+// with nothing known, the share of all deals that meet the asked part;
+// otherwise the share, among the deals that meet the known part, of those
+// that also meet the asked part. A lone known alternative's cards are
+// dealt where they belong and the other cards at random. The journal gets
+// the last 1,000 deals that met both parts (the first five are shown, all
+// are exported); the run keeps the last 100,000 for an analysis of them.
 class TableRun final : public BatchedRun {
 public:
     static constexpr std::size_t kKept = 100'000;
     static constexpr std::size_t kForTheJournal = 1'000;
 
-    TableRun(const TableBounds& bounds, Dealer& dealer, Progress& progress);
+    TableRun(const Condition& condition, Dealer& dealer, Progress& progress);
+    TableRun(const TableBounds& bounds, Dealer& dealer, Progress& progress)
+        : TableRun(askedOnly(bounds), dealer, progress) {}
 
     [[nodiscard]] const RunPlan& plan() const override { return plan_; }
     void dealBatch(Tally& tally) override;
@@ -62,7 +55,9 @@ public:
     [[nodiscard]] const KeptDeals& kept() const { return kept_; }
 
 private:
-    TableCheck check_;
+    QuestionMatcher matcher_;
+    std::optional<PlacedCards> placed_;
+    bool knows_;
     Dealer& dealer_;
     Progress& progress_;
     RunPlan plan_;
@@ -73,5 +68,13 @@ private:
 // rule: "Donnes précisées : 4 530 sur 100 000, soit 4,53 %".
 Report tableReport(std::int64_t hits, std::int64_t deals, std::string_view decimalSeparator,
                    std::string_view groupSeparator);
+
+// The report of a question with something known: "Sachant que … :
+// Nord-Sud ont 25 points ou plus dans 41,9 % des donnes (exact 41,98 %)",
+// then how many deals met the known part and how many of them the asked
+// part.
+Report knownReport(std::string_view question, std::int64_t hits, std::int64_t known,
+                   std::int64_t deals, std::optional<double> exact,
+                   std::string_view decimalSeparator, std::string_view groupSeparator);
 
 }  // namespace ondiscale

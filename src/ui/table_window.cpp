@@ -1,43 +1,38 @@
 #include "ui/table_window.h"
 
 #include <QCloseEvent>
-#include <QGridLayout>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "condition/condition_text.h"
-#include "engine/card_text.h"
 #include "simulation/table_run.h"
 #include "ui/analysis_panel.h"
 #include "ui/bar_progress.h"
+#include "ui/condition_form.h"
 #include "ui/kit/escape_back.h"
+#include "ui/kit/fitting_scroll.h"
 #include "ui/kit/qt_text.h"
-#include "ui/kit/twips.h"
 #include "ui/lesson/lesson_texts.h"
 #include "ui/lesson/lesson_window.h"
 #include "ui/window_texts.h"
 
 namespace ondiscale {
-namespace {
-
-// The rows' and the measures' parts of the boxes' object names.
-constexpr std::array<const char*, kTableRows> kRowKeys{"Nord",  "Est",     "Sud",
-                                                       "Ouest", "NordSud", "EstOuest"};
-constexpr std::array<const char*, kMeasures> kMeasureKeys{"Pique", "Coeur", "Carreau", "Trefle",
-                                                          "Points"};
-
-}  // namespace
 
 TableWindow::TableWindow(Dealer& dealer, Dialogue& dialogue, Journal& journal, QWidget* parent)
     : QMainWindow(parent, Qt::Window),
       dealer_(dealer),
       dialogue_(dialogue),
       journal_(journal),
+      form_(new ConditionForm),
+      scroll_(new FittingScroll(form_)),
       run_(new QPushButton(qtText(texts::kCmdDonne))),
       bar_(new QProgressBar),
       progress_(std::make_unique<BarProgress>(*bar_)),
@@ -49,57 +44,12 @@ TableWindow::TableWindow(Dealer& dealer, Dialogue& dialogue, Journal& journal, Q
               }
               return AnalysisSource{lastRun_->kept().newest(most), lastRun_->plan().condition};
           })),
+      lessonButton_(new QPushButton(qtText(lesson_texts::kOpenLesson))),
       placement_(*this, QSize(), QSize(), BesidePlacement::Order::BelowFirst) {
     setObjectName(QStringLiteral("Donne"));
     setWindowTitle(qtText(texts::kDonneTitle));
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(Twips(*this).px(60));
-    // The headings: each suit's sign over its two boxes, red for the red
-    // suits, then "points"; under them "min" and "max".
-    for (std::size_t m = 0; m < kMeasures; ++m) {
-        const auto column = static_cast<int>(1 + 2 * m);
-        auto* heading =
-            new QLabel(m < kSuits.size() ? qtText(signOf(kSuits[m]).sign) : qtText(texts::kPoints));
-        heading->setAlignment(Qt::AlignCenter);
-        if (m < kSuits.size() && signOf(kSuits[m]).red) {
-            heading->setStyleSheet(QStringLiteral("color: #ff0000"));
-        }
-        QFont font = heading->font();
-        font.setBold(true);
-        heading->setFont(font);
-        grid->addWidget(heading, 0, column, 1, 2);
-        for (const bool max : {false, true}) {
-            auto* end = new QLabel(qtText(max ? texts::kMax : texts::kMin));
-            end->setAlignment(Qt::AlignCenter);
-            grid->addWidget(end, 1, column + (max ? 1 : 0));
-        }
-    }
-    // The boxes, row by row, made in the order a reader and Tab go through
-    // them.
-    const int boxWidth =
-        fontMetrics().horizontalAdvance(QStringLiteral("000")) + Twips(*this).px(180);
-    const TableTexts defaults = textsOf(TableBounds{});
-    for (std::size_t row = 0; row < kTableRows; ++row) {
-        auto* name = new QLabel(qtText(rowName(row)));
-        grid->addWidget(name, static_cast<int>(2 + row), 0);
-        for (std::size_t m = 0; m < kMeasures; ++m) {
-            for (const bool max : {false, true}) {
-                auto* box =
-                    new QLineEdit(qtText(max ? defaults[row][m].max : defaults[row][m].min));
-                box->setObjectName(QStringLiteral("%1%2%3").arg(
-                    QLatin1String(kRowKeys[row]), QLatin1String(kMeasureKeys[m]),
-                    max ? QStringLiteral("Max") : QStringLiteral("Min")));
-                box->setAccessibleName(qtText(boxName({row, m, max})));
-                box->setFixedWidth(boxWidth);
-                box->setAlignment(Qt::AlignRight);
-                grid->addWidget(box, static_cast<int>(2 + row),
-                                static_cast<int>(1 + 2 * m + (max ? 1 : 0)));
-                boxes_[row][m][max ? 1 : 0] = box;
-            }
-        }
-    }
     run_->setObjectName(QStringLiteral("cmdDonne"));
     run_->setAutoDefault(true);
     bar_->setObjectName(QStringLiteral("DonneProgression"));
@@ -109,107 +59,116 @@ TableWindow::TableWindow(Dealer& dealer, Dialogue& dialogue, Journal& journal, Q
     bar_->hide();
     connect(run_, &QPushButton::clicked, this, &TableWindow::runTable);
 
-    // A set of boards for a lesson, from the same bounds, in its own window.
-    auto* lesson = new QPushButton(qtText(lesson_texts::kOpenLesson));
-    lesson->setObjectName(QStringLiteral("donneLecon"));
-    lesson->setToolTip(qtText(lesson_texts::kOpenLessonTip));
-    lesson->setAutoDefault(true);  // Enter presses it, as the other buttons
-    connect(lesson, &QPushButton::clicked, this, &TableWindow::openLesson);
+    // A set of boards for a lesson, from the same question, in its own window.
+    lessonButton_->setObjectName(QStringLiteral("donneLecon"));
+    lessonButton_->setToolTip(qtText(lesson_texts::kOpenLessonTip));
+    lessonButton_->setAutoDefault(true);  // Enter presses it, as the other buttons
+    connect(lessonButton_, &QPushButton::clicked, this, &TableWindow::openLesson);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(run_);
     buttons->addWidget(bar_, 1);
-    buttons->addWidget(lesson);
+    buttons->addWidget(lessonButton_);
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
-    layout->addLayout(grid);
-    layout->addStretch(1);
+    // The form scrolls only where the screen is too small for it.
+    layout->addWidget(scroll_, 1);
     layout->addLayout(buttons);
     layout->addWidget(analysis_);
     setCentralWidget(central);
-    // The boxes row by row, then the button, then the analysis: once they
-    // are all in this window, where Qt takes a tab order.
-    QWidget* previous = nullptr;
-    for (const auto& row : boxes_) {
-        for (const auto& measure : row) {
-            for (QLineEdit* box : measure) {
-                if (previous != nullptr) {
-                    setTabOrder(previous, box);
-                }
-                previous = box;
-            }
-        }
-    }
-    setTabOrder(previous, run_);
-    setTabOrder(run_, lesson);
-    setTabOrder(lesson, analysis_);
+    connect(form_, &ConditionForm::alternativesChanged, this, [this] {
+        orderTabs();
+        // Once the new tab bar shows.
+        QTimer::singleShot(0, this, &TableWindow::growToFit);
+    });
+    orderTabs();
 }
 
 TableWindow::~TableWindow() = default;
 
+void TableWindow::orderTabs() {
+    // Once the boxes are all in this window, where Qt takes a tab order.
+    std::vector<QWidget*> order = form_->tabOrder();
+    order.push_back(run_);
+    order.push_back(lessonButton_);
+    order.push_back(analysis_);
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+void TableWindow::growToFit() {
+    if (!isVisible()) {
+        return;
+    }
+    // A tab bar for the alternatives takes a line: taller, where the work
+    // area has room below; the form scrolls otherwise. The layouts take the
+    // tab bar in first.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const QRect area = screen()->availableGeometry();
+    const int frameBelow = frameGeometry().bottom() - geometry().bottom();
+    const int room = area.bottom() - frameBelow - geometry().top() + 1;
+    const int shortfall = form_->sizeHint().height() - scroll_->viewport()->height();
+    const int wanted = std::min(height() + shortfall, room);
+    if (wanted > height()) {
+        resize(width(), wanted);
+    }
+}
+
 QLineEdit* TableWindow::box(const TableBox& box) const {
-    return boxes_[box.row][box.measure][box.max ? 1 : 0];
+    return form_->box({FormBox::Part::Asked, 0, FormBox::Kind::Range, box, Seat::North});
 }
 
-TableTexts TableWindow::boxTexts() const {
-    TableTexts out;
-    for (std::size_t row = 0; row < kTableRows; ++row) {
-        for (std::size_t m = 0; m < kMeasures; ++m) {
-            out[row][m] = {boxes_[row][m][0]->text().toStdString(),
-                           boxes_[row][m][1]->text().toStdString()};
-        }
-    }
-    return out;
-}
-
-std::optional<TableBounds> TableWindow::checkedBounds() {
-    const TableBoundsCheck check = checkTableBounds(boxTexts());
-    if (!check.bounds) {
+std::optional<Condition> TableWindow::checkedCondition() {
+    const ConditionCheck check = checkCondition(form_->texts());
+    if (!check.condition) {
         dialogue_.messageBox(check.message, Buttons::Ok, std::string(texts::kDonneTitle));
-        QLineEdit* wrong = box(check.box);
-        wrong->setFocus(Qt::OtherFocusReason);
-        wrong->selectAll();
+        form_->showBox(check.box);
     }
-    return check.bounds;
+    return check.condition;
 }
 
 void TableWindow::runTable() {
-    const std::optional<TableBounds> bounds = checkedBounds();
-    if (!bounds) {
+    const std::optional<Condition> condition = checkedCondition();
+    if (!condition) {
         return;
     }
-    lastRun_ = std::make_unique<TableRun>(*bounds, dealer_, *progress_);
+    lastRun_ = std::make_unique<TableRun>(*condition, dealer_, *progress_);
     runBatches(*lastRun_, dialogue_, &journal_);
     bar_->hide();
 }
 
 void TableWindow::openLesson() {
-    const std::optional<TableBounds> bounds = checkedBounds();
-    if (!bounds) {
+    const std::optional<Condition> condition = checkedCondition();
+    if (!condition) {
         return;
     }
-    Condition condition;
-    condition.asked.alternatives = {Alternative{*bounds}};
     if (lesson_ == nullptr) {
         lesson_ = new LessonWindow(journal_, dialogue_, this);
     }
     // Beside the main window, where the four-hand window went: there is
     // room there, and it is over this one, which opened it.
     QWidget* main = parentWidget();
-    lesson_->openFor(condition, tableBoundsText(*bounds), main != nullptr ? *main : *this);
+    lesson_->openFor(*condition, conditionText(*condition), main != nullptr ? *main : *this);
 }
 
 void TableWindow::openBeside(QWidget& main) {
     if (!placed_) {
-        // As large as its boxes and button want, where there is room.
-        placement_.setSizes(sizeHint(), minimumSizeHint());
+        // As large as its boxes and button want, where there is room; on
+        // the side where the whole form fits unscrolled, if there is one.
+        const QSize scrolled = scroll_->minimumSizeHint();
+        const QSize whole = form_->minimumSizeHint();
+        QSize least = minimumSizeHint();
+        least.rwidth() += std::max(0, whole.width() - scrolled.width());
+        least.rheight() += std::max(0, whole.height() - scrolled.height());
+        placement_.setSizes(sizeHint(), least);
         placement_.placeBeside(main);
         placed_ = true;
     }
     show();
     raise();
     activateWindow();
-    boxes_[0][0][0]->setFocus(Qt::OtherFocusReason);
+    box({0, 0, false})->setFocus(Qt::OtherFocusReason);
 }
 
 void TableWindow::closeEvent(QCloseEvent* event) {

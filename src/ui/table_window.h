@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QMainWindow>
-#include <array>
 #include <memory>
+#include <optional>
 
 #include "condition/table_bounds_check.h"
 #include "engine/dealer.h"
@@ -18,14 +18,19 @@ namespace ondiscale {
 
 class AnalysisPanel;
 class BarProgress;
+class ConditionForm;
+class FittingScroll;
 class LessonWindow;
 class TableRun;
 
-// "Fréquence d'une donne précisée": a minimum and a maximum for each suit's
-// length and the points of each hand and each partnership, and the run of
-// whole deals that meet them all, batch after batch, into the journal.
-// Bad bounds get one message and the keyboard goes to the box at fault;
-// nothing typed is ever reset.
+// "Fréquence d'une donne précisée": the question as a teacher asks it,
+// what is known and what is asked (condition_form.h), each a minimum and
+// a maximum for each suit's length and the points of each hand and each
+// partnership, a shape and cards for each hand, in up to four
+// alternatives; and the run of whole deals, batch after batch, into the
+// journal. With nothing known it is the share of all deals that meet what
+// is asked. A bad form gets one message and the keyboard goes to the box
+// at fault; nothing typed is ever reset.
 class TableWindow : public QMainWindow {
     Q_OBJECT
 
@@ -37,17 +42,14 @@ public:
     // afterwards, and gives it the keyboard.
     void openBeside(QWidget& main);
 
-    // The run of the bounds the boxes hold, if they can be run.
+    // The run of the question the boxes hold, if it can be run.
     void runTable();
 
-    // "Donnes pour une leçon…": the lesson's window for the boxes' bounds.
+    // "Donnes pour une leçon…": the lesson's window for the boxes' question.
     void openLesson();
     [[nodiscard]] LessonWindow* lesson() const { return lesson_; }
 
-    // The run last made, if any: its bounds and the deals it kept.
-    [[nodiscard]] const TableRun* lastRun() const { return lastRun_.get(); }
-
-    // The box of a row's measure: "NordSudPointsMin".
+    // The box of a row's measure in what is asked: "NordSudPointsMin".
     [[nodiscard]] QLineEdit* box(const TableBox& box) const;
 
     // The analysis at double dummy of the last run's deals.
@@ -60,20 +62,26 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    [[nodiscard]] TableTexts boxTexts() const;
-    // The boxes' bounds; nothing when they are wrong, once that is said
-    // and the keyboard is at the box at fault.
-    [[nodiscard]] std::optional<TableBounds> checkedBounds();
+    // The boxes, then the button, then the analysis, in the order Tab
+    // takes them; again whenever an alternative comes or goes.
+    void orderTabs();
+    // Taller, where there is room, when the form grows.
+    void growToFit();
+    // The boxes' question; nothing when the form is wrong, once that is
+    // said and the keyboard is at the box at fault.
+    [[nodiscard]] std::optional<Condition> checkedCondition();
 
     Dealer& dealer_;
     Dialogue& dialogue_;
     Journal& journal_;
-    std::array<std::array<std::array<QLineEdit*, 2>, kMeasures>, kTableRows> boxes_{};
+    ConditionForm* form_;
+    FittingScroll* scroll_;
     QPushButton* run_;
     QProgressBar* bar_;
     std::unique_ptr<BarProgress> progress_;
     std::unique_ptr<TableRun> lastRun_;
     AnalysisPanel* analysis_;
+    QPushButton* lessonButton_;
     LessonWindow* lesson_ = nullptr;
     BesidePlacement placement_;
     bool placed_ = false;

@@ -49,6 +49,23 @@ inline constexpr const char* kCmdDonne = "&Fréquence pour 100 000 donnes";
 inline constexpr const char* kPoints = "points";
 inline constexpr const char* kMin = "min";
 inline constexpr const char* kMax = "max";
+// What is known and what is asked, each up to four alternatives ("cas"),
+// with a hand's shape and cards beside its ranges; the question as it
+// reads, under them.
+inline constexpr const char* kPartKnown = "Ce que l'on &sait";
+inline constexpr const char* kPartAsked = "Ce que l'on &cherche";
+inline constexpr const char* kAddAlternative = "Ajouter un cas « &ou »";
+inline constexpr const char* kRemoveAlternative = "&Retirer ce cas";
+inline constexpr const char* kFirstAlternative = "Cas %1";
+inline constexpr const char* kOrAlternative = "ou cas %1";
+inline constexpr const char* kShapeHeading = "forme";
+inline constexpr const char* kCardsHeading = "cartes";
+inline constexpr const char* kShapeExample = "régulière";
+inline constexpr const char* kCardsExample = "♠AR52 ♥D7";
+inline constexpr const char* kPartsName = "Ce que l'on sait et ce que l'on cherche";
+inline constexpr const char* kKnownCasesName = "Cas de ce que l'on sait";
+inline constexpr const char* kAskedCasesName = "Cas de ce que l'on cherche";
+inline constexpr const char* kQuestionName = "Question posée";
 
 // The analysis at double dummy of the deals a run kept.
 inline constexpr const char* kCmdAnalyse = "&Analyse à quatre jeux";

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <bit>
 #include <bitset>
 #include <random>
 
+#include "engine/card_text.h"
 #include "engine/dealer.h"
 #include "engine/hand_measures.h"
 #include "engine/table_measures.h"
@@ -78,6 +80,66 @@ TEST(TableDealer, ASeedAndAClockGiveTheSameDealsEveryTime) {
     Deal deal{};
     golden.dealTable(deal);
     EXPECT_EQ(deal[index(Seat::North)], (Hand{31, 50, 22, 51, 6, 33, 12, 13, 36, 48, 47, 15, 45}));
+}
+
+// Cards placed before the deal: each hand holds its own, and every other
+// card goes to each hand in proportion to the room it has left.
+TEST(TableDealer, PlacedCardsStayAndTheRestFallWhereThereIsRoom) {
+    // North 5 cards given, East none, South all 13, West 2: 8, 13, 0 and 11
+    // places for the 32 cards left.
+    const std::array<CardSet, 4> placed{*readCards("♠ D V 10 ♥ A R").cards, 0,
+                                        *readCards("AK52.Q7.KJ84.A63").cards,
+                                        *readCards("♣ R D").cards};
+    const std::array<double, 4> room{8.0 / 32, 13.0 / 32, 0, 11.0 / 32};
+    Dealer dealer;
+    const PlacedCards deck(placed);
+    Deal deal{};
+    constexpr long long deals = 200'000;
+    std::array<std::array<long long, 4>, 54> seatOf{};
+    for (long long n = 0; n < deals; ++n) {
+        dealer.dealTable(deal, deck);
+        CardSet all = 0;
+        for (std::size_t seat = 0; seat < 4; ++seat) {
+            const CardSet hand = cardSetOf(deal[seat]);
+            ASSERT_EQ(std::popcount(hand), 13) << "deal " << n << ", seat " << seat;
+            ASSERT_EQ(hand & placed[seat], placed[seat]) << "deal " << n << ", seat " << seat;
+            all |= hand;
+            for (const Card card : deal[seat]) {
+                ++seatOf[card][seat];
+            }
+        }
+        ASSERT_EQ(all, kAllCards) << "deal " << n;
+    }
+    for (Card card = kLowestCard; card <= kHighestCard; ++card) {
+        if (((placed[0] | placed[1] | placed[2] | placed[3]) & cardBit(card)) != 0) {
+            continue;
+        }
+        for (std::size_t seat = 0; seat < 4; ++seat) {
+            EXPECT_TRUE(odds::agrees(seatOf[card][seat], deals, room[seat]))
+                << cardText(card) << ", seat " << seat;
+        }
+    }
+}
+
+// South's whole hand known, ♠AR52 ♥D7 ♦RV84 ♣A63: North's hearts are k of
+// the 11 left among the 39 unknown cards.
+TEST(TableDealer, AWholeKnownHandLeavesThirtyNineCardsToDeal) {
+    std::array<CardSet, 4> placed{};
+    placed[index(Seat::South)] = *readCards("♠AR52 ♥D7 ♦RV84 ♣A63").cards;
+    const PlacedCards deck(placed);
+    Dealer dealer;
+    Deal deal{};
+    constexpr long long deals = 400'000;
+    std::array<long long, 14> northHearts{};
+    for (long long n = 0; n < deals; ++n) {
+        dealer.dealTable(deal, deck);
+        ++northHearts[suitLengths(deal[index(Seat::North)])[index(Suit::Hearts)]];
+    }
+    for (int k = 0; k <= 11; ++k) {
+        const double p = odds::choose(11, k) * odds::choose(28, 13 - k) / odds::choose(39, 13);
+        EXPECT_TRUE(odds::agrees(northHearts[static_cast<std::size_t>(k)], deals, p)) << k;
+    }
+    EXPECT_EQ(northHearts[12] + northHearts[13], 0);
 }
 
 }  // namespace

@@ -112,7 +112,7 @@ TEST(JournalCsv, RoundTrip) {
             EXPECT_EQ(row[2], f.name.starts_with('=') ? "'" + f.name : f.name);
             EXPECT_EQ(std::stoll(row[3]), e.deals);
             EXPECT_EQ(std::stoll(row[4]), f.hits);
-            const FigureStats s = statsOf(f, e.deals);
+            const FigureStats s = statsOf(f, e);
             const double expected[] = {s.estimate, s.margin, s.low, s.high};
             for (std::size_t k = 0; k < 4; ++k) {
                 EXPECT_NEAR(number(row[5 + k]), expected[k], 1e-6 * std::max(1.0, expected[k]))
@@ -168,6 +168,30 @@ TEST(JournalCsv, AnEmptyJournalIsItsHeader) {
     const auto rows = readCsv(journalCsv({}));
     ASSERT_EQ(rows.size(), 1U);
     EXPECT_EQ(rows[0].size(), 11U);
+}
+
+// A question with something known: its row counts the deals that met what
+// is known, so that hits over deals is its estimate.
+TEST(JournalCsv, AQuestionWithSomethingKnownCountsItsKnownDeals) {
+    JournalEntry entry;
+    entry.kind = RunKind::Table;
+    entry.condition = "Sachant que Sud a 15 à 17 points : Nord-Sud ont 25 points ou plus";
+    entry.batches = 2;
+    entry.deals = 200'000;
+    entry.question = Condition{};
+    entry.question->known.alternatives.front().bounds.hand(Seat::South).points = {15, 17};
+    entry.knownDeals = 10'000;
+    entry.figures.push_back({"Donne précisée", std::nullopt, {}, 4'200, {}});
+    const std::vector<Row> rows = readCsv(journalCsv({entry}));
+    ASSERT_GE(rows.size(), 2U);
+    const Row& row = rows[1];
+    ASSERT_EQ(row.size(), 11U);
+    EXPECT_EQ(row[1],
+              "Donne précisée : Sachant que Sud a 15 à 17 points : Nord-Sud ont 25 points "
+              "ou plus");
+    EXPECT_EQ(row[3], "10000");
+    EXPECT_EQ(row[4], "4200");
+    EXPECT_EQ(row[5], "42");
 }
 
 }  // namespace

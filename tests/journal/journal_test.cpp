@@ -7,9 +7,9 @@
 #include "engine/hand_measures.h"
 #include "exact_odds.h"
 #include "fake_progress.h"
-#include "simulation/frequency_run.h"
 #include "journal/journal_text.h"
 #include "scripted_dialogue.h"
+#include "simulation/frequency_run.h"
 #include "simulation/survey_run.h"
 
 using namespace ondiscale;
@@ -67,7 +67,7 @@ TEST(Journal, FrequencyRunAfterOuiAndNon) {
 
     ASSERT_EQ(e.figures.size(), 1U);
     const Figure& f = e.figures[0];
-    const FigureStats stats = statsOf(f, e.deals);
+    const FigureStats stats = statsOf(f, e);
     EXPECT_EQ(s.dialogue.reports().back().prompt, "Sud précisé: " + std::to_string(f.hits) +
                                                       " soit " + percentText(stats.estimate, ".") +
                                                       "%")
@@ -102,7 +102,7 @@ TEST(Journal, SurveyAfterOuiAndNon) {
         EXPECT_TRUE(odds::agrees(f.hits, 20000, *f.exact)) << f.name;
         report += (i > 0 ? "\r\n\r\n" : "") + std::to_string(i + 1) + ") Main de type " + f.name +
                   " = " + std::to_string(f.hits) + "  soit " +
-                  percentText(statsOf(f, e.deals).estimate, ".") + " %";
+                  percentText(statsOf(f, e).estimate, ".") + " %";
     }
     EXPECT_EQ(s.dialogue.reports().back().prompt, report);
 
@@ -147,7 +147,7 @@ TEST(Journal, SurveysSeventhLine) {
                 << r.typed;
             if (r.exact == 0.0) {
                 EXPECT_EQ(seventh.hits, 0) << r.typed;
-                EXPECT_EQ(statsOf(seventh, e.deals).gap, 0.0) << r.typed;
+                EXPECT_EQ(statsOf(seventh, e).gap, 0.0) << r.typed;
             }
         }
     }
@@ -198,6 +198,47 @@ TEST(Journal, RunTitlesNameTheBoundsThatDifferFromTheDefaults) {
         s.frequency(r.bounds, {Answer::No});
         EXPECT_EQ(s.journal.entries().at(0).condition, r.text);
     }
+}
+
+// A run that knows something counts its figures among the deals that met
+// what it knows, in the window's texts as in the CSV; one that knows
+// nothing, among all its deals, even read from a file that kept no count
+// of known deals.
+TEST(Journal, FiguresCountAmongTheDealsKnown) {
+    Journal journal;
+    RunPlan plan;
+    plan.kind = RunKind::Table;
+    plan.condition = "Sachant que Sud a 15 à 17 points : Nord-Sud ont 25 points ou plus";
+    plan.batchSize = 100'000;
+    plan.figures.push_back({"Donne précisée", 0.42, {}});
+    Condition question;
+    question.known.alternatives.front().bounds.hand(Seat::South).points = {15, 17};
+    plan.question = question;
+    journal.runStarted(plan);
+    journal.batchDealt({1, 100'000, {2'000}, 5'000}, {});
+    journal.batchDealt({2, 200'000, {4'200}, 10'000}, {});
+    const JournalEntry& e = journal.entries().at(0);
+    EXPECT_EQ(e.question, question);
+    EXPECT_EQ(e.knownDeals, 10'000);
+    EXPECT_EQ(countedDeals(e), 10'000);
+    EXPECT_EQ(runLabel(e, " "),
+              "Donne précisée : Sachant que Sud a 15 à 17 points : Nord-Sud "
+              "ont 25 points ou plus — 200 000 donnes");
+    const FigureStats stats = statsOf(e.figures[0], e);
+    EXPECT_DOUBLE_EQ(stats.estimate, 42.0);
+    EXPECT_NEAR(*stats.gap, 0.0, 1e-9);
+    const auto& points = e.figures[0].history.points();
+    ASSERT_EQ(points.size(), 2U);
+    EXPECT_EQ(points[0].deals, 5'000);
+    EXPECT_EQ(points[1].deals, 10'000);
+    EXPECT_EQ(figureTexts(e, {",", " "})[0].estimate, "42,00 %");
+
+    JournalEntry plain = e;
+    plain.question = askedOnly(TableBounds{});
+    plain.knownDeals = 0;
+    EXPECT_EQ(countedDeals(plain), 200'000);
+    plain.question.reset();
+    EXPECT_EQ(countedDeals(plain), 200'000);
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 #include <set>
 #include <string>
 
-#include "counting_clock.h"
 #include "condition/matcher.h"
+#include "counting_clock.h"
 #include "engine/hand_measures.h"
 #include "exact_odds.h"
 #include "fake_progress.h"
@@ -155,22 +155,6 @@ TEST(FrequencyReport, TextsWithEitherSeparatorAndPastThirtyTwoBits) {
     EXPECT_EQ(further.title,
               "Statistiques sur 4295000000 tirages au hasard. Voulez-vous continuer?");
     EXPECT_EQ(further.prompt, "Sud précisé: 1073750000 soit 25%");
-}
-
-TEST(RecentHits, NewestFirstAroundTheRing) {
-    RecentHits recent;
-    for (std::size_t i = 0; i < recent.ring.size(); ++i) {
-        recent.ring[i][0] = static_cast<Card>(i);
-    }
-    recent.next = 2;
-    const auto order = [&](std::int64_t hits) {
-        std::vector<int> seen;
-        recent.forEachNewest(hits, [&](const Hand& h) { seen.push_back(h[0]); });
-        return seen;
-    };
-    EXPECT_EQ(order(7), (std::vector<int>{1, 0, 5, 4, 3}));
-    EXPECT_EQ(order(2), (std::vector<int>{1, 0}));
-    EXPECT_EQ(order(0), (std::vector<int>{}));
 }
 
 // The run's plan and examples, as the journal takes them: five distinct

@@ -4,12 +4,12 @@
 
 #include <cmath>
 
-#include "text/text_fill.h"
 #include "condition/matcher.h"
 #include "engine/hand_measures.h"
 #include "fake_progress.h"
 #include "journal/journal.h"
 #include "scripted_dialogue.h"
+#include "text/text_fill.h"
 
 using namespace ondiscale;
 
@@ -81,20 +81,6 @@ TEST(TableRun, ReportsByTheJournalsRule) {
         EXPECT_EQ(report.prompt, r.prompt);
         EXPECT_EQ(report.title, r.title);
     }
-}
-
-TEST(KeptDeals, TheLastOnesNewestFirstAroundTheRing) {
-    KeptDeals kept(3);
-    for (std::uint8_t n = 1; n <= 7; ++n) {
-        kept.next()[0][0] = n;
-        kept.keep(n % 2 == 1 ? 1U : 0U);  // 1, 3, 5 and 7 kept
-    }
-    std::vector<int> seen;
-    for (const Deal& deal : kept.newest(10)) {
-        seen.push_back(deal[0][0]);
-    }
-    EXPECT_EQ(seen, (std::vector<int>{7, 5, 3}));
-    EXPECT_EQ(kept.size(), 3U);
 }
 
 TEST(TextFill, PlacesFilledInAnyOrder) {

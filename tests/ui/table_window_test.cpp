@@ -6,15 +6,18 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
 
 #include "modal.h"
 #include "scripted_dialogue.h"
-#include "simulation/table_run.h"
+#include "ui/condition_form.h"
 #include "ui/journal/journal_window.h"
 #include "ui/main_window.h"
 #include "ui/qt_dialogue.h"
@@ -158,8 +161,8 @@ TEST(TableWindow, ARunThroughTheRealBoxesIntoTheJournal) {
     EXPECT_TRUE(title.endsWith(QStringLiteral("donnes. Voulez-vous continuer ?")));
     EXPECT_TRUE(prompt.startsWith(QString::fromUtf8("Donnes précisées : ")))
         << prompt.toStdString();
-    ASSERT_NE(table->lastRun(), nullptr);
-    EXPECT_GT(table->lastRun()->kept().size(), 3000U) << "about 4 530 in 100 000";
+    ASSERT_EQ(window.journal().entries().size(), 1U);
+    EXPECT_GT(window.journal().entries()[0].figures[0].hits, 3000) << "about 4 530 in 100 000";
     EXPECT_EQ(box(*table, "NordSudPointsMin")->text(), QStringLiteral("25")) << "the bounds stay";
 
     window.findChild<QAction*>(QStringLiteral("mnuJournal"))->trigger();
@@ -170,6 +173,192 @@ TEST(TableWindow, ARunThroughTheRealBoxesIntoTheJournal) {
                     .replace(QChar(0x00a0), ' ')
                     .startsWith(QString::fromUtf8(
                         "Donne précisée : Nord-Sud : 8 ≤ ♠ ≤ 13, 25 ≤ points ≤ 40 — 100")));
+}
+
+// Every control of the form has a name a screen reader says and is reached
+// by Tab: the parts' tabs, the buttons, each hand's shape and cards before
+// the ranges, in what is known as in what is asked.
+TEST(TableWindow, TheFormsControlsAreNamedAndReachedByTab) {
+    ScriptedDialogue dialogue;
+    MainWindow window(dialogue);
+    window.show();
+    TableWindow* table = openTable(window);
+    QApplication::processEvents();
+    const char* named[][2] = {
+        {"NordForme", "Nord forme"},
+        {"NordCartes", "Nord cartes"},
+        {"OuestCartes", "Ouest cartes"},
+        {"SaitSudForme", "Ce que l'on sait, Sud forme"},
+        {"SaitSudCartes", "Ce que l'on sait, Sud cartes"},
+        {"SaitNordSudPointsMin", "Ce que l'on sait, Nord-Sud points minimum"},
+        {"DonneQuestion", "Question posée"},
+    };
+    for (const auto& [object, name] : named) {
+        auto* widget = table->findChild<QWidget*>(QString::fromLatin1(object));
+        ASSERT_NE(widget, nullptr) << object;
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name),
+                  QString::fromUtf8(name));
+    }
+    auto* parts = table->findChild<QTabWidget*>(QStringLiteral("DonneParties"));
+    ASSERT_NE(parts, nullptr);
+    EXPECT_EQ(parts->tabBar()->tabText(0), QString::fromUtf8("Ce que l'on &sait"));
+    EXPECT_EQ(parts->tabBar()->tabText(1), QString::fromUtf8("Ce que l'on &cherche"));
+    EXPECT_EQ(parts->currentIndex(), 1) << "what is asked shows first";
+    const auto* add = table->findChild<QPushButton*>(QStringLiteral("DonneAjouterCas"));
+    const auto* remove = table->findChild<QPushButton*>(QStringLiteral("DonneRetirerCas"));
+    EXPECT_EQ(add->text(), QString::fromUtf8("Ajouter un cas « &ou »"));
+    EXPECT_EQ(remove->text(), QString::fromUtf8("&Retirer ce cas"));
+
+    // Tab from the parts' tabs: the buttons, what is known (its shapes and
+    // cards, then its ranges), what is asked, then the run.
+    std::vector<QString> reached;
+    QWidget* at = parts->tabBar();
+    for (int n = 0; n < 400 && at->objectName() != QStringLiteral("cmdDonne"); ++n) {
+        if (at->focusPolicy() & Qt::TabFocus) {
+            reached.push_back(at->objectName());
+        }
+        at = at->nextInFocusChain();
+    }
+    const auto position = [&](const char* name) {
+        const auto found = std::find(reached.begin(), reached.end(), QString::fromLatin1(name));
+        EXPECT_NE(found, reached.end()) << name << " is reached by Tab";
+        return found - reached.begin();
+    };
+    EXPECT_LT(position("DonneAjouterCas"), position("SaitNordForme"));
+    EXPECT_LT(position("SaitNordForme"), position("SaitNordCartes"));
+    EXPECT_LT(position("SaitOuestCartes"), position("SaitNordPiqueMin"));
+    EXPECT_LT(position("SaitEstOuestPointsMax"), position("NordForme"));
+    EXPECT_LT(position("OuestCartes"), position("NordPiqueMin"));
+    EXPECT_EQ(reached.back(), QStringLiteral("EstOuestPointsMax"));
+}
+
+// "Après une ouverture de 1SA de Sud (15 à 17 points, distribution
+// régulière), combien de fois Nord-Sud ont-ils 25 points ou plus ?" typed
+// as a teacher would: the question reads as asked, and the report and the
+// journal count among the deals where South opened 1SA.
+TEST(TableWindow, TheOneNoTrumpQuestionTypedAndRun) {
+    ScriptedDialogue dialogue;
+    dialogue.answers = {Answer::No};
+    MainWindow window(dialogue);
+    window.show();
+    TableWindow* table = openTable(window);
+    box(*table, "SaitSudPointsMin")->setText(QStringLiteral("15"));
+    box(*table, "SaitSudPointsMax")->setText(QStringLiteral("17"));
+    box(*table, "SaitSudForme")->setText(QStringLiteral("reguliere"));
+    box(*table, "NordSudPointsMin")->setText(QStringLiteral("25"));
+    const auto* question = table->findChild<QLabel*>(QStringLiteral("DonneQuestion"));
+    EXPECT_EQ(question->text(),
+              QString::fromUtf8("Sachant que Sud a 15 à 17 points et une distribution régulière : "
+                                "Nord-Sud ont 25 points ou plus"));
+    table->findChild<QPushButton*>(QStringLiteral("cmdDonne"))->click();
+    const auto reports = dialogue.reports();
+    ASSERT_EQ(reports.size(), 1U);
+    EXPECT_TRUE(reports[0].prompt.starts_with(
+        "Sachant que Sud a 15 à 17 points et une distribution régulière : Nord-Sud ont 25 points "
+        "ou plus dans "))
+        << reports[0].prompt;
+    EXPECT_NE(reports[0].prompt.find("\r\nDonnes qui répondent à ce que l'on sait : "),
+              std::string::npos);
+    const JournalEntry& entry = window.journal().entries().at(0);
+    EXPECT_EQ(entry.condition,
+              "Sachant que Sud a 15 à 17 points et une distribution régulière : Nord-Sud ont 25 "
+              "points ou plus");
+    // About 4 866 deals in 100 000 where South opens 1SA.
+    EXPECT_GT(entry.knownDeals, 4'000);
+    EXPECT_LT(entry.knownDeals, 5'800);
+    EXPECT_LE(entry.figures[0].hits, entry.knownDeals);
+}
+
+// A bad box in what is known, or in a second alternative: its message, and
+// the keyboard on it, its tab shown.
+TEST(TableWindow, ABadBoxOfAnotherTabIsShownAndGivenTheKeyboard) {
+    struct Row {
+        const char* name;
+        const char* typed;
+        bool secondAlternative;
+        const char* message;
+    };
+    const Row rows[] = {
+        {"SaitSudForme", "4431", false,
+         "Ce que l'on sait, Sud forme : « 4431 » fait 12 cartes, et non 13."},
+        {"SaitNordCartes", "♠ A X", false,
+         "Ce que l'on sait, Nord cartes : « X » n'est ni une carte ni une couleur."},
+        {"NordSudPiqueMin2", "14", true,
+         "Cas 2, Nord-Sud pique minimum : « 14 » n'est pas un nombre de 0 à 13."},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        ScriptedDialogue dialogue;
+        MainWindow window(dialogue);
+        window.show();
+        TableWindow* table = openTable(window);
+        if (r.secondAlternative) {
+            box(*table, "NordSudCoeurMin")->setText(QStringLiteral("8"));
+            table->findChild<QPushButton*>(QStringLiteral("DonneAjouterCas"))->click();
+            // Back to the first, so that the second must be shown again.
+            table->findChild<PartForm*>(QStringLiteral("DonneChercheCas"))->setCurrentIndex(0);
+        }
+        box(*table, r.name)->setText(QString::fromUtf8(r.typed));
+        table->findChild<QPushButton*>(QStringLiteral("cmdDonne"))->click();
+        ASSERT_EQ(dialogue.calls.size(), 1U);
+        EXPECT_EQ(dialogue.calls[0].prompt, r.message);
+        EXPECT_EQ(table->focusWidget(), box(*table, r.name));
+        EXPECT_TRUE(box(*table, r.name)->isVisible());
+        EXPECT_EQ(box(*table, r.name)->text(), QString::fromUtf8(r.typed)) << "kept as typed";
+    }
+}
+
+// Alternatives come and go, four at most, named for their places; the
+// window grows for their tabs and stays within the work area.
+TEST(TableWindow, AlternativesComeAndGoNamedForTheirPlaces) {
+    ScriptedDialogue dialogue;
+    dialogue.answers = {Answer::No};
+    MainWindow window(dialogue);
+    window.show();
+    TableWindow* table = openTable(window);
+    auto* add = table->findChild<QPushButton*>(QStringLiteral("DonneAjouterCas"));
+    auto* remove = table->findChild<QPushButton*>(QStringLiteral("DonneRetirerCas"));
+    auto* asked = table->findChild<PartForm*>(QStringLiteral("DonneChercheCas"));
+    EXPECT_FALSE(remove->isEnabled()) << "one alternative stays";
+    const auto heard = [&](const char* object) {
+        return QAccessible::queryAccessibleInterface(box(*table, object))->text(QAccessible::Name);
+    };
+    add->click();
+    EXPECT_EQ(asked->count(), 2U);
+    EXPECT_EQ(asked->tabText(0), QStringLiteral("Cas 1"));
+    EXPECT_EQ(asked->tabText(1), QStringLiteral("ou cas 2"));
+    EXPECT_EQ(heard("NordPiqueMin2"), QStringLiteral("Cas 2, Nord pique minimum"));
+    EXPECT_EQ(heard("NordPiqueMin"), QStringLiteral("Cas 1, Nord pique minimum"));
+    add->click();
+    add->click();
+    EXPECT_EQ(asked->count(), 4U);
+    EXPECT_FALSE(add->isEnabled()) << "four at most";
+    QApplication::processEvents();
+    EXPECT_TRUE(window.screen()->availableGeometry().contains(table->frameGeometry()));
+
+    // The second goes: the third and fourth take its place and names.
+    box(*table, "SudCartes3")->setText(QStringLiteral("♠A"));
+    asked->setCurrentIndex(1);
+    remove->click();
+    EXPECT_EQ(asked->count(), 3U);
+    EXPECT_EQ(box(*table, "SudCartes2")->text(), QStringLiteral("♠A"));
+    EXPECT_EQ(table->findChild<QLineEdit*>(QStringLiteral("SudCartes4")), nullptr);
+    EXPECT_EQ(asked->tabText(2), QStringLiteral("ou cas 3"));
+
+    // A fit of eight in a major: two alternatives, run and said with "ou".
+    remove->click();
+    remove->click();
+    EXPECT_EQ(asked->count(), 1U);
+    EXPECT_EQ(heard("NordPiqueMin"), QStringLiteral("Nord pique minimum"));
+    add->click();
+    box(*table, "NordSudPiqueMin")->setText(QStringLiteral("8"));
+    box(*table, "NordSudCoeurMin2")->setText(QStringLiteral("8"));
+    table->findChild<QPushButton*>(QStringLiteral("cmdDonne"))->click();
+    ASSERT_EQ(window.journal().entries().size(), 1U) << dialogue.calls.at(0).prompt;
+    EXPECT_EQ(window.journal().entries()[0].condition,
+              "Nord-Sud : 8 ≤ ♠ ≤ 13 ou Nord-Sud : 8 ≤ ♥ ≤ 13");
+    ASSERT_EQ(dialogue.reports().size(), 1U);
+    EXPECT_TRUE(dialogue.reports()[0].prompt.starts_with("Donnes précisées : "));
 }
 
 }  // namespace

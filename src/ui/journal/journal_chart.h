@@ -23,8 +23,8 @@ class JournalChart : public QChartView {
 public:
     explicit JournalChart(QWidget* parent = nullptr);
 
-    // Shows `figure` of a run at `deals` deals, `texts` being what the
-    // table shows of it; nullptr shows nothing.
+    // Shows `figure` of a run at `deals` deals counted (countedDeals),
+    // `texts` being what the table shows of it; nullptr shows nothing.
     void showFigure(const Figure* figure, std::int64_t deals, const FigureTexts& texts,
                     const NumberStyle& style);
 

@@ -325,7 +325,7 @@ void JournalWindow::showChart() {
         showBars(*entry, index);
         return;
     }
-    chart_->showFigure(&entry->figures[index], entry->deals,
+    chart_->showFigure(&entry->figures[index], countedDeals(*entry),
                        figureTexts(*entry, numberStyle())[index], numberStyle());
 }
 
