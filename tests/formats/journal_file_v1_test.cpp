@@ -171,26 +171,8 @@ TEST(JournalFileV1, ExactValuesComeBackBitForBit) {
 
 // Texts of every kind, in each place a text goes.
 TEST(JournalFileV1, TextsComeBackByteForByte) {
-    std::vector<std::string> samples{"",
-                                     "\\",
-                                     R"(\x41 \t \0)",
-                                     "a\tb=c\td",
-                                     "\r\n\n",
-                                     std::string("\0\0", 2),
-                                     "\x7F\x1B[31m",
-                                     "\xFF\xFE",
-                                     "\xC3",
-                                     "\xC0\xAF",
-                                     "\xED\xA0\x80",
-                                     "\xF4\x90\x80\x80",
-                                     "é ♠ 𝄞",
-                                     "end",
-                                     "\nend\n",
-                                     "4333\nrun\tkind=survey"};
-    TextFuzz fuzz(19);
-    for (int n = 0; n < 300; ++n) {
-        samples.push_back(fuzz.next());
-    }
+    const std::vector<std::string> samples =
+        awkwardTexts({R"(\x41 \t \0)", "end", "\nend\n", "4333\nrun\tkind=survey"}, 300);
     for (const std::string& text : samples) {
         std::vector<JournalEntry> entries = smallJournal();
         entries[1].condition = text;

@@ -294,24 +294,8 @@ TEST(SessionFile, ExactValuesComeBackBitForBit) {
 
 // Texts of every kind, in each place a text goes: what is not UTF-8 too.
 TEST(SessionFile, TextsComeBackByteForByte) {
-    std::vector<std::string> samples{"",
-                                     "\\",
-                                     R"(\u0041 \" {"octets":"41"})",
-                                     "a\tb=c\td",
-                                     "\r\n\n",
-                                     std::string("\0\0", 2),
-                                     "\x7F\x1B[31m",
-                                     "\xFF\xFE",
-                                     "\xC3",
-                                     "\xC0\xAF",
-                                     "\xED\xA0\x80",
-                                     "\xF4\x90\x80\x80",
-                                     "é ♠ 𝄞",
-                                     "]}\n"};
-    TextFuzz fuzz(19);
-    for (int n = 0; n < 300; ++n) {
-        samples.push_back(fuzz.next());
-    }
+    const std::vector<std::string> samples =
+        awkwardTexts({R"(\u0041 \" {"octets":"41"})", "]}\n"}, 300);
     for (const std::string& text : samples) {
         std::vector<JournalEntry> entries = everyKindOfRun();
         entries[1].condition = text;
