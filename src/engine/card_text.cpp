@@ -71,7 +71,7 @@ std::string suitCardsSpoken(const Hand& hand, Suit suit) {
 
 std::string cardText(Card card) {
     return std::string(signOf(suitOf(card)).sign) +
-           kRankLetters[static_cast<std::size_t>(rankOf(card))];
+           kFrenchRanks[static_cast<std::size_t>(rankOf(card))];
 }
 
 std::string cardsText(CardSet cards) {
@@ -84,7 +84,7 @@ std::string cardsText(CardSet cards) {
         text += signOf(suit).sign;
         for (int rank = kAce; rank >= 2; --rank) {
             if ((cards & cardBit(cardOf(suit, rank))) != 0) {
-                text += kRankLetters[static_cast<std::size_t>(rank)];
+                text += kFrenchRanks[static_cast<std::size_t>(rank)];
             }
         }
     }
