@@ -308,7 +308,7 @@ std::string textOf(const Json& value, std::string_view key) {
 
 std::string text(const Json& object, std::string_view key, std::string absent = {}) {
     const Json* value = find(object, key);
-    return value == nullptr ? absent : textOf(*value, key);
+    return value == nullptr ? std::move(absent) : textOf(*value, key);
 }
 
 // A list, or an empty one where there is none.
@@ -466,7 +466,8 @@ std::optional<JournalEntry> entryOf(const Json& value) {
     if (!kind->is_string()) {
         failField(texts::kBadForm, "kind");
     }
-    const auto known = std::find(kKinds.begin(), kKinds.end(), kind->get_ref<const std::string&>());
+    const auto* const known =
+        std::find(kKinds.begin(), kKinds.end(), kind->get_ref<const std::string&>());
     if (known == kKinds.end()) {
         return std::nullopt;
     }

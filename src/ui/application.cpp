@@ -155,7 +155,7 @@ QByteArrayList installedPlatforms(const QString& programFolder) {
                                          .toObject()
                                          .value(QStringLiteral("Keys"))
                                          .toArray();
-            for (const QJsonValue& key : found) {
+            for (const auto& key : found) {
                 const QByteArray name = key.toString().toLower().toUtf8();
                 if (!name.isEmpty() && !keys.contains(name)) {
                     keys << name;

@@ -34,7 +34,7 @@ constexpr int kMostSameName = 99;
 constexpr qint64 kHeadBytes = 512;
 // A time saved later than this past now was saved by a clock gone wrong:
 // such a file goes first when sessions are pruned.
-constexpr qint64 kClockSlackSeconds = 24 * 60 * 60;
+constexpr qint64 kClockSlackSeconds = qint64{24} * 60 * 60;
 
 const QRegularExpression& sessionName() {
     static const QRegularExpression pattern(
