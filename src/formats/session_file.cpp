@@ -18,10 +18,10 @@
 namespace ondiscale {
 namespace {
 
-// Fields in the order they are written here, for whoever reads the file;
-// the condition's own JSON is of the same kind.
+// Written in the order of the fields here, for whoever reads the file;
+// read into maps, faster to look up.
 using OrderedJson = nlohmann::ordered_json;
-using Json = nlohmann::ordered_json;
+using Json = nlohmann::json;
 namespace texts = journal_texts;
 
 constexpr std::int64_t kMost = std::numeric_limits<std::int64_t>::max();
@@ -479,7 +479,7 @@ std::optional<JournalEntry> entryOf(const Json& value) {
     entry.knownDeals = numberOr(value, "knownDeals", entry.deals, 0, entry.deals);
     if (const Json* question = find(value, "question")) {
         try {
-            entry.question = conditionFromJson(*question);
+            entry.question = conditionFromJson(OrderedJson(*question));
         } catch (const ConditionJsonError& error) {
             fail(error.what());
         }
