@@ -8,12 +8,6 @@
 #include "doubledummy/par.h"
 
 namespace ondiscale {
-namespace {
-
-// Who deals a board in the 16-board rotation: North first, clockwise.
-Seat dealerOfBoard(int board) { return kSeats[static_cast<std::size_t>((board - 1) % 4)]; }
-
-}  // namespace
 
 std::optional<DoubleDummyError> analyseDeals(const AnalysisRequest& request,
                                              const std::stop_token& stop,

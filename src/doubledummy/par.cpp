@@ -7,13 +7,6 @@
 
 namespace ondiscale {
 
-Vulnerability vulnerabilityOfBoard(int board) {
-    // Each set of four boards starts one step further along None, NS, EW,
-    // Both: boards 1-4 from None, 5-8 from NS, 9-12 from EW, 13-16 from Both.
-    const int n = ((board - 1) % 16 + 16) % 16;
-    return static_cast<Vulnerability>((n + n / 4) % 4);
-}
-
 std::optional<ParResult> parOf(const TrickTable& table, Seat dealer, Vulnerability vulnerability) {
     for (const auto& row : table.tricks) {
         for (const std::uint8_t tricks : row) {

@@ -3,6 +3,20 @@
 #include <string_view>
 
 namespace ondiscale {
+namespace {
+
+// Kept as they are shown and written: the order they were dealt in says
+// nothing, and a reopened session reads them back in this order.
+std::vector<Example> sorted(std::vector<Example> examples) {
+    for (Example& example : examples) {
+        for (Hand& hand : example.deal) {
+            sortHand(hand);
+        }
+    }
+    return examples;
+}
+
+}  // namespace
 
 FigureStats statsOf(std::int64_t hits, std::int64_t deals, std::optional<double> exact) {
     FigureStats stats;
@@ -67,7 +81,7 @@ void Journal::batchDealt(const Tally& tally, std::vector<Example> examples) {
         figure.hits = tally.hits[i];
         figure.history.add(entry.batches, countedDeals(entry), figure.hits);
     }
-    entry.examples = std::move(examples);
+    entry.examples = sorted(std::move(examples));
     changed(entries_.size() - 1);
 }
 
@@ -96,7 +110,7 @@ void Journal::analysisDealt(std::size_t index, AnalysisUpdate update) {
     }
     entry.figures = std::move(figures);
     entry.analysis = std::move(update.detail);
-    entry.examples = std::move(update.examples);
+    entry.examples = sorted(std::move(update.examples));
     changed(index);
 }
 

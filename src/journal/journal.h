@@ -22,6 +22,7 @@ struct Figure {
     std::string note;             // why there is no exact value, where that needs saying
     std::int64_t hits = 0;
     BatchHistory history;
+    friend bool operator==(const Figure&, const Figure&) = default;
 };
 
 // What the window and the file show of a figure with `hits` among `deals`
@@ -46,6 +47,7 @@ struct AnalysisDetail {
     // For each figure, the strain and declarer whose tricks it counts
     // (4 × strain + declarer), or -1 for a par score.
     std::vector<int> figureTricks;
+    friend bool operator==(const AnalysisDetail&, const AnalysisDetail&) = default;
 };
 
 // One figure of an analysis as it stands after some deals.
@@ -77,11 +79,13 @@ struct JournalEntry {
     std::vector<Figure> figures;
     // A frequency run's last five hits, newest first; a survey's last hand
     // of each line that has one, in report order; a whole-deal run's last
-    // 1,000 deals asked for, newest first; the deals an analysis solved.
+    // 1,000 deals asked for, newest first; the deals an analysis solved. Each
+    // hand's cards as shown (sortHand).
     std::vector<Example> examples;
     std::optional<AnalysisDetail> analysis;  // an analysis's
     // A lesson's boards are its examples, each with its board's number,
     // dealer and vulnerability; `deals` counts them.
+    friend bool operator==(const JournalEntry&, const JournalEntry&) = default;
 };
 
 // The deals among which an entry's figures count their hits: those that
@@ -102,7 +106,6 @@ public:
     // A past session read back from its file: its runs as they were,
     // and no new ones.
     static Journal reopened(std::vector<JournalEntry> entries);
-    [[nodiscard]] bool readOnly() const { return readOnly_; }
 
     // Told the index of the entry just added or changed.
     using Listener = std::function<void(std::size_t entry)>;

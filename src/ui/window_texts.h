@@ -24,6 +24,10 @@ inline constexpr const char* kNoDisplaySet = "ni DISPLAY ni WAYLAND_DISPLAY n'es
 inline constexpr const char* kNoX11Display = "DISPLAY n'est pas défini";
 inline constexpr const char* kX11Silent = "l'affichage X11 « %1 » ne répond pas";
 inline constexpr const char* kWaylandSilent = "le serveur Wayland « %1 » ne répond pas";
+inline constexpr const char* kX11Refuses =
+    "l'affichage X11 « %1 » refuse la connexion, faute d'autorisation (XAUTHORITY)";
+inline constexpr const char* kNoSuchPlatform =
+    "la plateforme graphique « %1 » n'est pas installée (plateformes disponibles : %2)";
 
 // Main window.
 inline constexpr const char* kMainCaption = "QUADRIVELLE: fréquence d'une main précisée";

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "engine/dealer.h"
-#include "formats/journal_file.h"
 #include "formats/lin.h"
 #include "formats/pbn_export.h"
+#include "formats/session_file.h"
 
 using namespace ondiscale;
 
@@ -446,7 +446,7 @@ TEST(LessonSession, ALessonsBoardsComeBackFromTheSessionFile) {
     lesson.batches = 1;
     lesson.examples = someBoards(false);
     lesson.deals = static_cast<std::int64_t>(lesson.examples.size());
-    const JournalFileReading read = readJournalFile(journalFileText({lesson}));
+    const SessionReading read = readSessionFile(sessionFileText({lesson}, "2026-12-08T13:05:12Z"));
     ASSERT_TRUE(read.entries) << read.damage;
     ASSERT_EQ(read.entries->size(), 1U);
     const JournalEntry& back = read.entries->front();
@@ -476,11 +476,11 @@ TEST(LessonSession, ABoardWithABadDealerIsDamage) {
     lesson.kind = RunKind::Lesson;
     lesson.examples = someBoards(true);
     lesson.deals = 8;
-    std::string text = journalFileText({lesson});
-    const std::size_t at = text.find("dealer=");
+    std::string text = sessionFileText({lesson}, "2026-12-08T13:05:12Z");
+    const std::size_t at = text.find(R"("dealer":")");
     ASSERT_NE(at, std::string::npos);
-    text[at + 7] = 'X';
-    const JournalFileReading read = readJournalFile(text);
+    text[at + 10] = 'X';
+    const SessionReading read = readSessionFile(text);
     EXPECT_FALSE(read.entries);
     EXPECT_NE(read.damage.find("« dealer »"), std::string::npos) << read.damage;
 }
