@@ -19,9 +19,9 @@ constexpr CardSet kEveryCard = ((CardSet{1} << 52) - 1) << kLowestCard;
 
 int pointsOf(CardSet cards) {
     int points = 0;
-    for (std::size_t s = 0; s < kSuits.size(); ++s) {
+    for (const Suit suit : kSuits) {
         for (int rank = kHonourRank; rank <= kAce; ++rank) {
-            if ((cards & cardBit(cardOf(kSuits[s], rank))) != 0) {
+            if ((cards & cardBit(cardOf(suit, rank))) != 0) {
                 points += rank - kHonourRank + 1;
             }
         }
@@ -384,6 +384,9 @@ CountPlan planOf(const DealQuestion& question) {
         unit.suits = d.holder.suits;
         unit.shaped = d.holder.shaped;
         unit.shapes = d.holder.shapes;
+        const bool inPair =
+            sideReadsSuits && !pooledSide && (d.seats == seatBit(n) || d.seats == seatBit(s));
+        unit.readsLengths = unit.shaped || inPair || !suitsFree(unit.suits, unit.cards, deck);
         plan.units.push_back(unit);
         if (std::popcount(d.seats) > 1) {
             int left = d.holder.cards;

@@ -33,7 +33,8 @@ struct CountUnit {
     PerSuit<Span> suits{};   // its length of each suit
     bool shaped = false;     // its lengths together are one of `shapes`
     std::vector<LengthVector> shapes;
-    int dim = -1;  // the point dimension following its points, if any
+    int dim = -1;               // the point dimension following its points, if any
+    bool readsLengths = false;  // some suit's length matters (a range, a shape, its partnership's)
 };
 
 // The points of the dimensions in `dims` (a bit each) add up to a value

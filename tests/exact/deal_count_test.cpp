@@ -381,6 +381,12 @@ TEST(CountDeals, PartsAddUpToTheWhole) {
              a.bounds.side(Side::NorthSouth).points = range(25, 40);
          },
          [](Alternative& a, int k) { a.bounds.hand(North).points = range(k, k); }, 26},
+        {"South's points beside North's shape and their partnership's points",
+         [](Alternative& a) {
+             a.shapes[index(North)] = shapeOf(ShapeClass::SemiRegular);
+             a.bounds.side(Side::NorthSouth).points = range(23, 31);
+         },
+         [](Alternative& a, int k) { a.bounds.hand(South).points = range(k, k); }, 32},
         {"East's spades beside a known hand and partner's shape",
          [](Alternative& a) {
              a.cards[index(South)] = oracle::cardsOf("AK52.Q7.KJ84.A63");
