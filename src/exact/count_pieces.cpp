@@ -178,20 +178,24 @@ std::vector<Piece> Counter::piecesByHonours(std::size_t suit) const {
     return pieces;
 }
 
-// A piece for each set of lengths of the units whose points are
-// followed: their cards decide the points, and the others share what is
-// left as plain cards, honours or not. Fit when few units' points are
-// followed (one such unit: 14 pieces whatever the others ask).
+// A piece for each set of lengths of the point dimensions (the cards the
+// units of each dimension hold between them): those cards decide the
+// points; how a dimension's cards split among its units, and what the
+// other units share of the rest, are plain cards, honours or not. Fit
+// when few dimensions are followed (one: 14 pieces whatever else is
+// asked).
 std::vector<Piece> Counter::piecesByLengths(std::size_t suit) const {
-    std::vector<std::size_t> followed;
-    std::vector<std::size_t> others;
+    const auto dims = static_cast<std::size_t>(plan_.dims);
+    std::array<std::vector<std::size_t>, kMostDims + 1>
+        groups;  // the last: units with no dimension
     for (std::size_t u = 0; u < units_; ++u) {
-        (plan_.units[u].dim >= 0 ? followed : others).push_back(u);
+        const int dim = plan_.units[u].dim;
+        groups[dim >= 0 ? static_cast<std::size_t>(dim) : dims].push_back(u);
     }
     const std::vector<int>& honours = plan_.honours[suit];
-    const std::size_t parts = followed.size() + 1;  // the last part: any other unit
+    const std::size_t parts = dims + 1;
 
-    // The honours the followed units hold: how many each, and the points.
+    // The honours each dimension's units hold between them, and the points.
     std::map<std::pair<Share, Points>, Count> held;
     std::size_t ways = 1;
     for (std::size_t h = 0; h < honours.size(); ++h) {
@@ -199,19 +203,18 @@ std::vector<Piece> Counter::piecesByLengths(std::size_t suit) const {
     }
     for (std::size_t way = 0; way < ways; ++way) {
         Share counts{};
-        Share points{};
+        Points points{};
         std::size_t rest = way;
         for (const int honour : honours) {
             const std::size_t part = rest % parts;
             rest /= parts;
-            if (part < followed.size()) {
-                ++counts[followed[part]];
-                points[followed[part]] += honour;
+            ++counts[part];
+            if (part < dims) {
+                points[part] = static_cast<std::uint8_t>(points[part] + honour);
             }
         }
-        const Points p = pointsOf(points);
-        if (!tooMany(p)) {
-            ++held[{counts, p}];
+        if (!tooMany(points)) {
+            ++held[{counts, points}];
         }
     }
 
@@ -225,13 +228,8 @@ std::vector<Piece> Counter::piecesByLengths(std::size_t suit) const {
         const Count honourWays = entry.second;
         forEachShare(spots, parts, [&](const Share& share) {
             Share lengths{};
-            for (std::size_t f = 0; f < followed.size(); ++f) {
-                const std::size_t u = followed[f];
-                lengths[u] = counts[u] + share[f];
-                if (lengths[u] > plan_.units[u].cards ||
-                    !plan_.units[u].suits[suit].holds(lengths[u])) {
-                    return;
-                }
+            for (std::size_t d = 0; d < dims; ++d) {
+                lengths[d] = counts[d] + share[d];
             }
             addTo(byLengths[lengths], points,
                   checkedMul(honourWays, static_cast<Count>(waysToShare(spots, share, parts))));
@@ -240,39 +238,43 @@ std::vector<Piece> Counter::piecesByLengths(std::size_t suit) const {
 
     std::vector<Piece> pieces;
     for (const auto& byLength : byLengths) {
-        const Share& lengths = byLength.first;
-        const std::vector<Ways<Points>>& points = byLength.second;
-        int left = cards;
-        for (const std::size_t u : followed) {
-            left -= lengths[u];
+        Share totals = byLength.first;
+        totals[dims] = cards;
+        for (std::size_t d = 0; d < dims; ++d) {
+            totals[dims] -= totals[d];
         }
         Piece piece;
-        piece.points = points;
-        if (others.empty()) {
-            Values values{};
-            for (std::size_t u = 0; u < keyed_; ++u) {
-                values[u] = static_cast<std::uint8_t>(lengths[u]);
+        piece.points = byLength.second;
+        // Each group's cards split among its units, group after group.
+        Share all{};
+        const auto split = [&](const auto& self, std::size_t group, Count ways) -> void {
+            if (group == parts) {
+                if (fits(suit, all)) {
+                    Values values{};
+                    for (std::size_t u = 0; u < keyed_; ++u) {
+                        values[u] = static_cast<std::uint8_t>(all[u]);
+                    }
+                    piece.cells.push_back({values, ways});
+                }
+                return;
             }
-            if (left == 0 && fits(suit, lengths)) {
-                piece.cells.push_back({values, 1});
+            const std::vector<std::size_t>& units = groups[group];
+            if (units.empty()) {
+                if (totals[group] == 0) {
+                    self(self, group + 1, ways);
+                }
+                return;
             }
-        } else {
-            forEachShare(left, others.size(), [&](const Share& share) {
-                Share all = lengths;
-                for (std::size_t o = 0; o < others.size(); ++o) {
-                    all[others[o]] = share[o];
+            forEachShare(totals[group], units.size(), [&](const Share& share) {
+                for (std::size_t k = 0; k < units.size(); ++k) {
+                    all[units[k]] = share[k];
                 }
-                if (!fits(suit, all)) {
-                    return;
-                }
-                Values values{};
-                for (std::size_t u = 0; u < keyed_; ++u) {
-                    values[u] = static_cast<std::uint8_t>(all[u]);
-                }
-                piece.cells.push_back(
-                    {values, static_cast<Count>(waysToShare(left, share, others.size()))});
+                self(self, group + 1,
+                     checkedMul(ways, static_cast<Count>(
+                                          waysToShare(totals[group], share, units.size()))));
             });
-        }
+        };
+        split(split, 0, 1);
         if (!piece.cells.empty()) {
             pieces.push_back(std::move(piece));
         }

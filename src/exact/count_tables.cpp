@@ -168,14 +168,66 @@ std::optional<Table> Counter::tableOf(const std::vector<Piece>& a, const std::ve
     };
     static const std::vector<Piece> kAlone{Piece{{{Values{}, 1}}, {{Points{}, 1}}}};
     const std::vector<Piece>& second = b != nullptr ? *b : kAlone;
-    for (const Piece& x : a) {
+
+    // With cards only (no shape, no pool), a cell's number is the sum of
+    // its two parts' numbers, and the parts fit when no unit's byte of
+    // their packed sum passes its cards: the costliest loop stays a few
+    // additions.
+    bool linear = !pooled_;
+    std::uint32_t room = 0;  // per unit byte: 127 less its cards
+    for (std::size_t u = 0; u < keyed_; ++u) {
+        linear = linear && !plan_.units[u].shaped;
+        room |= static_cast<std::uint32_t>(127 - plan_.units[u].cards) << (8 * u);
+    }
+    struct Packed {
+        std::uint32_t digits;
+        std::uint32_t number;
+        Count ways;
+    };
+    const auto packed = [&](const std::vector<Ways<Values>>& cells) {
+        std::vector<Packed> list;
+        for (const auto& [values, ways] : cells) {
+            std::uint32_t digits = 0;
+            std::size_t number = 0;
+            for (std::size_t u = 0; u < keyed_; ++u) {
+                digits |= static_cast<std::uint32_t>(values[u]) << (8 * u);
+                number += values[u] * layout.stride[u];
+            }
+            list.push_back({digits, static_cast<std::uint32_t>(number), ways});
+        }
+        return list;
+    };
+    std::vector<std::vector<Packed>> packedA;
+    std::vector<std::vector<Packed>> packedB;
+    if (linear) {
+        for (const Piece& x : a) {
+            packedA.push_back(packed(x.cells));
+        }
         for (const Piece& y : second) {
-            for (const auto& [cx, wx] : x.cells) {
-                for (const auto& [cy, wy] : y.cells) {
-                    const long number = numberOf(layout, cx, b != nullptr ? &cy : nullptr);
-                    if (number >= 0) {
-                        add(cellWays, touched, static_cast<std::size_t>(number),
-                            checkedMul(wx, wy));
+            packedB.push_back(packed(y.cells));
+        }
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const Piece& x = a[i];
+        for (std::size_t j = 0; j < second.size(); ++j) {
+            const Piece& y = second[j];
+            if (linear) {
+                for (const Packed& cx : packedA[i]) {
+                    for (const Packed& cy : packedB[j]) {
+                        if (((cx.digits + cy.digits + room) & 0x80808080U) == 0) {
+                            add(cellWays, touched, cx.number + cy.number,
+                                checkedMul(cx.ways, cy.ways));
+                        }
+                    }
+                }
+            } else {
+                for (const auto& [cx, wx] : x.cells) {
+                    for (const auto& [cy, wy] : y.cells) {
+                        const long number = numberOf(layout, cx, b != nullptr ? &cy : nullptr);
+                        if (number >= 0) {
+                            add(cellWays, touched, static_cast<std::size_t>(number),
+                                checkedMul(wx, wy));
+                        }
                     }
                 }
             }

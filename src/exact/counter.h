@@ -176,7 +176,7 @@ constexpr std::size_t bothHalves(std::size_t x, std::size_t y) {
 
 // Counts above this many steps (as costOf and join reckon them, about
 // 10^8 a second here) are not made: a few seconds at most.
-constexpr double kMostWork = 1e9;
+constexpr double kMostWork = 5e8;
 
 // Halves above this many cells are not counted: shapes on every hand
 // wide enough to make them are rare, and too slow.
