@@ -119,22 +119,16 @@ std::vector<Piece> Counter::piecesByHonours(std::size_t suit) const {
     const std::vector<int>& honours = plan_.honours[suit];
     std::vector<Piece> pieces;
     std::vector<std::pair<Share, int>> held;  // the honours each piece gives each unit
-    std::size_t ways = 1;
-    for (std::size_t h = 0; h < honours.size(); ++h) {
-        ways *= units_;
-    }
-    for (std::size_t way = 0; way < ways; ++way) {
+    forEachPlacement(honours.size(), units_, [&](const std::array<std::size_t, 4>& placed) {
         Share counts{};
         Share points{};
         int pooled = 0;  // the pool's honours, a bit each
-        std::size_t rest = way;
-        for (const int honour : honours) {
-            const std::size_t unit = rest % units_;
-            rest /= units_;
+        for (std::size_t h = 0; h < honours.size(); ++h) {
+            const std::size_t unit = placed[h];
             ++counts[unit];
-            points[unit] += honour;
+            points[unit] += honours[h];
             if (pooled_ && unit == keyed_) {
-                pooled |= 1 << (honour - 1);
+                pooled |= 1 << (honours[h] - 1);
             }
         }
         const std::pair<Share, int> key{counts, pooled};
@@ -148,7 +142,7 @@ std::vector<Piece> Counter::piecesByHonours(std::size_t suit) const {
         if (!tooMany(p)) {
             addTo(pieces[static_cast<std::size_t>(found - held.begin())].points, p, 1);
         }
-    }
+    });
 
     const int spots = plan_.spots[suit];
     for (std::size_t p = 0; p < pieces.size(); ++p) {
@@ -197,26 +191,20 @@ std::vector<Piece> Counter::piecesByLengths(std::size_t suit) const {
 
     // The honours each dimension's units hold between them, and the points.
     std::map<std::pair<Share, Points>, Count> held;
-    std::size_t ways = 1;
-    for (std::size_t h = 0; h < honours.size(); ++h) {
-        ways *= parts;
-    }
-    for (std::size_t way = 0; way < ways; ++way) {
+    forEachPlacement(honours.size(), parts, [&](const std::array<std::size_t, 4>& placed) {
         Share counts{};
         Points points{};
-        std::size_t rest = way;
-        for (const int honour : honours) {
-            const std::size_t part = rest % parts;
-            rest /= parts;
+        for (std::size_t h = 0; h < honours.size(); ++h) {
+            const std::size_t part = placed[h];
             ++counts[part];
             if (part < dims) {
-                points[part] = static_cast<std::uint8_t>(points[part] + honour);
+                points[part] = static_cast<std::uint8_t>(points[part] + honours[h]);
             }
         }
         if (!tooMany(points)) {
             ++held[{counts, points}];
         }
-    }
+    });
 
     // Then their small cards, by the lengths they make.
     const int spots = plan_.spots[suit];

@@ -104,6 +104,25 @@ void forEachShare(int n, std::size_t parts, F&& f) {
     place(place, 0, n);
 }
 
+// Every way to give each of `honours` honours to one of `parts` parts:
+// f gets the part of each honour in turn.
+template <typename F>
+void forEachPlacement(std::size_t honours, std::size_t parts, F&& f) {
+    std::size_t ways = 1;
+    for (std::size_t h = 0; h < honours; ++h) {
+        ways *= parts;
+    }
+    std::array<std::size_t, 4> placed{};
+    for (std::size_t way = 0; way < ways; ++way) {
+        std::size_t rest = way;
+        for (std::size_t h = 0; h < honours; ++h) {
+            placed[h] = rest % parts;
+            rest /= parts;
+        }
+        f(placed);
+    }
+}
+
 // The ways to deal n given cards in piles of the share's sizes.
 WideCount waysToShare(int n, const Share& share, std::size_t parts);
 

@@ -20,10 +20,7 @@ namespace {
 
 using enum Seat;
 using enum Suit;
-
-Range range(int min, int max) {
-    return {static_cast<std::uint8_t>(min), static_cast<std::uint8_t>(max)};
-}
+using oracle::range;
 
 ShapeSet shapeOf(ShapeClass shapeClass) { return {{{ShapeTerm::Kind::Class, shapeClass, {}}}}; }
 

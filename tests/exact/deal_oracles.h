@@ -19,6 +19,10 @@ namespace oracle {
 
 using ondiscale::Range;
 
+inline Range range(int min, int max) {
+    return {static_cast<std::uint8_t>(min), static_cast<std::uint8_t>(max)};
+}
+
 inline double allDeals() {
     return odds::choose(52, 13) * odds::choose(39, 13) * odds::choose(26, 13);
 }

@@ -16,10 +16,7 @@ namespace {
 
 using enum Seat;
 using enum Suit;
-
-Range range(int min, int max) {
-    return {static_cast<std::uint8_t>(min), static_cast<std::uint8_t>(max)};
-}
+using oracle::range;
 
 ConditionPart partOf(std::initializer_list<std::function<void(Alternative&)>> alternatives) {
     ConditionPart part;
