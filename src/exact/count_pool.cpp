@@ -43,18 +43,22 @@ CountPlan Counter::poolPlan() const {
     return sub;
 }
 
-// About how many steps the pooled count takes to make its two halves.
+// About how many steps the pooled count takes to make its two halves:
+// their cells are numbered one unit at a time (no packed sums), a few
+// steps each.
 double Counter::poolCost() const {
+    constexpr double kUnpacked = 4;
     std::array<std::vector<Piece>, 4> suits;
     for (std::size_t s = 0; s < suits.size(); ++s) {
         suits[s] = piecesByHonours(s);
     }
-    return costOf(suits[0], &suits[1], firstLayout_) + costOf(suits[2], &suits[3], secondLayout_);
+    return kUnpacked *
+           (costOf(suits[0], &suits[1], firstLayout_) + costOf(suits[2], &suits[3], secondLayout_));
 }
 
 std::optional<WideCount> Counter::countPooled(double mostWork) const {
     const CountPlan sub = poolPlan();
-    const Counter halves(sub, true);
+    const Counter halves(sub, mostWork, true);
     const std::optional<ByPool> known = halves.poolHalves(mostWork);
     if (!known) {
         return std::nullopt;
@@ -146,9 +150,12 @@ std::optional<Counter::ByPool> Counter::poolHalves(double mostWork) const {
         };
         pick(pick, 0, 0);
     };
+    // Each product below looks its line up in a hash table and adds
+    // 128-bit numbers: it weighs as a dozen or so of the other steps.
+    constexpr double kLookup = 16;
     double work = 0;
     for (std::size_t c = 0; c < x->numbers.size() && work <= mostWork; ++c) {
-        const auto outer = static_cast<double>(x->starts[c + 1] - x->starts[c]);
+        const auto outer = kLookup * static_cast<double>(x->starts[c + 1] - x->starts[c]);
         forEachCompletion(digitsOf(x->layout, x->numbers[c]), [&](std::size_t cell) {
             work += outer * static_cast<double>(y->starts[cell + 1] - y->starts[cell]);
         });

@@ -193,18 +193,16 @@ constexpr std::size_t bothHalves(std::size_t x, std::size_t y) {
     return code;
 }
 
-// Counts above this many steps (as costOf and join reckon them, about
-// 10^8 a second here) are not made: a few seconds at most.
-constexpr double kMostWork = 5e8;
-
 // Halves above this many cells are not counted: shapes on every hand
 // wide enough to make them are rare, and too slow.
 constexpr std::size_t kMostCells = std::size_t{1} << 22;
 
 class Counter {
 public:
-    explicit Counter(const CountPlan& plan, bool pooled = false)
+    // Counts that would take more than `mostWork` steps are not made.
+    explicit Counter(const CountPlan& plan, double mostWork, bool pooled = false)
         : plan_(plan),
+          mostWork_(mostWork),
           units_(plan.units.size()),
           keyed_(plan.lastImplied ? units_ - 1 : units_),
           pooled_(pooled),
@@ -263,6 +261,7 @@ private:
     static Axes axesOf(const CountPlan& plan);
 
     const CountPlan& plan_;
+    double mostWork_;
     std::size_t units_;
     std::size_t keyed_;  // units in a cell's number: all but an implied last one
     bool pooled_;        // the last unit is a pool whose honours are followed by rank

@@ -1,5 +1,7 @@
 #include "exact/deal_count.h"
 
+#include <algorithm>
+
 #include "exact/count_plan.h"
 #include "exact/counter.h"
 
@@ -68,15 +70,16 @@ std::optional<WideCount> Counter::count() {
     }
     if (!pooled_ && lengths && pooledPoints && plan_.dims >= 2) {
         const CountPlan sub = poolPlan();
-        const double pooledWork = Counter(sub, true).poolCost();
-        if (pooledWork < work) {
-            const std::optional<WideCount> pooled = countPooled(work - pooledWork);
+        const double pooledWork = Counter(sub, mostWork_, true).poolCost();
+        const double allowed = std::min(work, mostWork_);
+        if (pooledWork < allowed) {
+            const std::optional<WideCount> pooled = countPooled(allowed - pooledWork);
             if (pooled) {
                 return pooled;
             }
         }
     }
-    if (work > kMostWork) {
+    if (work > mostWork_) {
         return std::nullopt;
     }
     const std::optional<Table> x = tableOf(*xParts.first, xParts.second, first);
@@ -84,7 +87,7 @@ std::optional<WideCount> Counter::count() {
     if (!x || !y) {
         return std::nullopt;
     }
-    const std::optional<WideCount> joined = join(*x, *y, kMostWork - work);
+    const std::optional<WideCount> joined = join(*x, *y, mostWork_ - work);
     if (!joined) {
         return std::nullopt;
     }
@@ -93,12 +96,12 @@ std::optional<WideCount> Counter::count() {
 
 }  // namespace counting
 
-std::optional<WideCount> countDeals(const DealQuestion& question) {
+std::optional<WideCount> countDeals(const DealQuestion& question, double mostWork) {
     const CountPlan plan = planOf(question);
     if (plan.outcome == CountPlan::Outcome::Empty) {
         return 0;
     }
-    return counting::Counter(plan).count();
+    return counting::Counter(plan, mostWork).count();
 }
 
 }  // namespace ondiscale

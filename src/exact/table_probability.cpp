@@ -7,7 +7,7 @@
 namespace ondiscale {
 
 std::optional<WideCount> exactDeals(const TableBounds& bounds) {
-    return countDeals(questionOf(bounds));
+    return countDeals(questionOf(bounds), kQuickCount);
 }
 
 std::optional<double> exactProbability(const TableBounds& bounds) {
