@@ -434,4 +434,19 @@ TEST(DealQuestion, TwoQuestionsMeetInOne) {
     EXPECT_TRUE(countDeals(aceTwice) == WideCount{0});
 }
 
+// A count that would take longer than its caller allows gives nothing,
+// never part of a count.
+TEST(CountDeals, TooLongForTheCallerIsNothing) {
+    Alternative alternative;
+    for (HandBounds& hand : alternative.bounds.hands) {
+        hand.points = range(8, 12);
+    }
+    alternative.bounds.hand(North).suit(Spades) = range(5, 13);
+    const DealQuestion question = questionOf(alternative);
+    EXPECT_FALSE(countDeals(question, 1e3).has_value());
+    EXPECT_TRUE(countDeals(question).has_value());
+    EXPECT_TRUE(countDeals(DealQuestion{}, 1e3) == countDeals(DealQuestion{}))
+        << "every deal is counted at once";
+}
+
 }  // namespace
