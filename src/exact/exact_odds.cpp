@@ -1,6 +1,7 @@
 #include "exact/exact_odds.h"
 
 #include <bit>
+#include <chrono>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -46,15 +47,25 @@ std::optional<std::vector<Meeting>> meetingsOf(const ConditionPart& part) {
 }
 
 // Counts already made: the same meeting comes back under other sets.
+// The counts share one allowance of work: each may spend what the ones
+// before it left, measured by the clock at the counter's own pace.
 class Counts {
 public:
+    explicit Counts(double mostWork) : left_(mostWork) {}
+
     std::optional<WideCount> of(const DealQuestion& question) {
         for (const auto& [seen, count] : made_) {
             if (seen == question) {
                 return count;
             }
         }
-        const std::optional<WideCount> count = countDeals(question);
+        if (left_ <= 0) {
+            return std::nullopt;
+        }
+        const auto start = std::chrono::steady_clock::now();
+        const std::optional<WideCount> count = countDeals(question, left_);
+        const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
+        left_ -= spent.count() * kStepsASecond;
         if (count) {
             made_.emplace_back(question, *count);
         }
@@ -62,6 +73,8 @@ public:
     }
 
 private:
+    static constexpr double kStepsASecond = 1e8;
+    double left_;
     std::vector<std::pair<DealQuestion, WideCount>> made_;
 };
 
@@ -77,9 +90,9 @@ std::optional<WideCount> sumOver(const std::vector<Meeting>& meetings, Counts& c
     return total;
 }
 
-ExactOdds cannotCount() {
+ExactOdds noCount(std::string_view why) {
     ExactOdds odds;
-    odds.whyNot = exact_texts::kCannotCount;
+    odds.whyNot = why;
     return odds;
 }
 
@@ -91,24 +104,24 @@ std::optional<WideCount> exactDeals(const ConditionPart& part) {
         if (!meetings) {
             return std::nullopt;
         }
-        Counts counts;
+        Counts counts(kLongCount);
         return sumOver(*meetings, counts);
     } catch (const std::overflow_error&) {
         return std::nullopt;
     }
 }
 
-ExactOdds exactOdds(const Condition& condition) {
+ExactOdds exactOdds(const Condition& condition, double mostWork) {
     try {
         const std::optional<std::vector<Meeting>> known = meetingsOf(condition.known);
         const std::optional<std::vector<Meeting>> asked = meetingsOf(condition.asked);
         if (!known || !asked) {
-            return cannotCount();
+            return noCount(exact_texts::kCannotCount);
         }
-        Counts counts;
+        Counts counts(mostWork);
         const std::optional<WideCount> knownDeals = sumOver(*known, counts);
         if (!knownDeals) {
-            return cannotCount();
+            return noCount(exact_texts::kTooLong);
         }
         ExactOdds odds;
         odds.knownDeals = *knownDeals;
@@ -129,13 +142,13 @@ ExactOdds exactOdds(const Condition& condition) {
         }
         const std::optional<WideCount> bothDeals = sumOver(both, counts);
         if (!bothDeals) {
-            return cannotCount();
+            return noCount(exact_texts::kTooLong);
         }
         odds.bothDeals = *bothDeals;
         odds.probability = shareOf(odds.bothDeals, odds.knownDeals);
         return odds;
     } catch (const std::overflow_error&) {
-        return cannotCount();
+        return noCount(exact_texts::kCannotCount);
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "condition/condition.h"
 #include "exact/checked_count.h"
+#include "exact/deal_count.h"
 
 namespace ondiscale {
 
@@ -21,9 +22,10 @@ struct ExactOdds {
 // Each part's alternatives are met by inclusion and exclusion: the deals
 // of several alternatives at once are those of one question (their
 // ranges' common part, the shapes both allow, their cards together).
-// Nothing (and a reason) when a count cannot be made, or when no deal
-// meets what is known: the share then does not exist.
-ExactOdds exactOdds(const Condition& condition);
+// Nothing (and a reason) when a count cannot be made within `mostWork`
+// steps in all (deal_count.h), or when no deal meets what is known: the
+// share then does not exist.
+ExactOdds exactOdds(const Condition& condition, double mostWork = kLongCount);
 
 // The deals that meet any alternative of the part; nothing when they
 // cannot be counted.

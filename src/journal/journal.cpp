@@ -85,6 +85,17 @@ void Journal::batchDealt(const Tally& tally, std::vector<Example> examples) {
     changed(entries_.size() - 1);
 }
 
+void Journal::exactFound(std::size_t index, std::size_t figure, std::optional<double> exact,
+                         std::string note) {
+    if (readOnly_ || index >= entries_.size() || figure >= entries_[index].figures.size()) {
+        return;
+    }
+    Figure& found = entries_[index].figures[figure];
+    found.exact = exact;
+    found.note = exact ? std::string() : std::move(note);
+    changed(index);
+}
+
 void Journal::analysisDealt(std::size_t index, AnalysisUpdate update) {
     if (readOnly_ || index >= entries_.size() || entries_[index].kind != RunKind::Analysis) {
         return;

@@ -122,6 +122,11 @@ public:
     // an average, may change).
     void analysisDealt(std::size_t index, AnalysisUpdate update);
 
+    // A figure's exact value counted aside after its run started, or why
+    // there is none.
+    void exactFound(std::size_t index, std::size_t figure, std::optional<double> exact,
+                    std::string note);
+
     // A lesson's boards, dealt for `condition`: a new entry, whose index it
     // gives; nothing in a journal read back.
     std::optional<std::size_t> lessonDealt(std::string condition, std::optional<Condition> question,

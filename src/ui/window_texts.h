@@ -45,6 +45,8 @@ inline constexpr const char* kMnuTables = "&Tables";
 
 // The window of the whole table.
 inline constexpr const char* kDonneTitle = "Fréquence d'une donne précisée";
+// Beside "—" while the exact value is counted on another thread.
+inline constexpr const char* kCountingAside = "la probabilité exacte est en cours de calcul";
 inline constexpr const char* kCmdDonne = "&Fréquence pour 100 000 donnes";
 inline constexpr const char* kPoints = "points";
 inline constexpr const char* kMin = "min";
