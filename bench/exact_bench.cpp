@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "exact/exact_hands.h"
+#include "exact/exact_odds.h"
 #include "exact/fit_table.h"
 #include "exact/pattern_table.h"
 #include "exact/point_table.h"
@@ -138,5 +139,107 @@ void BM_ExactTwoHands(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ExactTwoHands)->Unit(benchmark::kMillisecond);
+
+// Questions as the Donne window asks them, each counted whole: what is
+// known, what is asked, every alternative met with every other.
+Range span(int min, int max) {
+    return {static_cast<std::uint8_t>(min), static_cast<std::uint8_t>(max)};
+}
+
+ShapeSet regular() { return {{{ShapeTerm::Kind::Class, ShapeClass::Regular, {}}}}; }
+
+CardSet cardsOf(std::initializer_list<std::pair<Suit, int>> cards) {
+    CardSet set = 0;
+    for (const auto& [suit, rank] : cards) {
+        set |= cardBit(cardOf(suit, rank));
+    }
+    return set;
+}
+
+// South opens 1SA (15 to 17, régulière): North-South 25 points or more.
+void BM_ExactOneNoTrump(benchmark::State& state) {
+    Condition question;
+    Alternative& opening = question.known.alternatives.front();
+    opening.bounds.hand(Seat::South).points = span(15, 17);
+    opening.shapes[index(Seat::South)] = regular();
+    question.asked.alternatives.front().bounds.side(Side::NorthSouth).points = span(25, 40);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(exactOdds(question));
+    }
+}
+BENCHMARK(BM_ExactOneNoTrump)->Unit(benchmark::kMillisecond);
+
+// South's thirteen cards known (AK52.Q7.KJ84.A63): North 4 hearts or
+// more (0), North 10 points or more and a fit in spades (1).
+void BM_ExactKnownHand(benchmark::State& state) {
+    using enum Suit;
+    Condition question;
+    question.known.alternatives.front().cards[index(Seat::South)] = cardsOf({{Spades, kAce},
+                                                                             {Spades, kKing},
+                                                                             {Spades, 5},
+                                                                             {Spades, 2},
+                                                                             {Hearts, kQueen},
+                                                                             {Hearts, 7},
+                                                                             {Diamonds, kKing},
+                                                                             {Diamonds, kJack},
+                                                                             {Diamonds, 8},
+                                                                             {Diamonds, 4},
+                                                                             {Clubs, kAce},
+                                                                             {Clubs, 6},
+                                                                             {Clubs, 3}});
+    Alternative& asked = question.asked.alternatives.front();
+    if (state.range(0) == 0) {
+        asked.bounds.hand(Seat::North).suit(Hearts) = span(4, 13);
+    } else {
+        asked.bounds.hand(Seat::North).points = span(10, 37);
+        asked.bounds.side(Side::NorthSouth).suit(Spades) = span(8, 13);
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(exactOdds(question));
+    }
+}
+BENCHMARK(BM_ExactKnownHand)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// After a 1SA opening, three alternatives asked: a fit of 8 cards in
+// spades, in hearts, or 25 points together (15 counts, 7 of them met).
+void BM_ExactThreeAlternatives(benchmark::State& state) {
+    Condition question;
+    Alternative& opening = question.known.alternatives.front();
+    opening.bounds.hand(Seat::South).points = span(15, 17);
+    opening.shapes[index(Seat::South)] = regular();
+    question.asked.alternatives.assign(3, Alternative{});
+    question.asked.alternatives[0].bounds.side(Side::NorthSouth).suit(Suit::Spades) = span(8, 13);
+    question.asked.alternatives[1].bounds.side(Side::NorthSouth).suit(Suit::Hearts) = span(8, 13);
+    question.asked.alternatives[2].bounds.side(Side::NorthSouth).points = span(25, 40);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(exactOdds(question));
+    }
+}
+BENCHMARK(BM_ExactThreeAlternatives)->Unit(benchmark::kMillisecond);
+
+// Every hand 8 to 12 points (0); the same with North 5 spades or more
+// (1); South 15 to 17 régulière, West 7 at most, North 8 or 9 (2).
+void BM_ExactFourHandsPoints(benchmark::State& state) {
+    Alternative alternative;
+    if (state.range(0) < 2) {
+        for (HandBounds& hand : alternative.bounds.hands) {
+            hand.points = span(8, 12);
+        }
+        if (state.range(0) == 1) {
+            alternative.bounds.hand(Seat::North).suit(Suit::Spades) = span(5, 13);
+        }
+    } else {
+        alternative.bounds.hand(Seat::South).points = span(15, 17);
+        alternative.shapes[index(Seat::South)] = regular();
+        alternative.bounds.hand(Seat::West).points = span(0, 7);
+        alternative.bounds.hand(Seat::North).points = span(8, 9);
+    }
+    Condition question;
+    question.asked.alternatives.front() = alternative;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(exactOdds(question));
+    }
+}
+BENCHMARK(BM_ExactFourHandsPoints)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -4,24 +4,20 @@
 # Does nothing when every package is already there.
 set -euo pipefail
 
-packages=(
-  g++ cmake ninja-build pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
-  # The double-dummy solver.
-  libdds-dev
-  # JSON files (header-only).
-  nlohmann-json3-dev
+# What builds the package (packaging/build-depends), then what runs and
+# tests it.
+mapfile -t packages < <(grep -v -e '^#' -e '^$' "$(dirname "$0")/../packaging/build-depends")
+packages+=(
+  fonts-dejavu-core qt6-translations-l10n
+  # xauth: a display that refuses a client without its cookie, end to end.
+  xvfb xdotool imagemagick x11-utils xauth
   # The tests run the dealer scripts the program exports through dealer itself.
   dealer
-  qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core qt6-translations-l10n
-  # Qt Charts' CMake files ask for Qt OpenGL's, which its package lacks.
-  qt6-charts-dev libqt6opengl6-dev
-  xvfb xdotool imagemagick x11-utils
   # The lesson's PDF read back and rendered by the tests.
   poppler-utils
   openbox dbus at-spi2-core python3-pyatspi
   clang-format clang-tidy
-  dpkg-dev file lintian appstream desktop-file-utils
+  lintian appstream desktop-file-utils
 )
 
 missing=()

@@ -41,6 +41,7 @@
 #include "ui/application.h"
 #include "ui/main_window.h"
 #include "ui/qt_dialogue.h"
+#include "ui/quit_signals.h"
 
 int main(int argc, char* argv[]) {
     if (const std::optional<int> status = ondiscale::answerBeforeWindow(argc, argv)) {
@@ -50,6 +51,10 @@ int main(int argc, char* argv[]) {
     ondiscale::setUpApplication(app);
     ondiscale::QtDialogue dialogue;
     ondiscale::MainWindow window(dialogue);
+    // A logout ends the program as its QUITTER button does: session saved.
+    const ondiscale::QuitSignals logout(
+        [&window](int /*signal*/) { QCoreApplication::exit(window.endSession()); });
     window.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    return status != 0 ? status : window.exitStatus();
 }

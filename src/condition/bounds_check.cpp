@@ -1,10 +1,13 @@
 #include "condition/bounds_check.h"
 
 #include "text/number_text.h"
+#include "text/typed_text.h"
 
 namespace ondiscale {
 
-std::optional<std::uint8_t> boxValue(std::string_view text) {
+std::optional<std::uint8_t> boxValue(std::string_view typed) {
+    const std::string plain = plainTyped(typed);
+    std::string_view text = plain;
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) {
         return std::nullopt;

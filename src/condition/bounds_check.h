@@ -41,8 +41,9 @@ struct BoundsCheck {
 BoundsCheck checkBounds(const BoundTexts& texts);
 
 // The value of a bound box: a whole number from 0 to 255 in plain digits,
-// leading and trailing spaces ignored; anything else has no value.
-std::optional<std::uint8_t> boxValue(std::string_view text);
+// leading and trailing spaces ignored (no-break ones too, and invisible
+// characters: plainTyped); anything else has no value.
+std::optional<std::uint8_t> boxValue(std::string_view typed);
 
 // The message of every rejected group.
 inline constexpr const char* kImpossibleChoice = "Choix impossible!! Recommencez!";

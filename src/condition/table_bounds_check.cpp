@@ -9,6 +9,7 @@
 #include "engine/card_text.h"
 #include "text/number_text.h"
 #include "text/text_fill.h"
+#include "text/typed_text.h"
 
 namespace ondiscale {
 namespace {
@@ -75,7 +76,7 @@ TableBoundsCheck checkTableBounds(const TableTexts& texts) {
             Range& range = rangeOf(bounds, row, m);
             for (const bool max : {false, true}) {
                 const TableBox box{row, m, max};
-                const std::string& typed = max ? texts[row][m].max : texts[row][m].min;
+                const std::string typed = plainTyped(max ? texts[row][m].max : texts[row][m].min);
                 const auto value = boxValue(typed);
                 const unsigned limit = limitOf(row, m);
                 if (typed.find_first_not_of(' ') == std::string::npos) {

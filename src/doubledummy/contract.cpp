@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/card_text.h"
+#include "text/typed_text.h"
 
 namespace ondiscale {
 namespace {
@@ -118,7 +119,9 @@ std::string contractText(const Contract& contract) {
            nameOf(contract.declarer);
 }
 
-ParsedContracts parseContracts(std::string_view text) {
+ParsedContracts parseContracts(std::string_view typed) {
+    const std::string plain = plainTyped(typed);
+    std::string_view text = plain;
     ParsedContracts parsed;
     while (true) {
         const auto end = text.find_first_of(",;");

@@ -37,7 +37,9 @@ struct ParsedContracts {
 // anywhere between, letters in any case: "3SA Sud, 4♠ Nord", "4 P Sud",
 // "3sa s". An empty text or an empty piece between separators is no
 // contract; a contract given twice is kept once, where it first comes. The
-// error names the first faulty piece and what is wrong with it.
-ParsedContracts parseContracts(std::string_view text);
+// error names the first faulty piece and what is wrong with it. No-break
+// spaces and invisible characters count as typed plainly (plainTyped):
+// "3♠️ Nord" with the emoji selector is 3♠ Nord.
+ParsedContracts parseContracts(std::string_view typed);
 
 }  // namespace ondiscale

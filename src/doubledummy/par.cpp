@@ -100,17 +100,6 @@ std::string parContractsText(std::string_view contracts) {
     return text;
 }
 
-Vulnerability vulnerabilityOfBoard(int board) {
-    // Each set of four boards starts one step further along None, NS, EW,
-    // Both: boards 1-4 from None, 5-8 from NS, 9-12 from EW, 13-16 from Both.
-    const int n = ((board - 1) % 16 + 16) % 16;
-    return static_cast<Vulnerability>((n + n / 4) % 4);
-}
-
-Seat dealerOfBoard(int board) {
-    return kSeats[static_cast<std::size_t>(((board - 1) % 4 + 4) % 4)];
-}
-
 std::optional<ParResult> parOf(const TrickTable& table, Seat dealer, Vulnerability vulnerability) {
     for (const auto& row : table.tricks) {
         for (const std::uint8_t tricks : row) {

@@ -6,20 +6,10 @@
 #include <string_view>
 
 #include "doubledummy/trick_table.h"
+#include "engine/board.h"
 #include "engine/cards.h"
 
 namespace ondiscale {
-
-// Which sides are vulnerable.
-enum class Vulnerability : std::uint8_t { None, NorthSouth, EastWest, Both };
-
-// The vulnerability of a board in the usual 16-board rotation, the one the
-// PBN games are written with: board 1 none, 2 North-South, 3 East-West,
-// 4 both, and so on. Board numbers start at 1; any other number is taken
-// in the same cycle of 16.
-Vulnerability vulnerabilityOfBoard(int board);
-// Who deals a board in that rotation: North first, then clockwise.
-Seat dealerOfBoard(int board);
 
 // The par of a deal: the score both sides reach when each bids as far as
 // pays, every card seen.
@@ -28,6 +18,7 @@ struct ParResult {
     // The par contracts as the solver writes them, for a PBN ParContract
     // tag: "NS 4S", "EW 2Nx-1 EW 3Dx-1"; "" when passed out.
     std::string contracts;
+    friend bool operator==(const ParResult&, const ParResult&) = default;
 };
 
 // Par contracts as the solver writes them ("NS 4S", "EW 2Nx-1 EW 3Dx-1")

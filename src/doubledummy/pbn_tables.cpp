@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "engine/card_text.h"
+
 namespace ondiscale {
 namespace {
 
@@ -14,11 +16,10 @@ std::string twoWide(std::string_view text) {
 }  // namespace
 
 std::string optimumResultTableText(const TrickTable& table) {
-    constexpr std::array<char, 4> kSeatLetters{'N', 'E', 'S', 'W'};
     std::string out = "[OptimumResultTable \"Declarer;Denomination\\2R;Result\\2R\"]\n";
     for (const Seat seat : kSeats) {
         for (const Strain strain : kStrains) {
-            out += kSeatLetters[index(seat)];
+            out += seatLetter(seat);
             out += ' ';
             out += twoWide(strainPbn(strain));
             out += ' ';

@@ -12,7 +12,7 @@ namespace {
 // Ranks 2 to 14, written and spoken; ace, king (roi), queen (dame), jack
 // (valet).
 using Ranks = std::array<const char*, 15>;
-constexpr Ranks kRankLetters{"",  "",  "2",  "3", "4", "5", "6", "7",
+constexpr Ranks kFrenchRanks{"",  "",  "2",  "3", "4", "5", "6", "7",
                              "8", "9", "10", "V", "D", "R", "A"};
 constexpr Ranks kRankNames{"",  "",  "2",  "3",     "4",    "5",   "6", "7",
                            "8", "9", "10", "Valet", "Dame", "Roi", "As"};
@@ -37,8 +37,30 @@ std::string ranks(const Hand& hand, Suit suit, const Ranks& names, const char* b
 
 }  // namespace
 
+std::string cardCode(Card card) { return {suitLetter(suitOf(card)), rankLetter(card)}; }
+
+std::optional<Card> cardOfCode(std::string_view code) {
+    if (code.size() != 2) {
+        return std::nullopt;
+    }
+    const std::size_t suit = kSuitLetters.find(code[0]);
+    const std::size_t rank = kRankLetters.find(code[1]);
+    if (suit == std::string_view::npos || rank == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return cardOf(kSuits[suit], static_cast<int>(rank) + 2);
+}
+
+std::optional<Seat> seatOfLetter(char letter) {
+    const std::size_t seat = kSeatLetters.find(letter);
+    if (seat == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return kSeats[seat];
+}
+
 std::string suitCardsText(const Hand& hand, Suit suit) {
-    const std::string text = ranks(hand, suit, kRankLetters, " ");
+    const std::string text = ranks(hand, suit, kFrenchRanks, " ");
     return text.empty() ? "—" : text;
 }
 
@@ -49,7 +71,7 @@ std::string suitCardsSpoken(const Hand& hand, Suit suit) {
 
 std::string cardText(Card card) {
     return std::string(signOf(suitOf(card)).sign) +
-           kRankLetters[static_cast<std::size_t>(rankOf(card))];
+           kFrenchRanks[static_cast<std::size_t>(rankOf(card))];
 }
 
 std::string cardsText(CardSet cards) {
@@ -62,7 +84,7 @@ std::string cardsText(CardSet cards) {
         text += signOf(suit).sign;
         for (int rank = kAce; rank >= 2; --rank) {
             if ((cards & cardBit(cardOf(suit, rank))) != 0) {
-                text += kRankLetters[static_cast<std::size_t>(rank)];
+                text += kFrenchRanks[static_cast<std::size_t>(rank)];
             }
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -59,5 +60,13 @@ constexpr Side sideOf(Seat seat) { return static_cast<Side>(index(seat) % 2); }
 
 // A whole deal: the four hands, indexed by index(Seat).
 using Deal = std::array<Hand, 4>;
+
+// The cards in the order diagrams and PBN show them: spades to clubs, each
+// suit from the ace down.
+inline void sortHand(Hand& hand) {
+    std::sort(hand.begin(), hand.end(), [](Card a, Card b) {
+        return suitOf(a) != suitOf(b) ? suitOf(a) < suitOf(b) : rankOf(a) > rankOf(b);
+    });
+}
 
 }  // namespace ondiscale

@@ -3,11 +3,12 @@
 #include <array>
 #include <string_view>
 
+#include "engine/board.h"
+#include "engine/card_text.h"
+
 namespace ondiscale {
 namespace {
 
-constexpr std::string_view kRanks = "23456789TJQKA";
-constexpr std::string_view kSuitLetters = "SHDC";
 // By index(Seat): North 3, East 4, South 1, West 2.
 constexpr std::array<char, 4> kDealerDigits{'3', '4', '1', '2'};
 constexpr std::array<std::string_view, 4> kVulnerable{"0", "n", "e", "b"};
@@ -20,7 +21,7 @@ std::string linHand(const Hand& hand) {
         for (int rank = kAce; rank >= 2; --rank) {
             for (const Card card : hand) {
                 if (card == cardOf(suit, rank)) {
-                    out += kRanks[static_cast<std::size_t>(rank - 2)];
+                    out += rankLetter(card);
                 }
             }
         }
@@ -35,8 +36,8 @@ std::string linText(const std::vector<Example>& boards) {
     int place = 0;
     for (const Example& example : boards) {
         ++place;
-        const BoardLabel label = example.board.value_or(BoardLabel{
-            place, kSeats[static_cast<std::size_t>((place - 1) % 4)], vulnerabilityOfBoard(place)});
+        const BoardLabel label = example.board.value_or(
+            BoardLabel{place, dealerOfBoard(place), vulnerabilityOfBoard(place)});
         const std::string number = std::to_string(label.number);
         out += "qx|o" + number + "|md|";
         out += kDealerDigits[index(label.dealer)];

@@ -4,15 +4,14 @@
 #include <bit>
 
 #include "doubledummy/pbn_tables.h"
+#include "engine/board.h"
 #include "engine/card_text.h"
-#include "formats/card_letters.h"
 
 namespace ondiscale {
 namespace {
 
-constexpr std::array<std::string_view, 16> kVulnerable{"None", "NS",   "EW", "All", "NS",   "EW",
-                                                       "All",  "None", "EW", "All", "None", "NS",
-                                                       "All",  "None", "NS", "EW"};
+// By Vulnerability.
+constexpr std::array<std::string_view, 4> kVulnerable{"None", "NS", "EW", "All"};
 
 // A tag's value between quotes, its quotes and backslashes escaped.
 std::string tag(std::string_view name, std::string_view value) {
@@ -31,29 +30,45 @@ std::string tag(std::string_view name, std::string_view value) {
 }  // namespace
 
 std::string pbnHand(const Hand& hand) {
+    std::uint64_t held = 0;
+    for (const Card card : hand) {
+        held |= card < 64 ? std::uint64_t{1} << card : 0;
+    }
     std::string out;
+    out.reserve(hand.size() + 3);
     for (const Suit suit : kSuits) {
         if (suit != Suit::Spades) {
             out += '.';
         }
         for (int rank = kAce; rank >= 2; --rank) {
-            for (const Card card : hand) {
-                if (card == cardOf(suit, rank)) {
-                    out += kRankLetters[static_cast<std::size_t>(rank - 2)];
-                }
+            if ((held >> cardOf(suit, rank) & 1U) != 0) {
+                out += rankLetter(cardOf(suit, rank));
             }
         }
     }
     return out;
 }
 
-std::string_view pbnDealer(int board) {
-    return kSeatLetters.substr(static_cast<std::size_t>((board - 1) % 4), 1);
+std::string pbnDealText(const Deal& deal, bool wholeDeal) {
+    std::string out = "N:";
+    for (const Seat seat : kSeats) {
+        if (seat != Seat::North) {
+            out += ' ';
+        }
+        out += wholeDeal || seat == Seat::South ? pbnHand(deal[index(seat)]) : "-";
+    }
+    return out;
 }
 
-std::string_view pbnVulnerable(int board) {
-    return kVulnerable[static_cast<std::size_t>((board - 1) % 16)];
+std::string_view pbnDealer(int board) {
+    return kSeatLetters.substr(index(dealerOfBoard(board)), 1);
 }
+
+std::string_view pbnVulnerability(Vulnerability vulnerability) {
+    return kVulnerable[static_cast<std::size_t>(vulnerability)];
+}
+
+std::string_view pbnVulnerable(int board) { return pbnVulnerability(vulnerabilityOfBoard(board)); }
 
 std::string pbnText(const std::vector<PbnGame>& games, std::string_view event,
                     std::string_view date) {
@@ -71,14 +86,7 @@ std::string pbnText(const std::vector<PbnGame>& games, std::string_view event,
         }
         out += tag("Dealer", pbnDealer(board));
         out += tag("Vulnerable", pbnVulnerable(board));
-        std::string deal = "N:";
-        for (const Seat seat : kSeats) {
-            if (seat != Seat::North) {
-                deal += ' ';
-            }
-            deal += game.wholeDeal || seat == Seat::South ? pbnHand(game.deal[index(seat)]) : "-";
-        }
-        out += tag("Deal", deal);
+        out += tag("Deal", pbnDealText(game.deal, game.wholeDeal));
         for (const std::string_view empty : {"Scoring", "Declarer", "Contract", "Result"}) {
             out += tag(empty, "");
         }
@@ -96,13 +104,11 @@ std::optional<ReadDeal> readPbnDeal(std::string_view value) {
     if (value.size() < 2 || value[1] != ':') {
         return std::nullopt;
     }
-    std::size_t seat = kSeatLetters.size();
-    for (std::size_t s = 0; s < kSeatLetters.size(); ++s) {
-        seat = kSeatLetters[s] == value[0] ? s : seat;
-    }
-    if (seat == kSeatLetters.size()) {
+    const std::optional<Seat> first = seatOfLetter(value[0]);
+    if (!first) {
         return std::nullopt;
     }
+    std::size_t seat = index(*first);
     ReadDeal read;
     CardSet seen = 0;
     std::size_t at = 2;

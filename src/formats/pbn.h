@@ -30,9 +30,14 @@ struct PbnGame {
 std::string pbnText(const std::vector<PbnGame>& games, std::string_view event,
                     std::string_view date);
 
+// The value of a Deal tag: "N:", then the hands from North clockwise, a
+// hand not known written "-"; South's alone unless `wholeDeal`.
+std::string pbnDealText(const Deal& deal, bool wholeDeal);
+
 // The value of a Deal tag, "N:AKQ2.J4.T98.7653 - …", read back: the hands
-// it gives, a hand "-" left empty and not known; nothing when the text is
-// no deal (52 distinct cards at most, 13 a hand given).
+// it gives, each in the order it is written, a hand "-" left empty and not
+// known; nothing when the text is no deal (52 distinct cards at most, 13 a
+// hand given).
 struct ReadDeal {
     Deal deal{};
     std::array<bool, 4> known{};
@@ -47,5 +52,7 @@ std::string pbnHand(const Hand& hand);
 // PBN writes them: "N", "E", "S", "W"; "None", "NS", "EW", "All".
 std::string_view pbnDealer(int board);
 std::string_view pbnVulnerable(int board);
+// A vulnerability as the Vulnerable tag writes it.
+std::string_view pbnVulnerability(Vulnerability vulnerability);
 
 }  // namespace ondiscale

@@ -5,13 +5,12 @@
 #include <optional>
 
 #include "doubledummy/pbn_tables.h"
+#include "engine/card_text.h"
 #include "formats/pbn.h"
 
 namespace ondiscale {
 namespace {
 
-constexpr std::array<char, 4> kSeatLetters{'N', 'E', 'S', 'W'};
-constexpr std::array<std::string_view, 4> kVulnerable{"None", "NS", "EW", "All"};
 // The export format's lines are 255 characters at most.
 constexpr std::size_t kMostLine = 255;
 
@@ -120,7 +119,7 @@ std::string tag(std::string_view name, std::string_view utf8Value) {
 
 // The Deal tag's value, from the dealer clockwise.
 std::string dealValue(const Deal& deal, Seat dealer) {
-    std::string out(1, kSeatLetters[index(dealer)]);
+    std::string out(1, seatLetter(dealer));
     out += ':';
     for (std::size_t i = 0; i < 4; ++i) {
         out += i == 0 ? "" : " ";
@@ -180,8 +179,8 @@ std::string pbnExportText(const std::vector<Example>& boards, std::string_view e
         for (const std::string_view player : {"West", "North", "East", "South"}) {
             out += tag(player, "");
         }
-        out += tag("Dealer", std::string(1, kSeatLetters[index(label.dealer)]));
-        out += tag("Vulnerable", kVulnerable[static_cast<std::size_t>(label.vulnerability)]);
+        out += tag("Dealer", std::string(1, seatLetter(label.dealer)));
+        out += tag("Vulnerable", pbnVulnerability(label.vulnerability));
         out += tag("Deal", dealValue(example.deal, label.dealer));
         for (const std::string_view empty : {"Scoring", "Declarer", "Contract", "Result"}) {
             out += tag(empty, "");

@@ -2,6 +2,20 @@
 
 
 namespace ondiscale {
+namespace {
+
+// Kept as they are shown and written: the order they were dealt in says
+// nothing, and a reopened session reads them back in this order.
+std::vector<Example> sorted(std::vector<Example> examples) {
+    for (Example& example : examples) {
+        for (Hand& hand : example.deal) {
+            sortHand(hand);
+        }
+    }
+    return examples;
+}
+
+}  // namespace
 
 FigureStats statsOf(std::int64_t hits, std::int64_t deals, std::optional<double> exact) {
     FigureStats stats;
@@ -66,8 +80,19 @@ void Journal::batchDealt(const Tally& tally, std::vector<Example> examples) {
         figure.hits = tally.hits[i];
         figure.history.add(entry.batches, countedDeals(entry), figure.hits);
     }
-    entry.examples = std::move(examples);
+    entry.examples = sorted(std::move(examples));
     changed(entries_.size() - 1);
+}
+
+void Journal::exactFound(std::size_t index, std::size_t figure, std::optional<double> exact,
+                         std::string note) {
+    if (readOnly_ || index >= entries_.size() || figure >= entries_[index].figures.size()) {
+        return;
+    }
+    Figure& found = entries_[index].figures[figure];
+    found.exact = exact;
+    found.note = exact ? std::string() : std::move(note);
+    changed(index);
 }
 
 void Journal::analysisDealt(std::size_t index, AnalysisUpdate update) {
@@ -94,7 +119,7 @@ void Journal::analysisDealt(std::size_t index, AnalysisUpdate update) {
     }
     entry.figures = std::move(figures);
     entry.analysis = std::move(update.detail);
-    entry.examples = std::move(update.examples);
+    entry.examples = sorted(std::move(update.examples));
     changed(index);
 }
 

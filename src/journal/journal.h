@@ -23,6 +23,7 @@ struct Figure {
     std::string note;             // why there is no exact value, where that needs saying
     std::int64_t hits = 0;
     BatchHistory history;
+    friend bool operator==(const Figure&, const Figure&) = default;
 };
 
 // What the window and the file show of a figure with `hits` among `deals`
@@ -56,6 +57,7 @@ struct AnalysisDetail {
     // For each figure, its bars: trickBars of the strain and declarer whose
     // tricks it counts, or kParBars.
     std::vector<int> figureTricks;
+    friend bool operator==(const AnalysisDetail&, const AnalysisDetail&) = default;
 };
 
 // One figure of an analysis as it stands after some deals; its name is
@@ -88,12 +90,14 @@ struct JournalEntry {
     std::vector<Figure> figures;
     // A frequency run's last five hits, newest first; a survey's last hand
     // of each line that has one, in report order; a whole-deal run's last
-    // 1,000 deals asked for, newest first; the deals an analysis solved.
+    // 1,000 deals asked for, newest first; the deals an analysis solved. Each
+    // hand's cards as shown (sortHand).
     std::vector<Example> examples;
     std::optional<AnalysisDetail> analysis;  // an analysis's
     bool stopped = false;                    // an analysis stopped before its last deal
     // A lesson's boards are its examples, each with its board's number,
     // dealer and vulnerability; `deals` counts them.
+    friend bool operator==(const JournalEntry&, const JournalEntry&) = default;
 };
 
 // The deals among which an entry's figures count their hits: those that
@@ -114,7 +118,6 @@ public:
     // A past session read back from its file: its runs as they were,
     // and no new ones.
     static Journal reopened(std::vector<JournalEntry> entries);
-    [[nodiscard]] bool readOnly() const { return readOnly_; }
 
     // Told the index of the entry just added or changed.
     using Listener = std::function<void(std::size_t entry)>;
@@ -131,6 +134,11 @@ public:
     void analysisDealt(std::size_t index, AnalysisUpdate update);
     // The analysis of entry `index` stopped before its last deal.
     void analysisStopped(std::size_t index);
+
+    // A figure's exact value counted aside after its run started, or why
+    // there is none.
+    void exactFound(std::size_t index, std::size_t figure, std::optional<double> exact,
+                    std::string note);
 
     // A lesson's boards, dealt for `condition`: a new entry, whose index it
     // gives; nothing in a journal read back.

@@ -60,7 +60,9 @@ std::vector<FigureTexts> figureTexts(const JournalEntry& entry, const NumberStyl
         }
         if (s.exact) {
             t.exact = percent(*s.exact);
-        } else if (!figure.note.empty()) {
+        } else if (!figure.note.empty() && entry.kind == RunKind::Survey) {
+            // A survey's figure lacks an exact value only when no hand is
+            // written as typed; elsewhere the note says why, aside.
             t.exact = journal_texts::kNoHand;
         }
         if (dealt && s.gap) {

@@ -49,6 +49,11 @@ inline constexpr const char* kSeatTwice = "une place apparaît deux fois";
 inline constexpr const char* kLoneHandNotSouth = "une main seule n'est pas celle de Sud";
 inline constexpr const char* kWrongCount = "le champ « %1 » annonce %2, le fichier en donne %3";
 inline constexpr const char* kTooLarge = "il est trop grand pour être lu";
+inline constexpr const char* kAtRun = "tirage %1 : %2";
+inline constexpr const char* kBadJson = "le texte est mal formé à l'octet %1";
+inline constexpr const char* kBadForm = "le champ « %1 » n'a pas la forme attendue";
+inline constexpr const char* kOddField = "un champ n'a pas la forme attendue";
+inline constexpr const char* kBadDeal = "une donne est illisible";
 }  // namespace journal_texts
 
 // "Main précisée : 5 ≤ ♠ ≤ 5, 12 ≤ points ≤ 14" or

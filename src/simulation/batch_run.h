@@ -75,6 +75,7 @@ struct Example {
     // A lesson's board: its own number, dealer and vulnerability, which its
     // par then follows.
     std::optional<BoardLabel> board;
+    friend bool operator==(const Example&, const Example&) = default;
 };
 
 // What a report box shows after a batch: the results in its text, the

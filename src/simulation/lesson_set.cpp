@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "condition/matcher.h"
+#include "engine/board.h"
 #include "engine/hand_measures.h"
 #include "engine/table_measures.h"
 #include "text/readable_numbers.h"
@@ -22,8 +23,6 @@ constexpr const char* kTooRare =
 
 // How often dealing looks at the stop and tells its progress.
 constexpr std::int64_t kStopCheck = 4096;
-
-constexpr Seat seatAt(std::size_t i) { return kSeats[i % 4]; }
 
 // Whether an alternative narrows a hand (or, for a partnership, `seat`'s).
 bool names(const Alternative& a, Seat seat) {
@@ -85,8 +84,7 @@ BoardLabel boardLabel(const LessonPlan& plan, int number) {
     if (!plan.rotation) {
         return {number, plan.dealer, plan.vulnerability};
     }
-    const int cycle = ((number - 1) % 4 + 4) % 4;
-    return {number, seatAt(static_cast<std::size_t>(cycle)), vulnerabilityOfBoard(number)};
+    return {number, dealerOfBoard(number), vulnerabilityOfBoard(number)};
 }
 
 int quarterTurns(const LessonPlan& plan, Seat dealer) {

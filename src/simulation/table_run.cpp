@@ -2,7 +2,7 @@
 
 #include "condition/condition_text.h"
 #include "condition/table_texts.h"
-#include "exact/table_probability.h"
+#include "exact/exact_texts.h"
 #include "stats/margins.h"
 #include "text/readable_numbers.h"
 #include "text/text_fill.h"
@@ -25,12 +25,10 @@ BatchCount dealTableBatch(Dealer& dealer, const PlacedCards* placed, const Quest
     });
 }
 
-std::optional<double> exactShare(const Condition& condition) {
-    // Today's counter knows ranges alone, of all deals.
-    if (asksNothing(condition.known) && rangesOnly(condition.asked)) {
-        return exactProbability(condition.asked.alternatives.front().bounds);
-    }
-    return std::nullopt;
+ExactOdds quickOdds(const Condition& condition) { return exactOdds(condition, kQuickCount); }
+
+bool countsLonger(const ExactOdds& odds) {
+    return !odds.probability && odds.whyNot == exact_texts::kTooLong;
 }
 
 Report tableReport(std::int64_t hits, std::int64_t deals, std::string_view decimalSeparator,
@@ -64,7 +62,8 @@ Report knownReport(std::string_view question, std::int64_t hits, std::int64_t kn
             fill(texts::kReportTitle, {groupedText(deals, groupSeparator)})};
 }
 
-TableRun::TableRun(const Condition& condition, Dealer& dealer, Progress& progress)
+TableRun::TableRun(const Condition& condition, Dealer& dealer, Progress& progress,
+                   std::optional<ExactOdds> odds)
     : matcher_(condition, placedCards(condition.known)),
       knows_(!asksNothing(condition.known)),
       dealer_(dealer),
@@ -76,8 +75,15 @@ TableRun::TableRun(const Condition& condition, Dealer& dealer, Progress& progres
     plan_.kind = RunKind::Table;
     plan_.condition = conditionText(condition);
     plan_.batchSize = kTableBatch;
-    plan_.figures.push_back({texts::kFigure, exactShare(condition), {}});
+    plan_.figures.push_back({texts::kFigure, {}, {}});
+    exactFound(odds ? *odds : quickOdds(condition));
     plan_.question = condition;
+}
+
+void TableRun::exactFound(const ExactOdds& odds) {
+    FigurePlan& figure = plan_.figures.front();
+    figure.exact = odds.probability;
+    figure.note = odds.probability ? std::string() : odds.whyNot;
 }
 
 void TableRun::dealBatch(Tally& tally) {

@@ -8,6 +8,7 @@
 #include "condition/condition.h"
 #include "condition/matcher.h"
 #include "engine/dealer.h"
+#include "exact/exact_odds.h"
 #include "simulation/batch_loop.h"
 #include "simulation/batch_run.h"
 #include "simulation/progress.h"
@@ -27,9 +28,13 @@ using KeptDeals = KeptRing<Deal>;
 BatchCount dealTableBatch(Dealer& dealer, const PlacedCards* placed, const QuestionMatcher& matcher,
                           Progress& progress, KeptDeals& kept);
 
-// The exact share of the deals meeting the known part that meet the asked
-// part, where it can be counted; nothing otherwise, never a wrong value.
-std::optional<double> exactShare(const Condition& condition);
+// The exact share of the deals meeting the known part that meet the
+// asked part, where it can be counted in about a tenth of a second, so
+// that the window may wait for it; otherwise nothing, never a wrong
+// value, and the reason, which says when a longer count is worth making
+// aside (countsLonger).
+ExactOdds quickOdds(const Condition& condition);
+bool countsLonger(const ExactOdds& odds);
 
 // How often a whole deal meets a question, in batches of 100,000 deals:
 // with nothing known, the share of all deals that meet the asked part;
@@ -43,9 +48,15 @@ public:
     static constexpr std::size_t kKept = 100'000;
     static constexpr std::size_t kForTheJournal = 1'000;
 
-    TableRun(const Condition& condition, Dealer& dealer, Progress& progress);
+    // The exact answer is `odds`, or the quick one when none is given.
+    TableRun(const Condition& condition, Dealer& dealer, Progress& progress,
+             std::optional<ExactOdds> odds = std::nullopt);
     TableRun(const TableBounds& bounds, Dealer& dealer, Progress& progress)
         : TableRun(askedOnly(bounds), dealer, progress) {}
+
+    // The exact answer counted aside, once the run has started: the
+    // reports that follow give it.
+    void exactFound(const ExactOdds& odds);
 
     [[nodiscard]] const RunPlan& plan() const override { return plan_; }
     void dealBatch(Tally& tally) override;

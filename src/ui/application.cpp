@@ -1,16 +1,24 @@
 #include "ui/application.h"
 
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QLibraryInfo>
+#include <QPluginLoader>
 #include <QTranslator>
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -128,19 +136,57 @@ ScreenRequest screenRequest(const QStringList& arguments, const QByteArray& plat
     return request;
 }
 
+QByteArrayList installedPlatforms(const QString& programFolder) {
+    QStringList folders{
+        QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"),
+        programFolder + QStringLiteral("/platforms")};
+    for (const QString& path :
+         qEnvironmentVariable("QT_PLUGIN_PATH").split(u':', Qt::SkipEmptyParts)) {
+        folders << path + QStringLiteral("/platforms");
+    }
+    folders << qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH").split(u':', Qt::SkipEmptyParts);
+    QByteArrayList keys;
+    for (const QString& folder : folders) {
+        const QDir dir(folder);
+        for (const QString& file : dir.entryList(QDir::Files)) {
+            const QJsonArray found = QPluginLoader(dir.filePath(file))
+                                         .metaData()
+                                         .value(QStringLiteral("MetaData"))
+                                         .toObject()
+                                         .value(QStringLiteral("Keys"))
+                                         .toArray();
+            for (const auto& key : found) {
+                const QByteArray name = key.toString().toLower().toUtf8();
+                if (!name.isEmpty() && !keys.contains(name)) {
+                    keys << name;
+                }
+            }
+        }
+    }
+    std::sort(keys.begin(), keys.end());
+    return keys;
+}
+
 QString screenProblem(const ScreenRequest& request, const ServerAnswers& x11Answers,
-                      const ServerAnswers& waylandAnswers) {
+                      const ServerAnswers& waylandAnswers, const ServerAnswers& x11Refuses) {
     QStringList reasons;
     for (const QByteArray& platform : request.platforms) {
         // "offscreen:configfile=…": the plugin's name, then its settings.
         const qsizetype colon = platform.indexOf(':');
         const QByteArray name = colon < 0 ? platform : platform.left(colon);
         QString reason;
-        if (name == "xcb") {
+        if (!request.installed.isEmpty() && !name.isEmpty() &&
+            !request.installed.contains(name.toLower())) {
+            reason = qtText(texts::kNoSuchPlatform)
+                         .arg(QString::fromLocal8Bit(name),
+                              QString::fromLatin1(request.installed.join(", ")));
+        } else if (name == "xcb") {
             if (x11Answers(request.x11Display)) {
                 return {};
             }
-            if (!request.x11Display.isEmpty()) {
+            if (!request.x11Display.isEmpty() && x11Refuses && x11Refuses(request.x11Display)) {
+                reason = qtText(texts::kX11Refuses).arg(QString::fromLocal8Bit(request.x11Display));
+            } else if (!request.x11Display.isEmpty()) {
                 reason = qtText(texts::kX11Silent).arg(QString::fromLocal8Bit(request.x11Display));
             } else {
                 reason = qtText(request.waylandDisplay.isEmpty() ? texts::kNoDisplaySet
@@ -168,15 +214,68 @@ QString screenProblem(const ScreenRequest& request, const ServerAnswers& x11Answ
 
 bool x11Answers(const QByteArray& display) {
 #ifdef ONDISCALE_HAS_XCB
+    // The library prints the server's refusal in English: the program
+    // says it in French, so the library's words go nowhere.
+    std::fflush(stderr);
+    const int errors = ::dup(STDERR_FILENO);
+    const int nowhere = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (errors >= 0 && nowhere >= 0) {
+        ::dup2(nowhere, STDERR_FILENO);
+    }
     xcb_connection_t* connection =
         xcb_connect(display.isEmpty() ? nullptr : display.constData(), nullptr);
     const bool answers = xcb_connection_has_error(connection) == 0;
     xcb_disconnect(connection);
+    if (errors >= 0 && nowhere >= 0) {
+        ::dup2(errors, STDERR_FILENO);
+    }
+    for (const int fd : {errors, nowhere}) {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
     return answers;
 #else
     (void)display;
     return true;  // Qt will tell
 #endif
+}
+
+bool x11Listens(const QByteArray& display) {
+    // ":0", ":0.1", "unix:0": the server's socket, abstract or in /tmp.
+    QByteArray host = display.left(display.lastIndexOf(':'));
+    if (!host.isEmpty() && host != "unix") {
+        return false;  // over the network: not looked at
+    }
+    const QByteArray number = display.mid(display.lastIndexOf(':') + 1).split('.').value(0);
+    bool isNumber = false;
+    number.toUInt(&isNumber);
+    if (!isNumber) {
+        return false;
+    }
+    const QByteArray path = "/tmp/.X11-unix/X" + number;
+    for (const bool abstract : {true, false}) {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const std::size_t offset = abstract ? 1 : 0;  // the abstract name starts with a NUL
+        std::memcpy(address.sun_path + offset, path.constData(),
+                    static_cast<std::size_t>(path.size()));
+        // Never waits: a server whose queue is full is there all the same.
+        const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+        if (socket < 0) {
+            return false;
+        }
+        const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + offset +
+                                                   static_cast<std::size_t>(path.size()));
+        const bool listens =
+            ::connect(socket, reinterpret_cast<const sockaddr*>(&address), length) == 0 ||
+            errno == EAGAIN || errno == EINPROGRESS;
+        ::close(socket);
+        if (listens) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool waylandAnswers(const QByteArray& display, const QByteArray& runtimeFolder) {
@@ -221,7 +320,9 @@ std::optional<int> answerBeforeWindow(int argc, const char* const* argv) {
         return !qgetenv("WAYLAND_SOCKET").isEmpty() ||
                waylandAnswers(display, qgetenv("XDG_RUNTIME_DIR"));
     };
-    const QString problem = screenProblem(request, x11Answers, wayland);
+    ScreenRequest checked = request;
+    checked.installed = installedPlatforms(QFileInfo(QFile::decodeName(argv[0])).absolutePath());
+    const QString problem = screenProblem(checked, x11Answers, wayland, x11Listens);
     if (problem.isEmpty()) {
         return std::nullopt;
     }

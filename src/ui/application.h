@@ -41,7 +41,14 @@ struct ScreenRequest {
     QByteArrayList platforms;
     QByteArray x11Display;      // empty: DISPLAY is not set
     QByteArray waylandDisplay;  // empty: WAYLAND_DISPLAY is not set
+    // The platforms whose plugin is installed; empty: not known, any goes.
+    QByteArrayList installed;
 };
+
+// The platforms Qt can load: the keys of the plugins in its platforms
+// folders (Qt's own, QT_PLUGIN_PATH's, QT_QPA_PLATFORM_PLUGIN_PATH, the
+// program's folder), read without loading them.
+QByteArrayList installedPlatforms(const QString& programFolder);
 
 // As Qt reads them: a -platform argument before `platform` (QT_QPA_PLATFORM
 // as choosePlatform() left it) before Qt's default, xcb; a -display
@@ -53,16 +60,21 @@ ScreenRequest screenRequest(const QStringList& arguments, const QByteArray& plat
 using ServerAnswers = std::function<bool(const QByteArray&)>;
 
 // Why no platform of the request can open a screen, as the sentence to
-// say; empty when one can. Wayland's server is wayland-0 when none is
-// named, as for the Wayland library. Platforms without a display server
-// (offscreen, vnc, …) always can: Qt speaks for them.
+// say; empty when one can. A platform not installed cannot. Wayland's
+// server is wayland-0 when none is named, as for the Wayland library.
+// Platforms without a display server (offscreen, vnc, …) always can: Qt
+// speaks for them. An X11 display that does not answer but `x11Refuses`
+// is said to refuse the connection (its authorisation), not to be silent.
 QString screenProblem(const ScreenRequest& request, const ServerAnswers& x11Answers,
-                      const ServerAnswers& waylandAnswers);
+                      const ServerAnswers& waylandAnswers, const ServerAnswers& x11Refuses = {});
 
 // The real servers: an X11 connection through xcb (authorisation
 // included); a Wayland socket, under `runtimeFolder` (XDG_RUNTIME_DIR)
 // unless its name is a path.
 bool x11Answers(const QByteArray& display);
+// Whether a local X11 display's socket takes connections: where xcb could
+// not connect, the server is there and refused it.
+bool x11Listens(const QByteArray& display);
 bool waylandAnswers(const QByteArray& display, const QByteArray& runtimeFolder);
 
 // Before the application exists: answers --help and --version, chooses the

@@ -2,12 +2,14 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSessionManager>
 #include <cstdio>
 
 #include "engine/card_text.h"
@@ -16,7 +18,6 @@
 #include "ui/about_box.h"
 #include "ui/bar_progress.h"
 #include "ui/journal/journal_window.h"
-#include "ui/journal/session_store.h"
 #include "ui/kit/menu_rows.h"
 #include "ui/kit/qt_text.h"
 #include "ui/kit/twips.h"
@@ -73,6 +74,8 @@ MainWindow::MainWindow(Dialogue& dialogue, QWidget* parent)
     setWindowTitle(qtText(texts::kMainCaption));
     buildControls();
     buildMenus();
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &MainWindow::commitSession,
+            Qt::DirectConnection);
     journal_.setListener([this](std::size_t entry) {
         if (journalWindow_ != nullptr) {
             journalWindow_->entryChanged(entry);
@@ -301,10 +304,49 @@ void MainWindow::showInformation() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (const auto failure = SessionStore().save(journal_.entries())) {
-        std::fprintf(stderr, "%s\n", failure->toLocal8Bit().constData());
+    if (const auto failure = keeper_.save()) {
+        switch (askAfterFailedSave(this, keeper_, *failure)) {
+            case AfterFailedSave::Stay:
+                event->ignore();
+                return;
+            case AfterFailedSave::QuitUnsaved:
+                unsaved_ = true;
+                break;
+            case AfterFailedSave::SavedElsewhere:
+                break;
+        }
     }
     QMainWindow::closeEvent(event);
+}
+
+int MainWindow::endSession() {
+    if (const auto failure = keeper_.save()) {
+        std::fprintf(stderr, "%s\n", failure->toLocal8Bit().constData());
+        return 1;
+    }
+    return 0;
+}
+
+bool MainWindow::saveForLogout(bool mayAsk) {
+    const auto failure = keeper_.save();
+    if (!failure) {
+        return true;
+    }
+    if (!mayAsk) {
+        std::fprintf(stderr, "%s\n", failure->toLocal8Bit().constData());
+        return true;
+    }
+    return askAfterFailedSave(this, keeper_, *failure) != AfterFailedSave::Stay;
+}
+
+void MainWindow::commitSession(QSessionManager& manager) {
+    const bool mayAsk = manager.allowsInteraction();
+    if (!saveForLogout(mayAsk)) {
+        manager.cancel();
+    }
+    if (mayAsk) {
+        manager.release();
+    }
 }
 
 void MainWindow::openJournal() {

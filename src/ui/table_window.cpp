@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 
 #include "condition/condition_text.h"
@@ -152,9 +154,37 @@ void TableWindow::runTable() {
     if (!condition) {
         return;
     }
-    lastRun_ = std::make_unique<TableRun>(*condition, dealer_, *progress_);
+    ExactOdds odds = quickOdds(*condition);
+    const bool longer = countsLonger(odds);
+    if (longer) {
+        odds.whyNot = texts::kCountingAside;
+    }
+    lastRun_ = std::make_unique<TableRun>(*condition, dealer_, *progress_, odds);
+    ++runSerial_;
+    if (longer) {
+        countAside(*condition, journal_.entries().size(), runSerial_);
+    }
     runBatches(*lastRun_, dialogue_, &journal_);
     bar_->hide();
+}
+
+void TableWindow::countAside(const Condition& condition, std::size_t entry, std::uint64_t serial) {
+    auto* watcher = new QFutureWatcher<ExactOdds>(this);
+    // The run may have been stopped before its first batch, leaving its
+    // place in the journal to a later run: the text tells them apart.
+    connect(
+        watcher, &QFutureWatcherBase::finished, this,
+        [this, watcher, entry, serial, text = conditionText(condition)] {
+            const ExactOdds odds = watcher->result();
+            if (entry < journal_.entries().size() && journal_.entries()[entry].condition == text) {
+                journal_.exactFound(entry, 0, odds.probability, odds.whyNot);
+            }
+            if (lastRun_ && serial == runSerial_) {
+                lastRun_->exactFound(odds);
+            }
+            watcher->deleteLater();
+        });
+    watcher->setFuture(QtConcurrent::run([condition] { return exactOdds(condition); }));
 }
 
 void TableWindow::openLesson() {

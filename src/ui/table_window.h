@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -74,6 +75,10 @@ private:
     // The boxes' question; nothing when the form is wrong, once that is
     // said and the keyboard is at the box at fault.
     [[nodiscard]] std::optional<Condition> checkedCondition();
+    // The exact answer counted on another thread when it takes longer
+    // than the window may wait: into the journal's entry `entry` and the
+    // run `serial`, if that run is still the last.
+    void countAside(const Condition& condition, std::size_t entry, std::uint64_t serial);
 
     Dealer& dealer_;
     Dialogue& dialogue_;
@@ -84,6 +89,7 @@ private:
     QProgressBar* bar_;
     std::unique_ptr<BarProgress> progress_;
     std::unique_ptr<TableRun> lastRun_;
+    std::uint64_t runSerial_ = 0;
     AnalysisPanel* analysis_;
     QPushButton* lessonButton_;
     QToolButton* help_;

@@ -26,6 +26,10 @@ inline constexpr const char* kNoDisplaySet = "ni DISPLAY ni WAYLAND_DISPLAY n'es
 inline constexpr const char* kNoX11Display = "DISPLAY n'est pas défini";
 inline constexpr const char* kX11Silent = "l'affichage X11 « %1 » ne répond pas";
 inline constexpr const char* kWaylandSilent = "le serveur Wayland « %1 » ne répond pas";
+inline constexpr const char* kX11Refuses =
+    "l'affichage X11 « %1 » refuse la connexion, faute d'autorisation (XAUTHORITY)";
+inline constexpr const char* kNoSuchPlatform =
+    "la plateforme graphique « %1 » n'est pas installée (plateformes disponibles : %2)";
 
 // Main window.
 inline constexpr const char* kMainCaption = "QUADRIVELLE: fréquence d'une main précisée";
@@ -54,6 +58,8 @@ inline constexpr const char* kMnuTables = "&Tables";
 
 // The window of the whole table.
 inline constexpr const char* kDonneTitle = "Fréquence d'une donne précisée";
+// Beside "—" while the exact value is counted on another thread.
+inline constexpr const char* kCountingAside = "la probabilité exacte est en cours de calcul";
 inline constexpr const char* kCmdDonne = "&Fréquence pour 100 000 donnes";
 inline constexpr const char* kPoints = "points";
 inline constexpr const char* kMin = "min";

@@ -66,6 +66,37 @@ check "" "--frobnicate partie.pbn" 1 "" "$no ni DISPLAY ni WAYLAND_DISPLAY n'est
 check "DISPLAY=:$silent" "" 1 "" "$no l'affichage X11 « :$silent » ne répond pas."
 check "" "-display :$silent" 1 "" "$no l'affichage X11 « :$silent » ne répond pas."
 
+# A platform that is not installed: said in French, status 1, no abort.
+rm -f "$out"/cwd/core*
+(cd "$out/cwd" && ulimit -c unlimited 2>/dev/null
+exec timeout 20 env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=bogus "$program") \
+  </dev/null >"$out/stdout" 2>"$out/stderr"
+status=$?
+if compgen -G "$out/cwd/core*" >/dev/null; then fail "QT_QPA_PLATFORM=bogus: core dumped"; fi
+[ "$status" -eq 1 ] || fail "QT_QPA_PLATFORM=bogus: status $status, expected 1"
+grep -qx "$no la plateforme graphique « bogus » n'est pas installée (plateformes disponibles : .*xcb.*)\." \
+  "$out/stderr" || fail "QT_QPA_PLATFORM=bogus: not the expected error"
+echo "ok   [command line] QT_QPA_PLATFORM=bogus: status 1, said in French"
+
+# A display that wants a cookie the program does not have: it refuses,
+# which is not the same as not answering.
+if command -v Xvfb >/dev/null && command -v xauth >/dev/null; then
+  locked=$((silent + 1))
+  while [ -e "/tmp/.X11-unix/X$locked" ] || [ -e "/tmp/.X$locked-lock" ]; do locked=$((locked + 1)); done
+  rm -f "$out/cookie"
+  xauth -q -f "$out/cookie" add ":$locked" . "$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')" 2>/dev/null
+  Xvfb ":$locked" -auth "$out/cookie" -nolisten tcp >"$out/xvfb-locked.log" 2>&1 &
+  xvfb_locked=$!
+  for _ in $(seq 100); do
+    XAUTHORITY="$out/cookie" DISPLAY=":$locked" xdpyinfo >/dev/null 2>&1 && break
+    sleep 0.05
+  done
+  check "DISPLAY=:$locked XAUTHORITY=/dev/null" "" 1 "" \
+    "$no l'affichage X11 « :$locked » refuse la connexion, faute d'autorisation (XAUTHORITY)."
+  kill "$xvfb_locked" 2>/dev/null
+  wait "$xvfb_locked" 2>/dev/null
+fi
+
 # Platforms without a display server start, and wait for their user.
 for row in "QT_QPA_PLATFORM=offscreen|" "DISPLAY=:$silent|-platform offscreen"; do
   # shellcheck disable=SC2086 # words

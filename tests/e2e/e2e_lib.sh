@@ -205,8 +205,8 @@ start_accessibility() {
   also_stop+=($!)
 }
 
-# expect_exit_zero: the program ends by itself, with exit status 0.
-expect_exit_zero() {
+# expect_exit <status>: the program ends by itself, with that exit status.
+expect_exit() {
   local deadline=$((SECONDS + 10)) status
   while alive "$app_pid"; do
     [ $SECONDS -lt "$deadline" ] || fail "the program is still running"
@@ -215,5 +215,7 @@ expect_exit_zero() {
   wait "$app_pid"
   status=$?
   app_pid=
-  [ "$status" -eq 0 ] || fail "exit status $status"
+  [ "$status" -eq "$1" ] || fail "exit status $status, expected $1"
 }
+
+expect_exit_zero() { expect_exit 0; }

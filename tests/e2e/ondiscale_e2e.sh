@@ -249,4 +249,37 @@ keys "$main" space
 expect_exit_zero
 ok "exit status 0"
 
+# A logout sends SIGTERM: the session is saved as a quit saves it, and the
+# program ends with status 0. Its data folder is the test's own.
+step="logout"
+data="$(cd "$out" && pwd)/data"
+rm -rf "$data"
+export XDG_DATA_HOME=$data
+launch
+click_control "$main" "$COMMAND2"
+expect_window "$(report_title 100000)"
+close_box "$found" "$(report_title 100000)" Escape
+kill -TERM "$app_pid"
+expect_exit 0
+saved=$(ls "$data"/ondiscale/seance-*.journal 2>/dev/null)
+[ "$(echo "$saved" | wc -w)" -eq 1 ] || fail "no session saved in $data/ondiscale: $saved"
+head -c 200 "$saved" | grep -q '"format":"ondiscale-session".*"runs":1,' ||
+  fail "not the session of one run: $(head -c 200 "$saved")"
+ok "SIGTERM: the session of one run saved, exit status 0"
+
+# The data folder's name taken by a file: the quit says so on screen, and
+# quitting without the session ends with status 1, never a silent 0.
+step="session not saved"
+rm -rf "$data" && touch "$data"
+launch
+click_control "$main" "$COMMAND2"
+expect_window "$(report_title 100000)"
+close_box "$found" "$(report_title 100000)" Escape
+click_control "$main" QUITTER
+expect_window "Séance non enregistrée"
+keys "$found" alt+q
+expect_exit 1
+ok "said on screen, Quitter sans enregistrer, exit status 1"
+unset XDG_DATA_HOME
+
 echo "PASS bare part"

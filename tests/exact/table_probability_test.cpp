@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "deal_oracles.h"
 #include "exact_odds.h"
 
 using namespace ondiscale;
@@ -349,19 +350,49 @@ TEST(ExactProbability, ImpossibleBoundsGiveZeroAndBoundsPastTheLimitsAreTheLimit
     }
 }
 
-TEST(ExactProbability, NothingRatherThanAGuess) {
-    const std::pair<const char*, std::vector<Condition>> rows[] = {
-        {"points on three hands",
-         {points(North, 12, 37), points(East, 12, 37), points(South, 12, 37)}},
-        {"two opponents' points and a partnership's length",
-         {points(North, 12, 37), points(East, 12, 37), length(NorthSouth, Spades, 8, 13)}},
-        {"two hands' points and a third hand's length",
-         {points(North, 15, 17), points(South, 8, 10), length(West, Spades, 5, 13)}},
-        {"a hand's and its partnership's points, an opponent's length",
-         {points(North, 15, 17), points(NorthSouth, 25, 40), length(East, Hearts, 5, 13)}},
+// Points on three or four hands are counted now: the share against the
+// honours counted rank by rank, and points on two hands beside another
+// hand's (or a partnership's) length against the two hands alone, the
+// length's every value added up.
+TEST(ExactProbability, PointsOnMoreHandsAgainstTheHonoursCounted) {
+    const std::array<Range, 4> any{range(0, 37), range(0, 37), range(0, 37), range(0, 37)};
+    auto threeOpeners = any;
+    threeOpeners[0] = threeOpeners[1] = threeOpeners[2] = range(12, 37);
+    EXPECT_TRUE(agrees(exactProbability(tableWith(
+                           {points(North, 12, 37), points(East, 12, 37), points(South, 12, 37)})),
+                       oracle::pointsShare(threeOpeners)))
+        << "points on three hands";
+
+    struct Row {
+        const char* name;
+        std::vector<Condition> conditions;
+        std::function<Condition(int)> length;  // the length, at k exactly
+        double oracle;
     };
-    for (const auto& [name, conditions] : rows) {
-        EXPECT_FALSE(exactProbability(tableWith(conditions)).has_value()) << name;
+    const Row rows[] = {
+        {"two opponents' points and a partnership's length",
+         {points(North, 12, 37), points(East, 12, 37)},
+         [](int k) { return length(NorthSouth, Spades, k, k); },
+         twoHandsOracle({12, 37}, {12, 37}, {0, 40})},
+        {"two hands' points and a third hand's length",
+         {points(North, 15, 17), points(South, 8, 10)},
+         [](int k) { return length(West, Spades, k, k); },
+         twoHandsOracle({15, 17}, {8, 10}, {0, 40})},
+        {"a hand's and its partnership's points, an opponent's length",
+         {points(North, 15, 17), points(NorthSouth, 25, 40)},
+         [](int k) { return length(East, Hearts, k, k); },
+         twoHandsOracle({15, 17}, {0, 37}, {25, 40})},
+    };
+    for (const Row& row : rows) {
+        double sum = 0;
+        for (int k = 0; k <= 13; ++k) {
+            std::vector<Condition> part = row.conditions;
+            part.push_back(row.length(k));
+            const std::optional<double> p = exactProbability(tableWith(part));
+            ASSERT_TRUE(p.has_value()) << row.name << ", length " << k;
+            sum += *p;
+        }
+        EXPECT_TRUE(agrees(sum, row.oracle)) << row.name;
     }
 }
 

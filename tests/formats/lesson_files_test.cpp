@@ -3,18 +3,20 @@
 // written here from the format's own rules.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bitset>
+#include <cctype>
 #include <map>
 #include <optional>
-#include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "engine/dealer.h"
-#include "formats/journal_file.h"
 #include "formats/lin.h"
 #include "formats/pbn_export.h"
+#include "formats/session_file.h"
 
 using namespace ondiscale;
 
@@ -60,6 +62,47 @@ struct PbnTag {
 };
 using PbnGameTags = std::vector<PbnTag>;
 
+// A tag line, [Name "value"]: a backslash escapes a quote or a
+// backslash; before anything else (a table's column format, "\2R") it
+// stands for itself.
+std::optional<PbnTag> tagOf(const std::string& line) {
+    std::size_t at = 1;
+    while (at < line.size() &&
+           (std::isalnum(static_cast<unsigned char>(line[at])) != 0 || line[at] == '_')) {
+        ++at;
+    }
+    if (line.empty() || line[0] != '[' || at == 1 || line.compare(at, 2, " \"") != 0) {
+        return std::nullopt;
+    }
+    PbnTag tag{line.substr(1, at - 1), {}, {}};
+    for (at += 2; at < line.size() && line[at] != '"'; ++at) {
+        if (line[at] == '\\' && at + 1 < line.size() &&
+            (line[at + 1] == '"' || line[at + 1] == '\\')) {
+            ++at;
+        }
+        tag.value += line[at];
+    }
+    if (line.compare(at, std::string::npos, "\"]") != 0) {
+        return std::nullopt;
+    }
+    return tag;
+}
+
+// A line of a trick table: "N NT 9", "W S 13".
+bool isTableLine(const std::string& line) {
+    std::istringstream in(line);
+    std::string seat, strain, tricks;
+    std::string more;
+    in >> seat >> strain >> tricks;
+    const bool number = !tricks.empty() && tricks.size() <= 2 &&
+                        std::all_of(tricks.begin(), tricks.end(), ::isdigit) &&
+                        std::stoi(tricks) <= 13 && (tricks.size() == 1 || tricks[0] == '1');
+    return line.size() > 1 && line[1] == ' ' &&
+           (seat == "N" || seat == "E" || seat == "S" || seat == "W") &&
+           (strain == "NT" || strain == "S" || strain == "H" || strain == "D" || strain == "C") &&
+           number && !(in >> more);
+}
+
 // Fails the test at the first rule broken; the games' tags otherwise.
 std::vector<PbnGameTags> readStrictPbn(const std::string& bytes) {
     std::vector<PbnGameTags> games;
@@ -90,8 +133,6 @@ std::vector<PbnGameTags> readStrictPbn(const std::string& bytes) {
     EXPECT_EQ(lines.at(1), "% EXPORT");
     // A backslash escapes a quote or a backslash; before anything else
     // (a table's column format, "\2R") it stands for itself.
-    const std::regex tagLine(R"re(\[([A-Za-z0-9_]+) "((?:[^"\\]|\\.)*)"\])re");
-    const std::regex tableLine(R"([NESW] +(NT|S|H|D|C) +([0-9]|1[0-3]))");
     for (std::size_t i = 2; i < lines.size(); ++i) {
         const std::string& line = lines[i];
         EXPECT_LE(line.size(), 255U) << "line " << i + 1;
@@ -104,24 +145,12 @@ std::vector<PbnGameTags> readStrictPbn(const std::string& bytes) {
         if (games.empty()) {
             games.emplace_back();
         }
-        std::smatch m;
-        if (std::regex_match(line, m, tagLine)) {
-            std::string value;
-            for (std::size_t c = 0; c < m[2].str().size(); ++c) {
-                const char ch = m[2].str()[c];
-                const char next = c + 1 < m[2].str().size() ? m[2].str()[c + 1] : '\0';
-                if (ch == '\\' && (next == '"' || next == '\\')) {
-                    value += next;
-                    ++c;
-                } else {
-                    value += ch;
-                }
-            }
-            games.back().push_back({m[1], value, {}});
+        if (std::optional<PbnTag> tag = tagOf(line)) {
+            games.back().push_back(std::move(*tag));
             continue;
         }
         EXPECT_FALSE(games.back().empty()) << line;
-        EXPECT_TRUE(std::regex_match(line, tableLine)) << "not a table line: " << line;
+        EXPECT_TRUE(isTableLine(line)) << "not a table line: " << line;
         if (!games.back().empty()) {
             games.back().back().data.push_back(line);
         }
@@ -446,7 +475,7 @@ TEST(LessonSession, ALessonsBoardsComeBackFromTheSessionFile) {
     lesson.batches = 1;
     lesson.examples = someBoards(false);
     lesson.deals = static_cast<std::int64_t>(lesson.examples.size());
-    const JournalFileReading read = readJournalFile(journalFileText({lesson}));
+    const SessionReading read = readSessionFile(sessionFileText({lesson}, "2026-12-08T13:05:12Z"));
     ASSERT_TRUE(read.entries) << read.damage;
     ASSERT_EQ(read.entries->size(), 1U);
     const JournalEntry& back = read.entries->front();
@@ -476,11 +505,11 @@ TEST(LessonSession, ABoardWithABadDealerIsDamage) {
     lesson.kind = RunKind::Lesson;
     lesson.examples = someBoards(true);
     lesson.deals = 8;
-    std::string text = journalFileText({lesson});
-    const std::size_t at = text.find("dealer=");
+    std::string text = sessionFileText({lesson}, "2026-12-08T13:05:12Z");
+    const std::size_t at = text.find(R"("dealer":")");
     ASSERT_NE(at, std::string::npos);
-    text[at + 7] = 'X';
-    const JournalFileReading read = readJournalFile(text);
+    text[at + 10] = 'X';
+    const SessionReading read = readSessionFile(text);
     EXPECT_FALSE(read.entries);
     EXPECT_NE(read.damage.find("« dealer »"), std::string::npos) << read.damage;
 }

@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "journal/journal.h"
-#include "formats/journal_file.h"
-#include "journal/journal_text.h"
+#include "formats/journal_file_v1.h"
 #include "formats/pbn.h"
+#include "journal/journal.h"
+#include "journal/journal_text.h"
+#include "journal_file_v1_text.h"
 
 using namespace ondiscale;
 
@@ -77,7 +78,7 @@ TEST(AnalysisEntry, ASessionFileKeepsTheTricksTheParAndTheAnalysedDeals) {
     update.examples.push_back(example);
     journal.analysisDealt(0, update);
 
-    const JournalFileReading read = readJournalFile(journalFileText(journal.entries()));
+    const JournalFileReading read = readJournalFileV1(v1::journalFileText(journal.entries()));
     ASSERT_TRUE(read.entries) << read.damage;
     const JournalEntry& back = read.entries->front();
     EXPECT_EQ(back.kind, RunKind::Analysis);
@@ -93,12 +94,12 @@ TEST(AnalysisEntry, ASessionFileKeepsTheTricksTheParAndTheAnalysedDeals) {
     EXPECT_EQ(back.examples[0].par->contracts, "EW 1C");
 
     // A bar's counts cut short are damage, said with their line.
-    std::string text = journalFileText(journal.entries());
+    std::string text = v1::journalFileText(journal.entries());
     const std::string whole = "deals=0,0,0,0,0,0,0,0,3,5,0,0,0,0";
     const std::size_t at = text.find(whole);
     ASSERT_NE(at, std::string::npos);
     text.replace(at, whole.size(), "deals=0,0,0,3,5");
-    const JournalFileReading cut = readJournalFile(text);
+    const JournalFileReading cut = readJournalFileV1(text);
     EXPECT_FALSE(cut.entries);
     EXPECT_EQ(cut.damage, "ligne 6 : le champ « deals » annonce 14, le fichier en donne 5");
 }

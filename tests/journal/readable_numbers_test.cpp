@@ -12,8 +12,9 @@ namespace {
 
 // One figure after `deals` deals, as the journal's window shows it.
 FigureTexts shown(std::int64_t hits, std::int64_t deals, std::optional<double> exact,
-                  const std::string& note = {}) {
+                  const std::string& note = {}, RunKind kind = RunKind::Survey) {
     JournalEntry entry;
+    entry.kind = kind;
     entry.deals = deals;
     entry.figures.push_back({"f", exact, note, hits, {}});
     return figureTexts(entry, {",", " "}).front();
@@ -45,7 +46,10 @@ TEST(ReadableNumbers, EachFigureAsPeopleReadIt) {
         EXPECT_EQ(t.exact, r.exactText) << r.hits << " / " << r.deals;
         EXPECT_EQ(t.gap, r.gap) << r.hits << " / " << r.deals;
     }
+    // A survey's shape no hand is written as has no exact value; a run
+    // whose count was not made says "—" and gives its reason elsewhere.
     EXPECT_EQ(shown(0, 10'000, std::nullopt, "pourquoi").exact, "aucune main");
+    EXPECT_EQ(shown(0, 10'000, std::nullopt, "pourquoi", RunKind::Table).exact, "—");
     EXPECT_EQ(shown(1'234'567, 10'000'000, 0.12).hits, "1 234 567");
 }
 

@@ -182,16 +182,17 @@ TEST(QuestionRun, TheOneNoTrumpQuestionIsConditional) {
     EXPECT_LT(stats.low, 100 * exact.asked);
     EXPECT_GT(stats.high, 100 * exact.asked);
     EXPECT_EQ(ran.entry.figures[0].history.points().back().deals, ran.tally.knownDeals);
-    // No exact value yet for a question with something known: "—", never
-    // a wrong one.
-    EXPECT_FALSE(ran.entry.figures[0].exact.has_value());
+    // The exact value is conditional too.
+    ASSERT_TRUE(ran.entry.figures[0].exact.has_value());
+    EXPECT_NEAR(*ran.entry.figures[0].exact, exact.asked, 1e-12);
     const std::string& prompt = ran.reports.back().prompt;
     EXPECT_TRUE(
         prompt.starts_with("Sachant que Sud a 15 à 17 points et une distribution "
                            "régulière : Nord-Sud ont 25 points ou plus dans "))
         << prompt;
-    EXPECT_NE(prompt.find(" des donnes (exact —)\r\nDonnes qui répondent à ce que l'on sait : "),
-              std::string::npos)
+    EXPECT_NE(
+        prompt.find(" des donnes (exact 41,983 %)\r\nDonnes qui répondent à ce que l'on sait : "),
+        std::string::npos)
         << prompt;
     EXPECT_EQ(ran.reports.back().title, "Statistiques sur 400 000 donnes. Voulez-vous continuer ?");
 }

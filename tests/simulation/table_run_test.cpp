@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "condition/matcher.h"
+#include "condition/shapes.h"
 #include "engine/hand_measures.h"
 #include "fake_progress.h"
 #include "journal/journal.h"
@@ -89,3 +90,57 @@ TEST(TextFill, PlacesFilledInAnyOrder) {
 }
 
 }  // namespace
+
+// A count that would keep the window waiting is made aside: the run
+// starts without it, and the reports that follow give it once found. A
+// count that cannot be made at all is not tried again.
+TEST(TableRun, ALongExactCountIsMadeAside) {
+    Condition everyHandRegular;  // its count takes about half a second
+    for (HandBounds& hand : everyHandRegular.known.alternatives.front().bounds.hands) {
+        hand.points = {8, 12};
+    }
+    for (ShapeSet& shape : everyHandRegular.asked.alternatives.front().shapes) {
+        shape = *readShapes("régulière").shapes;
+    }
+    Condition fiveAlternatives;
+    fiveAlternatives.asked.alternatives.resize(5);
+    Condition impossibleKnown;
+    impossibleKnown.known.alternatives.front().bounds.hand(Seat::North).points = {38, 40};
+
+    struct Row {
+        const char* name;
+        Condition condition;
+        bool longer;
+        const char* why;
+    };
+    const Row rows[] = {
+        {"every hand regular", everyHandRegular, true, "le calcul exact prendrait trop de temps"},
+        {"five alternatives", fiveAlternatives, false,
+         "la combinatoire ne sait pas compter ce cas"},
+        {"38 points known", impossibleKnown, false, "aucune donne ne remplit ce que l'on sait"},
+    };
+    for (const Row& row : rows) {
+        const ExactOdds quick = quickOdds(row.condition);
+        EXPECT_FALSE(quick.probability.has_value()) << row.name;
+        EXPECT_EQ(quick.whyNot, row.why) << row.name;
+        EXPECT_EQ(countsLonger(quick), row.longer) << row.name;
+    }
+
+    FakeProgress progress;
+    Dealer dealer;
+    TableRun run(everyHandRegular, dealer, progress, quickOdds(everyHandRegular));
+    Tally tally;
+    tally.hits.resize(1);
+    run.dealBatch(tally);
+    tally.deals = kTableBatch;
+    const NumberStyle style{",", " "};
+    EXPECT_NE(run.report(tally, style).prompt.find("(exact —)"), std::string::npos);
+    const ExactOdds odds = exactOdds(everyHandRegular);
+    ASSERT_TRUE(odds.probability.has_value());
+    run.exactFound(odds);
+    run.dealBatch(tally);
+    tally.deals += kTableBatch;
+    const std::string prompt = run.report(tally, style).prompt;
+    EXPECT_EQ(prompt.find("(exact —)"), std::string::npos) << prompt;
+    EXPECT_NE(prompt.find("(exact "), std::string::npos) << prompt;
+}

@@ -8,6 +8,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class TextFuzz {
 public:
@@ -58,3 +59,19 @@ public:
 private:
     std::mt19937 random_;
 };
+
+// Texts a file must give back byte for byte: escapes of every kind, line
+// breaks and NULs, bytes that are no UTF-8 (cut, overlong, surrogates, past
+// U+10FFFF), then `fuzzed` random ones; `own` adds what looks like the
+// file's own syntax.
+inline std::vector<std::string> awkwardTexts(std::vector<std::string> own, int fuzzed) {
+    std::vector<std::string> texts{
+        "",         "\\",   "a\tb=c\td", "\r\n\n",       std::string("\0\0", 2), "\x7F\x1B[31m",
+        "\xFF\xFE", "\xC3", "\xC0\xAF",  "\xED\xA0\x80", "\xF4\x90\x80\x80",     "é ♠ 𝄞"};
+    texts.insert(texts.end(), own.begin(), own.end());
+    TextFuzz fuzz(19);
+    for (int n = 0; n < fuzzed; ++n) {
+        texts.push_back(fuzz.next());
+    }
+    return texts;
+}

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <cstddef>
 #include <cstring>
 #include <memory>
 
@@ -90,6 +91,72 @@ TEST(Application, NoScreenIsSaidInFrench) {
                   expected)
             << row.platforms << " | " << row.x11 << " | " << row.wayland;
     }
+}
+
+// A platform that is not installed, and a display that is there but
+// refuses the connection, each said for what it is.
+TEST(Application, AMissingPlatformAndARefusingDisplayAreSaid) {
+    struct Row {
+        const char* platforms;
+        QByteArrayList installed;
+        bool refuses;
+        const char* problem;
+    };
+    const Row rows[] = {
+        {"bogus",
+         {"offscreen", "xcb"},
+         false,
+         "la plateforme graphique « bogus » n'est pas installée (plateformes disponibles : "
+         "offscreen, xcb)"},
+        {"OFFSCREEN", {"offscreen", "xcb"}, false, ""},
+        {"bogus;offscreen", {"offscreen"}, false, ""},
+        {"xcb",
+         {},
+         true,
+         "l'affichage X11 « :9 » refuse la connexion, faute d'autorisation (XAUTHORITY)"},
+        {"xcb", {"xcb"}, false, "l'affichage X11 « :9 » ne répond pas"},
+    };
+    for (const Row& row : rows) {
+        const auto never = [](const QByteArray&) { return false; };
+        const auto refuses = [&row](const QByteArray&) { return row.refuses; };
+        const QString expected =
+            *row.problem == 0
+                ? QString()
+                : "ondiscale ne peut pas ouvrir sa fenêtre, faute d'écran graphique : " +
+                      QString::fromUtf8(row.problem) + '.';
+        EXPECT_EQ(screenProblem({QByteArray(row.platforms).split(';'), ":9", "", row.installed},
+                                never, never, refuses),
+                  expected)
+            << row.platforms;
+    }
+}
+
+TEST(Application, TheInstalledPlatformsAreReadWithoutLoadingThem) {
+    const QByteArrayList installed = installedPlatforms(QStringLiteral("/nonexistent"));
+    EXPECT_TRUE(installed.contains("offscreen")) << installed.join(' ').constData();
+    EXPECT_TRUE(installed.contains("xcb")) << installed.join(' ').constData();
+    EXPECT_FALSE(installed.contains("bogus"));
+}
+
+// An X server's socket, abstract as Xorg makes it: one that listens is
+// there, whatever it answers.
+TEST(Application, AnX11DisplayListensOnItsSocket) {
+    const int server = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = "/tmp/.X11-unix/X4271";
+    std::memcpy(address.sun_path + 1, path.constData(), static_cast<std::size_t>(path.size()));
+    const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 +
+                                               static_cast<std::size_t>(path.size()));
+    ASSERT_EQ(::bind(server, reinterpret_cast<const sockaddr*>(&address), length), 0);
+    ASSERT_EQ(::listen(server, 1), 0);
+    for (const char* display : {":4271", ":4271.0", "unix:4271"}) {
+        EXPECT_TRUE(x11Listens(display)) << display;
+    }
+    for (const char* display : {":4272", "elsewhere:4271", ":x"}) {
+        EXPECT_FALSE(x11Listens(display)) << display;
+    }
+    ::close(server);
 }
 
 // A compositor: a Unix socket listening at `path`; -1 if it cannot be made.

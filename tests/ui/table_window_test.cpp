@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -280,6 +281,34 @@ TEST(TableWindow, TheOneNoTrumpQuestionTypedAndRun) {
     EXPECT_GT(entry.knownDeals, 4'000);
     EXPECT_LT(entry.knownDeals, 5'800);
     EXPECT_LE(entry.figures[0].hits, entry.knownDeals);
+}
+
+// A count too long to wait for: the run goes on at once, the journal
+// says the exact value is being counted, then shows it when found.
+TEST(TableWindow, ALongExactCountReachesTheJournalWhenFound) {
+    ScriptedDialogue dialogue;
+    dialogue.answers = {Answer::No};
+    MainWindow window(dialogue);
+    window.show();
+    TableWindow* table = openTable(window);
+    for (const char* hand : {"Nord", "Est", "Sud", "Ouest"}) {
+        box(*table, ("Sait" + std::string(hand) + "PointsMin").c_str())->setText("8");
+        box(*table, ("Sait" + std::string(hand) + "PointsMax").c_str())->setText("12");
+        box(*table, (std::string(hand) + "Forme").c_str())->setText(QString::fromUtf8("régulière"));
+    }
+    table->findChild<QPushButton*>(QStringLiteral("cmdDonne"))->click();
+    ASSERT_EQ(window.journal().entries().size(), 1U);
+    const Figure& figure = window.journal().entries()[0].figures.at(0);
+    EXPECT_EQ(figure.note, "la probabilité exacte est en cours de calcul");
+    QElapsedTimer waited;
+    waited.start();
+    while (!figure.exact && waited.elapsed() < 60'000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    ASSERT_TRUE(figure.exact.has_value()) << figure.note;
+    EXPECT_GT(*figure.exact, 0.0);
+    EXPECT_LT(*figure.exact, 1.0);
+    EXPECT_EQ(figure.note, "");
 }
 
 // A bad box in what is known, or in a second alternative: its message, and

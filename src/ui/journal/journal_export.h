@@ -8,11 +8,8 @@
 
 namespace ondiscale {
 
-// Writes `text` to `path` through QSaveFile, so that the file is either
-// whole or as it was. On failure, gives the reason in French.
-std::optional<QString> saveText(const std::string& text, const QString& path);
-
-// The journal as a CSV table; the journal itself is never touched.
+// The journal as a CSV table, written whole or not at all (writeWhole);
+// the journal itself is never touched. On failure, why, in French.
 std::optional<QString> saveJournalCsv(const std::vector<JournalEntry>& entries,
                                       const QString& path);
 

@@ -16,6 +16,8 @@ inline constexpr const char* kSessionsSaid =
     "Les journaux des dernières séances, enregistrés quand le programme s'est terminé :";
 inline constexpr const char* kNoSession = "Aucune séance précédente n'a été enregistrée.";
 inline constexpr const char* kOpenSession = "&Ouvrir";
+inline constexpr const char* kOpening = "Ouverture : %1…";
+inline constexpr const char* kCancelOpening = "Annuler";
 inline constexpr const char* kCloseSessions = "&Fermer";
 // A reopened session's window: "Journal — Séance du 8 décembre 2026 à 14 h 05".
 inline constexpr const char* kReopenedTitle = "Journal — %1";
@@ -153,15 +155,6 @@ inline constexpr const char* kCsvFilter = "Tableaux CSV (*.csv)";
 inline constexpr const char* kFileName = "journal-des-tirages.csv";
 // "Le journal n'a pas été enregistré dans « chemin » : raison."
 inline constexpr const char* kNotSaved = "Le journal n'a pas été enregistré dans « %1 » : %2.";
-inline constexpr const char* kNoFolder = "le dossier « %1 » n'existe pas";
-inline constexpr const char* kNotAFolder = "« %1 » n'est pas un dossier";
-inline constexpr const char* kIsAFolder = "c'est un dossier";
-inline constexpr const char* kFolderLocked =
-    "vous n'avez pas le droit d'écrire dans le dossier « %1 »";
-inline constexpr const char* kFileLocked = "le fichier est protégé en écriture";
-inline constexpr const char* kWriteFailed = "l'écriture a échoué, le disque est peut-être plein";
-inline constexpr const char* kCannotCreate = "le fichier ne peut pas être créé";
-inline constexpr const char* kSystemSays = " (le système dit : %1)";
 
 // The past sessions, kept in the user's data folder.
 inline constexpr const char* kSessionLabel = "Séance du %1";
@@ -169,21 +162,38 @@ inline constexpr const char* kSessionWhen = "%1 à %2 h %3";  // "8 décembre 20
 inline constexpr const char* kFirstOfMonth = "1er";
 inline constexpr const char* kOneRun = "%1 (1 tirage)";
 inline constexpr const char* kRuns = "%1 (%2 tirages)";
+inline constexpr const char* kNewerSession = "%1 (version plus récente du programme)";
 inline constexpr const char* kSessionNotSaved =
     "La séance n'a pas été enregistrée dans « %1 » : %2.";
 inline constexpr const char* kSessionNotSavedAnywhere =
     "La séance n'a pas été enregistrée : aucun dossier de données n'est connu pour cet "
     "utilisateur.";
+// Said when the program ends and its session could not be saved.
+inline constexpr const char* kSessionNotSavedTitle = "Séance non enregistrée";
+inline constexpr const char* kKeepTheWork =
+    "Pour ne pas perdre les tirages de cette séance, enregistrez-la ailleurs, ou revenez au "
+    "programme.";
+inline constexpr const char* kSaveElsewhere = "&Enregistrer ailleurs…";
+inline constexpr const char* kBackToProgram = "&Revenir au programme";
+inline constexpr const char* kQuitUnsaved = "&Quitter sans enregistrer";
+inline constexpr const char* kSessionCaption = "Enregistrer la séance";
+inline constexpr const char* kSessionFilter = "Séances d'ondiscale (*.journal)";
+inline constexpr const char* kSessionFileName = "seance.journal";
 inline constexpr const char* kCannotCreateFolder = "le dossier « %1 » ne peut pas être créé";
 inline constexpr const char* kTooManyAtOnce =
     "trop de séances se sont terminées dans la même seconde";
 inline constexpr const char* kSessionNotOpened = "La séance du %1 ne peut pas être rouverte : %2.";
 inline constexpr const char* kFileGone = "son fichier n'existe plus";
 inline constexpr const char* kFileUnreadable = "son fichier ne peut pas être lu";
+inline constexpr const char* kNotAFile = "ce n'est pas un fichier ordinaire de son dossier";
 inline constexpr const char* kFileTooLarge = "son fichier est trop grand pour être une séance";
+inline constexpr const char* kFileNewer =
+    "son fichier vient d'une version plus récente du programme ; il est laissé tel quel";
+inline constexpr const char* kLeftAsItIs = " Son fichier est laissé tel quel.";
 inline constexpr const char* kFileDamaged = "son fichier est endommagé (%1)";
 inline constexpr const char* kSetAside =
     " Il a été mis de côté sous le nom « %1 » ; les autres séances restent disponibles.";
 inline constexpr const char* kNotSetAside = " Son fichier « %1 » n'a pas pu être mis de côté%2.";
+inline constexpr const char* kTooManySetAside = "trop de fichiers mis de côté portent déjà ce nom";
 
 }  // namespace ondiscale::journal_window_texts

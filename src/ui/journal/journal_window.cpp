@@ -3,20 +3,23 @@
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
+#include <QEventLoop>
+#include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+#include <climits>
 
 #include "analysis/analysis_tally.h"
 #include "doubledummy/contract.h"
@@ -36,6 +39,7 @@
 #include "ui/kit/flow_layout.h"
 #include "ui/kit/qt_text.h"
 #include "ui/kit/read_only_table.h"
+#include "ui/kit/save_file.h"
 #include "ui/kit/twips.h"
 
 namespace ondiscale {
@@ -62,6 +66,8 @@ constexpr int kRunsLines = 4;
 constexpr double kFiguresShare = 0.4;
 // A four-hand run's deals drawn as diagrams.
 constexpr std::size_t kShownDeals = 5;
+// A session that opens faster shows no bar.
+constexpr int kOpeningShownAfterMs = 300;
 
 // A run's title wraps between its ranges only: "5 ≤ ♠ ≤ 5" stays whole.
 QString unbreakable(QString title) {
@@ -416,9 +422,14 @@ JournalWindow::JournalWindow(std::unique_ptr<Journal> own, const Journal& journa
     connect(copyPbn_, &QPushButton::clicked, this, [this] { copyPbn(); });
     connect(exportPbn_, &QPushButton::clicked, this, [this] { exportPbn(); });
 
-    for (std::size_t i = 0; i < journal_.entries().size(); ++i) {
-        entryChanged(i);
+    // All the runs at once, the newest shown: a reopened session may hold
+    // thousands, and each shown in turn would hold the window up.
+    QStringList labels;
+    for (const JournalEntry& entry : journal_.entries()) {
+        labels << unbreakable(qtText(runLabel(entry, numberStyle().group)));
     }
+    runs_->addItems(labels);
+    runs_->setCurrentRow(runs_->count() - 1);
     showRun();
 }
 
@@ -845,22 +856,10 @@ void JournalWindow::openBeside(QWidget& main) {
 }
 
 void JournalWindow::saveAs() {
-    QFileDialog dialog(this, qtText(texts::kSaveCaption));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(qtText(texts::kCsvFilter));
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists()) {
-        folder = QDir::homePath();
-    }
-    dialog.setDirectory(folder);
-    dialog.selectFile(qtText(texts::kFileName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return;
-    }
-    saveTo(dialog.selectedFiles().constFirst());
+    saveThroughDialog(this,
+                      {qtText(texts::kSaveCaption), qtText(texts::kCsvFilter),
+                       QStringLiteral("csv"), qtText(texts::kFileName)},
+                      [this](const QString& path) { return saveTo(path); });
 }
 
 void JournalWindow::showSessions() {
@@ -873,10 +872,12 @@ void JournalWindow::showSessions() {
     if (!session) {
         return;
     }
-    ReopenedSession read = store.open(*session);
+    ReopenedSession read = openSession(store, *session);
     if (!read.entries) {
-        dialogue_.messageBox(read.message.toStdString(), Buttons::Ok,
-                             std::string(texts::kSessionsTitle));
+        if (!read.message.isEmpty()) {
+            dialogue_.messageBox(read.message.toStdString(), Buttons::Ok,
+                                 std::string(texts::kSessionsTitle));
+        }
         return;
     }
     JournalWindow* past =
@@ -894,26 +895,53 @@ void JournalWindow::showSessions() {
     past->activateWindow();
 }
 
+ReopenedSession JournalWindow::openSession(const SessionStore& store, const SavedSession& session) {
+    // Read on a thread of its own, however large the file: the window
+    // stays live, with a bar and "Annuler" once it takes a while.
+    QProgressDialog progress(qtText(texts::kOpening).arg(session.label),
+                             qtText(texts::kCancelOpening), 0, 0, this);
+    progress.setObjectName(QStringLiteral("journalOpening"));
+    progress.setWindowTitle(qtText(texts::kSessionsTitle));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(kOpeningShownAfterMs);
+    QFutureWatcher<ReopenedSession> watcher;
+    connect(&watcher, &QFutureWatcher<ReopenedSession>::progressRangeChanged, &progress,
+            &QProgressDialog::setRange);
+    connect(&watcher, &QFutureWatcher<ReopenedSession>::progressValueChanged, &progress,
+            &QProgressDialog::setValue);
+    connect(&progress, &QProgressDialog::canceled, &watcher,
+            &QFutureWatcher<ReopenedSession>::cancel);
+    QEventLoop waiting;
+    connect(&watcher, &QFutureWatcher<ReopenedSession>::finished, &waiting, &QEventLoop::quit);
+    sessions_->setEnabled(false);
+    watcher.setFuture(QtConcurrent::run([store, session](QPromise<ReopenedSession>& promise) {
+        ReopenedSession read = store.open(session, [&promise](std::int64_t done,
+                                                              std::int64_t total) {
+            promise.setProgressRange(0, static_cast<int>(std::min<std::int64_t>(total, INT_MAX)));
+            promise.setProgressValue(static_cast<int>(std::min<std::int64_t>(done, INT_MAX)));
+            return !promise.isCanceled();
+        });
+        promise.addResult(std::move(read));
+    }));
+    if (!watcher.isFinished()) {
+        waiting.exec();
+    }
+    sessions_->setEnabled(true);
+    progress.reset();
+    if (watcher.isCanceled() || watcher.future().resultCount() == 0) {
+        return {};
+    }
+    return watcher.future().takeResult();
+}
+
 void JournalWindow::exportPbn() {
     if (shownEntry() == nullptr) {
         return;
     }
-    QFileDialog dialog(this, qtText(texts::kPbnCaption));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(qtText(texts::kPbnFilter));
-    dialog.setDefaultSuffix(QStringLiteral("pbn"));
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists()) {
-        folder = QDir::homePath();
-    }
-    dialog.setDirectory(folder);
-    dialog.selectFile(qtText(texts::kPbnFileName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return;
-    }
-    exportPbnTo(dialog.selectedFiles().constFirst());
+    saveThroughDialog(this,
+                      {qtText(texts::kPbnCaption), qtText(texts::kPbnFilter), QStringLiteral("pbn"),
+                       qtText(texts::kPbnFileName)},
+                      [this](const QString& path) { return exportPbnTo(path); });
 }
 
 bool JournalWindow::exportPbnTo(const QString& path) {
@@ -921,7 +949,7 @@ bool JournalWindow::exportPbnTo(const QString& path) {
     if (entry == nullptr) {
         return false;
     }
-    const auto failure = saveText(runPbn(*entry, entry->examples.size()), path);
+    const auto failure = writeWhole(runPbn(*entry, entry->examples.size()), path);
     if (!failure) {
         return true;
     }

@@ -7,6 +7,7 @@
 #include "journal/journal.h"
 #include "journal/journal_text.h"
 #include "simulation/dialogue.h"
+#include "ui/journal/session_store.h"
 #include "ui/kit/window_placement.h"
 
 class QBoxLayout;
@@ -62,6 +63,9 @@ public:
 
     // Lists the past sessions and opens the one the user chooses.
     void showSessions();
+    // Reads a past session on a thread of its own, with a bar and
+    // "Annuler" when it takes a while; nothing read once cancelled.
+    ReopenedSession openSession(const SessionStore& store, const SavedSession& session);
 
     // The chosen run's example deals (all a four-hand run kept, up to
     // 1,000) in a PBN file, or (those shown) on the clipboard.

@@ -1,34 +1,40 @@
 #include "ui/journal/session_store.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
+#include <algorithm>
+#include <cerrno>
 
-#include "formats/journal_file.h"
 #include "ui/journal/journal_texts.h"
+#include "ui/kit/file_texts.h"
 #include "ui/kit/qt_text.h"
+#include "ui/kit/save_file.h"
 
 namespace ondiscale {
 namespace {
 
 namespace texts = journal_window_texts;
 
-// "seance-20261208T130512Z-01.journal": the end of the session in UTC, so
-// that names sort by time whatever the clocks do between summer and
-// winter, then a counter for sessions that end in the same second.
+// "seance-20261208T130512Z-01.journal": the end of the session in UTC,
+// then a counter for sessions that end in the same second.
 const QString kNameFilter = QStringLiteral("seance-*.journal");
 const QString kNameDate = QStringLiteral("yyyyMMdd");
 const QString kNameTime = QStringLiteral("HHmmss");
 // Sessions that end in the same second, files set aside under one name.
 constexpr int kMostSameName = 99;
-// Far past any real session: a file this size is not one.
-constexpr qint64 kMostBytes = qint64{256} * 1024 * 1024;
-// Enough for the two lines that announce the runs.
-constexpr qint64 kHeadBytes = 256;
+// Enough for the first line, which says what the file holds.
+constexpr qint64 kHeadBytes = 512;
+// A time saved later than this past now was saved by a clock gone wrong:
+// such a file goes first when sessions are pruned.
+constexpr qint64 kClockSlackSeconds = qint64{24} * 60 * 60;
 
 const QRegularExpression& sessionName() {
     static const QRegularExpression pattern(
@@ -58,6 +64,15 @@ std::optional<QDateTime> endOf(const QString& name) {
     return QDateTime(date, time, Qt::UTC).toLocalTime();
 }
 
+// The time a file of the new format says it was saved, local.
+std::optional<QDateTime> savedTime(const SessionHead& head) {
+    if (head.saved.empty()) {
+        return std::nullopt;
+    }
+    const QDateTime saved = QDateTime::fromString(qtText(head.saved), Qt::ISODate);
+    return saved.isValid() ? std::optional(saved.toLocalTime()) : std::nullopt;
+}
+
 // "8 décembre 2026 à 14 h 05", "1er mars 2027 à 9 h 30".
 QString whenText(const QDateTime& ended) {
     const QLocale french(QLocale::French);
@@ -70,20 +85,9 @@ QString whenText(const QDateTime& ended) {
              QStringLiteral("%1").arg(ended.time().minute(), 2, 10, QLatin1Char('0')));
 }
 
-// The number of runs from the first lines alone.
-std::optional<std::int64_t> runsOf(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    QByteArray head = file.read(kHeadBytes);
-    head.truncate(head.lastIndexOf('\n') + 1);
-    return announcedRuns(std::string_view(head.constData(), static_cast<std::size_t>(head.size())));
-}
-
 QString nativePath(const QString& path) { return QDir::toNativeSeparators(path); }
 
-QString systemSays(const QString& detail) { return qtText(texts::kSystemSays).arg(detail); }
+QString systemSays(int error) { return qtText(file_texts::kSystemSays).arg(systemReason(error)); }
 
 // Why the folder could not be made: the nearest folder that exists tells.
 QString folderFailure(const QString& folder) {
@@ -92,21 +96,89 @@ QString folderFailure(const QString& folder) {
         above = QFileInfo(above.absolutePath());
     }
     if (above.exists() && !above.isDir()) {
-        return qtText(texts::kNotAFolder).arg(nativePath(above.absoluteFilePath()));
+        return qtText(file_texts::kNotAFolder).arg(nativePath(above.absoluteFilePath()));
     }
     if (above.exists() && !above.isWritable()) {
-        return qtText(texts::kFolderLocked).arg(nativePath(above.absoluteFilePath()));
+        return qtText(file_texts::kFolderLocked).arg(nativePath(above.absoluteFilePath()));
     }
     return qtText(texts::kCannotCreateFolder).arg(nativePath(folder));
 }
 
-QString writeFailure(const QString& folder, const QFileDevice& file) {
-    if (!QFileInfo(folder).isWritable()) {
-        return qtText(texts::kFolderLocked).arg(nativePath(folder));
+// A file's bytes, from a regular file of the folder alone: neither a FIFO
+// nor a device, nor a link that leaves the folder, can hang or flood the
+// program. Up to `most` bytes; past that, with `whole`, too large.
+struct FileRead {
+    QByteArray bytes;
+    bool notAFile = false;
+    bool tooLarge = false;
+    int error = 0;  // errno of a file that cannot be read
+};
+FileRead readRegular(const QString& folder, const QString& path, qint64 most, bool whole) {
+    FileRead read;
+    QString target = path;
+    const QFileInfo info(path);
+    if (info.isSymLink()) {
+        target = info.canonicalFilePath();
+        if (target.isEmpty() ||
+            QFileInfo(target).absolutePath() != QFileInfo(folder).canonicalFilePath()) {
+            read.notAFile = true;
+            return read;
+        }
     }
-    const char* reason =
-        file.error() == QFileDevice::WriteError ? texts::kWriteFailed : texts::kCannotCreate;
-    return qtText(reason) + systemSays(file.errorString());
+    const int fd = ::open(QFile::encodeName(target).constData(),
+                          O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        read.error = errno;
+        read.notAFile = read.error == ELOOP;  // became a link meanwhile
+        return read;
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        read.notAFile = true;
+    } else if (whole && status.st_size > most) {
+        read.tooLarge = true;
+    } else {
+        const qint64 wanted = std::min<qint64>(status.st_size, most) + 1;
+        read.bytes.resize(wanted);
+        qint64 got = 0;
+        while (got < wanted) {
+            const ssize_t n =
+                ::read(fd, read.bytes.data() + got, static_cast<std::size_t>(wanted - got));
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n < 0) {
+                read.error = errno;
+                break;
+            }
+            if (n == 0) {
+                break;
+            }
+            got += n;
+        }
+        read.bytes.truncate(got);
+        read.tooLarge = whole && got > most;  // grew as it was read
+        if (!whole) {
+            read.bytes.truncate(std::min(got, most));
+        }
+    }
+    ::close(fd);
+    return read;
+}
+
+// What a file's first line says; nothing for what is not a regular file
+// of the folder, and nothing said for a file that cannot be read.
+std::optional<SessionHead> headOf(const QString& folder, const QString& path) {
+    const FileRead read = readRegular(folder, path, kHeadBytes, false);
+    if (read.notAFile) {
+        return std::nullopt;
+    }
+    if (read.error != 0) {
+        return SessionHead{};
+    }
+    const std::string_view head(read.bytes.constData(),
+                                static_cast<std::size_t>(read.bytes.size()));
+    return readSessionHead(head, QFileInfo(path).size());
 }
 
 // Renames a file that cannot be read so that it is offered no more; its
@@ -124,17 +196,21 @@ SetAside setAside(const QString& path) {
         if (QFile::exists(target)) {
             continue;
         }
+        errno = 0;
         if (file.rename(target)) {
             return {true, target, {}};
         }
-        break;
+        return {false, path, writeFailure(target, file, errno)};
     }
-    return {false, path, file.errorString()};
+    return {false, path, qtText(texts::kTooManySetAside)};
 }
 
 }  // namespace
 
 QString sessionChoiceText(const SavedSession& session) {
+    if (session.newer) {
+        return qtText(texts::kNewerSession).arg(session.label);
+    }
     if (!session.runs) {
         return session.label;
     }
@@ -149,20 +225,20 @@ SessionStore::SessionStore()
 
 SessionStore::SessionStore(QString folder) : folder_(std::move(folder)) {}
 
-std::optional<QString> SessionStore::save(const std::vector<JournalEntry>& entries,
-                                          const QDateTime& ended) const {
+SessionSave SessionStore::write(const std::vector<JournalEntry>& entries, const QDateTime& ended,
+                                const QString& over) const {
     if (entries.empty()) {
-        return std::nullopt;
+        return {};
     }
     if (folder_.isEmpty()) {
-        return qtText(texts::kSessionNotSavedAnywhere);
+        return {qtText(texts::kSessionNotSavedAnywhere), {}};
     }
-    const auto failed = [this](const QString& reason) {
-        return qtText(texts::kSessionNotSaved).arg(nativePath(folder_), reason);
+    const auto failed = [this](const QString& reason) -> SessionSave {
+        return {qtText(texts::kSessionNotSaved).arg(nativePath(folder_), reason), {}};
     };
     const QFileInfo folderInfo(folder_);
     if (folderInfo.exists() && !folderInfo.isDir()) {
-        return failed(qtText(texts::kNotAFolder).arg(nativePath(folder_)));
+        return failed(qtText(file_texts::kNotAFolder).arg(nativePath(folder_)));
     }
     if (!QDir().mkpath(folder_)) {
         return failed(folderFailure(folder_));
@@ -172,52 +248,70 @@ std::optional<QString> SessionStore::save(const std::vector<JournalEntry>& entri
     // ending in the same second cannot write over each other.
     const QDir dir(folder_);
     QString path;
+    bool reserved = false;
+    if (!over.isEmpty() &&
+        QFileInfo(over).absolutePath() == QFileInfo(folder_).absoluteFilePath()) {
+        path = over;
+    }
     for (int counter = 1; counter <= kMostSameName && path.isEmpty(); ++counter) {
         const QString candidate = dir.filePath(fileName(ended, counter));
-        QFile reserved(candidate);
-        if (reserved.exists()) {
+        QFile reservation(candidate);
+        if (reservation.exists()) {
             continue;
         }
-        if (!reserved.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            if (reserved.exists()) {
+        errno = 0;
+        if (!reservation.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            if (reservation.exists()) {
                 continue;
             }
-            return failed(writeFailure(folder_, reserved));
+            return failed(writeFailure(candidate, reservation, errno));
         }
         path = candidate;
+        reserved = true;
     }
     if (path.isEmpty()) {
         return failed(qtText(texts::kTooManyAtOnce));
     }
 
-    const std::string text = journalFileText(entries);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !file.commit()) {
-        const QString reason = writeFailure(folder_, file);
-        file.cancelWriting();
-        QFile::remove(path);
-        return failed(reason);
+    const std::string text =
+        sessionFileText(entries, ended.toUTC().toString(Qt::ISODate).toStdString());
+    if (const std::optional<QString> failure = writeWhole(text, path)) {
+        if (reserved) {
+            QFile::remove(path);
+        }
+        return failed(*failure);
     }
+    prune(path);
+    return {std::nullopt, path};
+}
 
-    // Keeps the newest sessions and the one just written, whatever the
-    // clock said when it was named.
-    const QString written = QFileInfo(path).fileName();
-    int kept = 1;
-    for (const QString& name :
-         dir.entryList({kNameFilter}, QDir::Files, QDir::Name | QDir::Reversed)) {
-        if (name == written || !endOf(name)) {
-            continue;
+void SessionStore::prune(const QString& written) const {
+    const QDir dir(folder_);
+    const qint64 latest = QDateTime::currentSecsSinceEpoch() + kClockSlackSeconds;
+    struct Kept {
+        qint64 time;
+        QString name;
+    };
+    std::vector<Kept> sessions;
+    for (const QString& name : dir.entryList({kNameFilter}, QDir::Files | QDir::NoSymLinks)) {
+        const QString path = dir.filePath(name);
+        const SessionHead head = headOf(folder_, path).value_or(SessionHead{});
+        if (!endOf(name) || !head.session || head.newer || path == written) {
+            continue;  // not one of ours, or not ours to judge
         }
-        if (kept < kKeptSessions) {
-            ++kept;
-        } else {
-            QFile::remove(dir.filePath(name));
+        const std::optional<QDateTime> saved = savedTime(head);
+        qint64 time = (saved ? *saved : QFileInfo(path).lastModified()).toSecsSinceEpoch();
+        if (time > latest) {
+            time = 0;  // a clock gone wrong: its time says nothing
         }
+        sessions.push_back({time, name});
     }
-    return std::nullopt;
+    std::sort(sessions.begin(), sessions.end(), [](const Kept& a, const Kept& b) {
+        return a.time != b.time ? a.time > b.time : a.name > b.name;
+    });
+    for (std::size_t n = kKeptSessions - 1; n < sessions.size(); ++n) {
+        QFile::remove(dir.filePath(sessions[n].name));
+    }
 }
 
 std::vector<SavedSession> SessionStore::list() const {
@@ -226,15 +320,21 @@ std::vector<SavedSession> SessionStore::list() const {
         return sessions;
     }
     const QDir dir(folder_);
-    for (const QString& name :
-         dir.entryList({kNameFilter}, QDir::Files, QDir::Name | QDir::Reversed)) {
-        const std::optional<QDateTime> ended = endOf(name);
-        if (!ended) {
+    for (const QString& name : dir.entryList({kNameFilter}, QDir::Files)) {
+        // A file that cannot be read, or is damaged, is offered all the
+        // same: opening it says what is wrong.
+        const std::optional<QDateTime> named = endOf(name);
+        const std::optional<SessionHead> head = headOf(folder_, dir.filePath(name));
+        if (!named || !head) {
             continue;
         }
-        sessions.push_back({name, *ended, qtText(texts::kSessionLabel).arg(whenText(*ended)),
-                            runsOf(dir.filePath(name))});
+        const QDateTime ended = savedTime(*head).value_or(*named);
+        sessions.push_back({name, ended, qtText(texts::kSessionLabel).arg(whenText(ended)),
+                            head->newer ? std::nullopt : head->runs, head->newer});
     }
+    std::sort(sessions.begin(), sessions.end(), [](const SavedSession& a, const SavedSession& b) {
+        return a.ended != b.ended ? a.ended > b.ended : a.fileName > b.fileName;
+    });
     return sessions;
 }
 
@@ -242,39 +342,46 @@ QString SessionStore::path(const SavedSession& session) const {
     return QDir(folder_).filePath(session.fileName);
 }
 
-ReopenedSession SessionStore::open(const SavedSession& session) const {
+ReopenedSession SessionStore::open(const SavedSession& session,
+                                   const ReadingProgress& progress) const {
     const auto notOpened = [&](const QString& reason) {
         return qtText(texts::kSessionNotOpened).arg(whenText(session.ended), reason);
     };
-    QFile file(path(session));
-    if (!endOf(session.fileName) || !file.exists()) {
+    const QString path = this->path(session);
+    const QFileInfo info(path);
+    if (!endOf(session.fileName) || (!info.exists() && !info.isSymLink())) {
         return {std::nullopt, notOpened(qtText(texts::kFileGone))};
     }
-    QString reason;
-    if (file.size() > kMostBytes) {
-        reason = qtText(texts::kFileTooLarge);
-    } else if (!file.open(QIODevice::ReadOnly)) {
-        reason = qtText(texts::kFileUnreadable) + systemSays(file.errorString());
-    } else {
-        const QByteArray bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError) {
-            reason = qtText(texts::kFileUnreadable) + systemSays(file.errorString());
-        } else {
-            JournalFileReading reading = readJournalFile(
-                std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-            if (reading.entries) {
-                return {std::move(reading.entries), {}};
-            }
-            reason = qtText(texts::kFileDamaged).arg(qtText(reading.damage));
-        }
+    const FileRead read = readRegular(folder_, path, kMostSessionBytes, true);
+    if (read.notAFile) {
+        return {std::nullopt, notOpened(qtText(texts::kNotAFile))};
     }
-    file.close();
-    const SetAside aside = setAside(file.fileName());
+    if (read.error != 0) {
+        return {std::nullopt, notOpened(qtText(texts::kFileUnreadable) + systemSays(read.error)) +
+                                  qtText(texts::kLeftAsItIs)};
+    }
+    if (read.tooLarge) {
+        return {std::nullopt, notOpened(qtText(texts::kFileTooLarge)) + qtText(texts::kLeftAsItIs)};
+    }
+    SessionReading reading = readSessionFile(
+        std::string_view(read.bytes.constData(), static_cast<std::size_t>(read.bytes.size())),
+        progress);
+    if (reading.entries) {
+        return {std::move(reading.entries), {}};
+    }
+    if (reading.cancelled) {
+        return {};
+    }
+    if (reading.newer) {
+        return {std::nullopt, notOpened(qtText(texts::kFileNewer))};
+    }
+    const QString reason = qtText(texts::kFileDamaged).arg(qtText(reading.damage));
+    const SetAside aside = setAside(path);
     return {std::nullopt,
-            notOpened(reason) +
-                (aside.done ? qtText(texts::kSetAside).arg(nativePath(aside.path))
-                            : qtText(texts::kNotSetAside)
-                                  .arg(nativePath(aside.path), systemSays(aside.failure)))};
+            notOpened(reason) + (aside.done ? qtText(texts::kSetAside).arg(nativePath(aside.path))
+                                            : qtText(texts::kNotSetAside)
+                                                  .arg(nativePath(aside.path),
+                                                       QStringLiteral(" : ") + aside.failure))};
 }
 
 }  // namespace ondiscale

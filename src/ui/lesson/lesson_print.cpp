@@ -8,8 +8,8 @@
 #include <QPdfWriter>
 #include <algorithm>
 
-#include "ui/journal/journal_export.h"
 #include "ui/kit/qt_text.h"
+#include "ui/kit/save_file.h"
 #include "ui/lesson/board_painting.h"
 #include "ui/lesson/lesson_texts.h"
 
@@ -180,7 +180,7 @@ std::optional<QString> saveLessonPdf(const LessonPrint& print, const QString& pa
         setUpLessonPage(writer);
         paintLesson(writer, print);
     }
-    return saveText(bytes.toStdString(), path);
+    return writeWhole(bytes, path);
 }
 
 }  // namespace ondiscale

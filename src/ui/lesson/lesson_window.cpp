@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -18,7 +17,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -27,10 +25,10 @@
 #include "formats/pbn_export.h"
 #include "journal/journal_text.h"
 #include "text/readable_numbers.h"
-#include "ui/journal/journal_export.h"
 #include "ui/kit/escape_back.h"
 #include "ui/kit/flow_layout.h"
 #include "ui/kit/qt_text.h"
+#include "ui/kit/save_file.h"
 #include "ui/lesson/board_view.h"
 #include "ui/lesson/lesson_texts.h"
 
@@ -567,22 +565,9 @@ std::string LessonWindow::eventText() const {
 }
 
 QString LessonWindow::askPath(const char* caption, const char* filter, const char* suffix) {
-    QFileDialog dialog(this, qtText(caption));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(qtText(filter));
-    dialog.setDefaultSuffix(QString::fromLatin1(suffix));
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists()) {
-        folder = QDir::homePath();
-    }
-    dialog.setDirectory(folder);
-    dialog.selectFile(qtText(texts::kFileName) + QLatin1Char('.') + QString::fromLatin1(suffix));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialog.selectedFiles().constFirst();
+    return askSavePath(this,
+                       {qtText(caption), qtText(filter), QString::fromLatin1(suffix),
+                        qtText(texts::kFileName) + QLatin1Char('.') + QString::fromLatin1(suffix)});
 }
 
 void LessonWindow::saved(const std::optional<QString>& failure, const QString& path) {
@@ -605,13 +590,13 @@ bool LessonWindow::exportPdfTo(const QString& path) {
 bool LessonWindow::exportPbnTo(const QString& path) {
     const std::string date =
         QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd")).toStdString();
-    const auto failure = saveText(pbnExportText(boards_, eventText(), date), path);
+    const auto failure = writeWhole(pbnExportText(boards_, eventText(), date), path);
     saved(failure, path);
     return !failure;
 }
 
 bool LessonWindow::exportLinTo(const QString& path) {
-    const auto failure = saveText(linText(boards_), path);
+    const auto failure = writeWhole(linText(boards_), path);
     saved(failure, path);
     return !failure;
 }

@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,7 +10,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -21,12 +19,12 @@
 #include "exact/pattern_table.h"
 #include "exact/split_table.h"
 #include "exact/suit_length_tables.h"
-#include "ui/journal/journal_export.h"
 #include "ui/kit/bar_chart.h"
 #include "ui/kit/escape_back.h"
 #include "ui/kit/flow_layout.h"
 #include "ui/kit/qt_text.h"
 #include "ui/kit/tabs_in_view.h"
+#include "ui/kit/save_file.h"
 #include "ui/kit/twips.h"
 #include "ui/kit/typing_pause.h"
 #include "ui/tables/sheet_page.h"
@@ -388,22 +386,10 @@ void TablesWindow::exportCsv() {
     if (page == nullptr) {
         return;
     }
-    QFileDialog dialog(this, qtText(texts::kExportCaption));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(qtText(texts::kCsvFilter));
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists()) {
-        folder = QDir::homePath();
-    }
-    dialog.setDirectory(folder);
-    dialog.selectFile(page->fileName());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return;
-    }
-    exportTo(dialog.selectedFiles().constFirst());
+    saveThroughDialog(this,
+                      {qtText(texts::kExportCaption), qtText(texts::kCsvFilter),
+                       QStringLiteral("csv"), page->fileName()},
+                      [this](const QString& path) { return exportTo(path); });
 }
 
 bool TablesWindow::exportTo(const QString& path) {
@@ -411,7 +397,7 @@ bool TablesWindow::exportTo(const QString& path) {
     if (page == nullptr) {
         return false;
     }
-    const auto failure = saveText(page->csv(), path);
+    const auto failure = writeWhole(page->csv(), path);
     if (!failure) {
         return true;
     }

@@ -1,4 +1,4 @@
-#include "formats/journal_file.h"
+#include "formats/journal_file_v1.h"
 
 #include <algorithm>
 #include <array>
@@ -9,101 +9,21 @@
 #include <new>
 #include <utility>
 
+#include "engine/card_text.h"
 #include "journal/journal_text.h"
+#include "text/text_fill.h"
 
 namespace ondiscale {
 namespace {
 
 namespace texts = journal_texts;
 
-constexpr std::string_view kHexDigits = "0123456789ABCDEF";
-constexpr std::string_view kRankLetters = "23456789TJQKA";
-constexpr std::string_view kSuitLetters = "SHDC";
-constexpr std::string_view kSeatLetters = "NESW";
 constexpr std::string_view kFrequencyKind = "frequency";
 constexpr std::string_view kSurveyKind = "survey";
 constexpr std::string_view kTableKind = "table";
 constexpr std::string_view kAnalysisKind = "analysis";
 constexpr std::string_view kLessonKind = "lesson";
 constexpr std::int64_t kMost = std::numeric_limits<std::int64_t>::max();
-
-// "%1", "%2"… of a text replaced by the given words.
-std::string filled(std::string_view pattern, std::initializer_list<std::string_view> words) {
-    std::string out;
-    for (std::size_t at = 0; at < pattern.size(); ++at) {
-        const char ch = pattern[at];
-        if (ch == '%' && at + 1 < pattern.size() && pattern[at + 1] >= '1' &&
-            static_cast<std::size_t>(pattern[at + 1] - '1') < words.size()) {
-            out += *(words.begin() + (pattern[at + 1] - '1'));
-            ++at;
-        } else {
-            out += ch;
-        }
-    }
-    return out;
-}
-
-// The length of the UTF-8 character that starts at text[at], or 0 where
-// the bytes there are not one (overlong forms and surrogates included).
-std::size_t utf8Length(std::string_view text, std::size_t at) {
-    const auto byteAt = [&](std::size_t i) -> unsigned {
-        return i < text.size() ? static_cast<unsigned char>(text[i]) : 0U;
-    };
-    const unsigned lead = byteAt(at);
-    std::size_t length = 0;
-    unsigned low = 0x80;
-    unsigned high = 0xBF;
-    if (lead < 0x80) {
-        return 1;
-    }
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : low;
-        high = lead == 0xED ? 0x9F : high;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : low;
-        high = lead == 0xF4 ? 0x8F : high;
-    } else {
-        return 0;
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        const unsigned next = byteAt(at + i);
-        if (next < (i == 1 ? low : 0x80U) || next > (i == 1 ? high : 0xBFU)) {
-            return 0;
-        }
-    }
-    return length;
-}
-
-void appendEscaped(std::string& out, std::string_view text) {
-    for (std::size_t at = 0; at < text.size();) {
-        const auto byte = static_cast<unsigned char>(text[at]);
-        const std::size_t length = utf8Length(text, at);
-        if (byte == '\\') {
-            out += "\\\\";
-        } else if (byte == '\t') {
-            out += "\\t";
-        } else if (byte == '\n') {
-            out += "\\n";
-        } else if (byte == '\r') {
-            out += "\\r";
-        } else if (byte == '\0') {
-            out += "\\0";
-        } else if (length == 0 || byte < 0x20 || byte == 0x7F) {
-            out += "\\x";
-            out += kHexDigits[byte >> 4U];
-            out += kHexDigits[byte & 0xFU];
-        } else {
-            out += text.substr(at, length);
-            at += length;
-            continue;
-        }
-        ++at;
-    }
-}
 
 int hexValue(char digit) {
     if (digit >= '0' && digit <= '9') {
@@ -161,69 +81,6 @@ std::optional<std::string> unescaped(std::string_view text) {
     return out;
 }
 
-void appendField(std::string& out, std::string_view key, std::string_view value) {
-    out += '\t';
-    out += key;
-    out += '=';
-    out += value;
-}
-
-void appendNumber(std::string& out, std::string_view key, std::int64_t value) {
-    appendField(out, key, std::to_string(value));
-}
-
-// Numbers separated by commas: "0,0,3,12".
-template <typename Numbers>
-void appendNumbers(std::string& out, std::string_view key, const Numbers& numbers) {
-    std::string list;
-    for (const auto n : numbers) {
-        list += list.empty() ? "" : ",";
-        list += std::to_string(n);
-    }
-    appendField(out, key, list);
-}
-
-void appendText(std::string& out, std::string_view key, std::string_view text) {
-    appendField(out, key, {});
-    appendEscaped(out, text);
-}
-
-// The shortest text that reads back as the same double.
-void appendProbability(std::string& out, std::string_view key, double value) {
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    appendField(out, key, std::string_view(buffer.data(), result.ptr));
-}
-
-std::string cardsText(const Hand& hand) {
-    std::string out;
-    for (const Card card : hand) {
-        if (!out.empty()) {
-            out += ' ';
-        }
-        const bool valid = card >= kLowestCard && card <= kHighestCard;
-        out += valid ? kSuitLetters[index(suitOf(card))] : '?';
-        out += valid ? kRankLetters[static_cast<std::size_t>(rankOf(card) - 2)] : '?';
-    }
-    return out;
-}
-
-std::string_view kindName(RunKind kind) {
-    switch (kind) {
-        case RunKind::Frequency:
-            return kFrequencyKind;
-        case RunKind::Survey:
-            return kSurveyKind;
-        case RunKind::Table:
-            return kTableKind;
-        case RunKind::Analysis:
-            return kAnalysisKind;
-        case RunKind::Lesson:
-            return kLessonKind;
-    }
-    return {};
-}
-
 // Thrown inside the reader only, and caught there.
 struct Damage {
     std::string reason;
@@ -231,7 +88,7 @@ struct Damage {
 
 // The damage found on a line of the file.
 [[noreturn]] void failAt(std::size_t line, std::string_view reason) {
-    throw Damage{filled(texts::kAtLine, {std::to_string(line), reason})};
+    throw Damage{fill(texts::kAtLine, {std::to_string(line), std::string(reason)})};
 }
 
 // One line: its keyword and its "key=value" fields, looked up by key.
@@ -277,7 +134,7 @@ public:
     [[nodiscard]] std::string_view required(std::string_view key) const {
         const std::optional<std::string_view> found = value(key);
         if (!found) {
-            fail(filled(texts::kMissingField, {key}));
+            fail(fill(texts::kMissingField, {std::string(key)}));
         }
         return *found;
     }
@@ -289,13 +146,13 @@ public:
         const char* end = digits.data() + digits.size();
         const auto [stop, error] = std::from_chars(digits.data(), end, n);
         if (error == std::errc::result_out_of_range) {
-            fail(filled(texts::kOutOfRange, {key}));
+            fail(fill(texts::kOutOfRange, {std::string(key)}));
         }
         if (error != std::errc() || stop != end) {
-            fail(filled(texts::kBadNumber, {key}));
+            fail(fill(texts::kBadNumber, {std::string(key)}));
         }
         if (n < low || n > high) {
-            fail(filled(texts::kOutOfRange, {key}));
+            fail(fill(texts::kOutOfRange, {std::string(key)}));
         }
         return n;
     }
@@ -311,16 +168,16 @@ public:
             const char* end = digits.data() + digits.size();
             const auto [stop, error] = std::from_chars(digits.data(), end, n);
             if (error != std::errc() || stop != end || digits.empty()) {
-                fail(filled(texts::kBadNumber, {key}));
+                fail(fill(texts::kBadNumber, {std::string(key)}));
             }
             if (n < low || n > high) {
-                fail(filled(texts::kOutOfRange, {key}));
+                fail(fill(texts::kOutOfRange, {std::string(key)}));
             }
             out.push_back(n);
             list.remove_prefix(std::min(list.size(), digits.size() + 1));
             if (list.empty() != (out.size() == count)) {
-                fail(filled(texts::kWrongCount,
-                            {key, std::to_string(count), std::to_string(out.size())}));
+                fail(fill(texts::kWrongCount,
+                          {std::string(key), std::to_string(count), std::to_string(out.size())}));
             }
         }
         return out;
@@ -335,10 +192,10 @@ public:
         const char* end = digits->data() + digits->size();
         const auto [stop, error] = std::from_chars(digits->data(), end, p);
         if (error != std::errc() || stop != end) {
-            fail(filled(texts::kBadNumber, {key}));
+            fail(fill(texts::kBadNumber, {std::string(key)}));
         }
         if (!std::isfinite(p) || p < 0 || p > 1) {
-            fail(filled(texts::kOutOfRange, {key}));
+            fail(fill(texts::kOutOfRange, {std::string(key)}));
         }
         return p;
     }
@@ -470,7 +327,7 @@ private:
         }
         if (keyword == "journal") {
             if (announcedRuns_ || run_) {
-                record.fail(filled(texts::kOutOfPlace, {keyword}));
+                record.fail(fill(texts::kOutOfPlace, {std::string(keyword)}));
             }
             announcedRuns_ = record.number("runs", 0, kMost);
         } else if (keyword == "run") {
@@ -481,14 +338,14 @@ private:
                 record.fail(texts::kNoRunCount);
             }
             if (*announcedRuns_ != runsSeen_) {
-                record.fail(filled(texts::kWrongCount, {"runs", std::to_string(*announcedRuns_),
-                                                        std::to_string(runsSeen_)}));
+                record.fail(fill(texts::kWrongCount, {"runs", std::to_string(*announcedRuns_),
+                                                      std::to_string(runsSeen_)}));
             }
             ended_ = true;
         } else if (keyword == "figure" || keyword == "point" || keyword == "example" ||
                    keyword == "hand" || keyword == "tricks" || keyword == "par") {
             if (!run_) {
-                record.fail(filled(texts::kOutOfPlace, {keyword}));
+                record.fail(fill(texts::kOutOfPlace, {std::string(keyword)}));
             }
             if (run_->skipped) {
                 return;
@@ -559,13 +416,13 @@ private:
     // the run's and the figure's own.
     void addPoint(const Record& record) {
         if (run_->entry.figures.empty()) {
-            record.fail(filled(texts::kOutOfPlace, {record.keyword()}));
+            record.fail(fill(texts::kOutOfPlace, {std::string(record.keyword())}));
         }
         Figure& figure = run_->entry.figures.back();
         FigureCheck& check = run_->figureChecks.back();
         const std::int64_t batch = record.number("batch", check.last.batch, run_->entry.batches);
         if (batch == check.last.batch) {
-            record.fail(filled(texts::kOutOfRange, {"batch"}));
+            record.fail(fill(texts::kOutOfRange, {"batch"}));
         }
         const std::int64_t deals = record.number("deals", check.last.deals, run_->entry.deals);
         const std::int64_t hits =
@@ -583,7 +440,7 @@ private:
         ExampleCheck check{record.line()};
         check.hands = record.number("hands", 1, 4);
         if (check.hands != 1 && check.hands != 4) {
-            record.fail(filled(texts::kOutOfRange, {"hands"}));
+            record.fail(fill(texts::kOutOfRange, {"hands"}));
         }
         example.wholeDeal = check.hands == 4;
         if (record.value("tricks")) {
@@ -601,13 +458,13 @@ private:
         if (record.value("board")) {
             // A lesson's board: its number, dealer and vulnerability.
             const std::string_view dealer = record.required("dealer");
-            const std::size_t seat =
-                dealer.size() == 1 ? kSeatLetters.find(dealer.front()) : std::string_view::npos;
-            if (seat == std::string_view::npos) {
-                record.fail(filled(texts::kOutOfRange, {"dealer"}));
+            const std::optional<Seat> seat =
+                dealer.size() == 1 ? seatOfLetter(dealer.front()) : std::nullopt;
+            if (!seat) {
+                record.fail(fill(texts::kOutOfRange, {"dealer"}));
             }
             example.board =
-                BoardLabel{static_cast<int>(record.number("board", 1, 1'000'000)), kSeats.at(seat),
+                BoardLabel{static_cast<int>(record.number("board", 1, 1'000'000)), *seat,
                            static_cast<Vulnerability>(record.number("vulnerable", 0, 3))};
         }
         run_->entry.examples.push_back(std::move(example));
@@ -618,7 +475,7 @@ private:
     // one par score.
     void addAnalysisDetail(const Record& record) {
         if (!run_->entry.analysis) {
-            record.fail(filled(texts::kOutOfPlace, {record.keyword()}));
+            record.fail(fill(texts::kOutOfPlace, {std::string(record.keyword())}));
         }
         AnalysisDetail& detail = *run_->entry.analysis;
         const std::int64_t deals = run_->entry.deals;
@@ -635,16 +492,17 @@ private:
 
     void addHand(const Record& record) {
         if (run_->entry.examples.empty()) {
-            record.fail(filled(texts::kOutOfPlace, {record.keyword()}));
+            record.fail(fill(texts::kOutOfPlace, {std::string(record.keyword())}));
         }
         Example& example = run_->entry.examples.back();
         ExampleCheck& check = run_->exampleChecks.back();
         const std::string_view seatText = record.required("seat");
-        const std::size_t seat =
-            seatText.size() == 1 ? kSeatLetters.find(seatText.front()) : std::string_view::npos;
-        if (seat == std::string_view::npos) {
-            record.fail(filled(texts::kOutOfRange, {"seat"}));
+        const std::optional<Seat> seated =
+            seatText.size() == 1 ? seatOfLetter(seatText.front()) : std::nullopt;
+        if (!seated) {
+            record.fail(fill(texts::kOutOfRange, {"seat"}));
         }
+        const std::size_t seat = index(*seated);
         if ((check.seats & (1U << seat)) != 0) {
             record.fail(texts::kSeatTwice);
         }
@@ -657,17 +515,14 @@ private:
         std::size_t count = 0;
         while (true) {
             const std::string_view token = cards.substr(0, cards.find(' '));
-            const std::size_t suit =
-                token.size() == 2 ? kSuitLetters.find(token[0]) : std::string_view::npos;
-            const std::size_t rank =
-                token.size() == 2 ? kRankLetters.find(token[1]) : std::string_view::npos;
-            if (suit == std::string_view::npos || rank == std::string_view::npos) {
+            const std::optional<Card> read = cardOfCode(token);
+            if (!read) {
                 record.fail(texts::kBadCard);
             }
             if (count == hand.size()) {
                 record.fail(texts::kNotThirteen);
             }
-            const Card card = cardOf(kSuits.at(suit), static_cast<int>(rank) + 2);
+            const Card card = *read;
             const std::uint64_t bit = std::uint64_t{1} << card;
             if ((check.cards & bit) != 0) {
                 record.fail(texts::kCardTwice);
@@ -682,6 +537,7 @@ private:
         if (count != hand.size()) {
             record.fail(texts::kNotThirteen);
         }
+        sortHand(hand);  // as the journal keeps them
         ++check.handsSeen;
     }
 
@@ -697,8 +553,8 @@ private:
         const auto checkCount = [](std::size_t line, std::string_view key, std::int64_t announced,
                                    std::int64_t seen) {
             if (announced != seen) {
-                failAt(line, filled(texts::kWrongCount,
-                                    {key, std::to_string(announced), std::to_string(seen)}));
+                failAt(line, fill(texts::kWrongCount, {std::string(key), std::to_string(announced),
+                                                       std::to_string(seen)}));
             }
         };
         const std::size_t line = run.record.line();
@@ -724,100 +580,7 @@ private:
 
 }  // namespace
 
-std::string journalFileText(const std::vector<JournalEntry>& entries) {
-    std::string out(kJournalFileFormat);
-    out += ' ' + std::to_string(kJournalFileVersion) + '\n';
-    out += "journal";
-    appendNumber(out, "runs", static_cast<std::int64_t>(entries.size()));
-    out += '\n';
-    for (const JournalEntry& entry : entries) {
-        out += "run";
-        appendField(out, "kind", kindName(entry.kind));
-        appendNumber(out, "batches", entry.batches);
-        appendNumber(out, "deals", entry.deals);
-        appendNumber(out, "figures", static_cast<std::int64_t>(entry.figures.size()));
-        appendNumber(out, "examples", static_cast<std::int64_t>(entry.examples.size()));
-        appendText(out, "condition", entry.condition);
-        out += '\n';
-        if (entry.analysis) {
-            for (std::size_t strain = 0; strain < entry.analysis->tricks.size(); ++strain) {
-                for (std::size_t declarer = 0; declarer < 4; ++declarer) {
-                    out += "tricks";
-                    appendNumber(out, "strain", static_cast<std::int64_t>(strain));
-                    appendNumber(out, "declarer", static_cast<std::int64_t>(declarer));
-                    appendNumbers(out, "deals", entry.analysis->tricks[strain][declarer]);
-                    out += '\n';
-                }
-            }
-            for (const auto& [score, deals] : entry.analysis->parScores) {
-                out += "par";
-                appendNumber(out, "score", score);
-                appendNumber(out, "deals", deals);
-                out += '\n';
-            }
-        }
-        for (std::size_t i = 0; i < entry.figures.size(); ++i) {
-            const Figure& figure = entry.figures[i];
-            const std::vector<BatchHistory::Point>& points = figure.history.points();
-            out += "figure";
-            appendNumber(out, "hits", figure.hits);
-            appendNumber(out, "points", static_cast<std::int64_t>(points.size()));
-            if (figure.exact) {
-                appendProbability(out, "exact", *figure.exact);
-            }
-            if (!figure.note.empty()) {
-                appendText(out, "note", figure.note);
-            }
-            if (entry.analysis && i < entry.analysis->figureTricks.size()) {
-                appendNumber(out, "chart", entry.analysis->figureTricks[i]);
-            }
-            appendText(out, "name", figure.name);
-            out += '\n';
-            for (const BatchHistory::Point& point : points) {
-                out += "point";
-                appendNumber(out, "batch", point.batch);
-                appendNumber(out, "deals", point.deals);
-                appendNumber(out, "hits", point.hits);
-                out += '\n';
-            }
-        }
-        for (const Example& example : entry.examples) {
-            out += "example";
-            appendNumber(out, "hands", example.wholeDeal ? 4 : 1);
-            if (example.tricks) {
-                std::vector<int> tricks;
-                for (const auto& strain : example.tricks->tricks) {
-                    tricks.insert(tricks.end(), strain.begin(), strain.end());
-                }
-                appendNumbers(out, "tricks", tricks);
-            }
-            if (example.par) {
-                appendNumber(out, "parscore", example.par->northSouthScore);
-                appendText(out, "par", example.par->contracts);
-            }
-            if (example.board) {
-                appendNumber(out, "board", example.board->number);
-                appendField(out, "dealer", kSeatLetters.substr(index(example.board->dealer), 1));
-                appendNumber(out, "vulnerable",
-                             static_cast<std::int64_t>(example.board->vulnerability));
-            }
-            appendText(out, "figure", example.figure);
-            out += '\n';
-            for (const Seat seat : kSeats) {
-                if (example.wholeDeal || seat == Seat::South) {
-                    out += "hand";
-                    appendField(out, "seat", kSeatLetters.substr(index(seat), 1));
-                    appendField(out, "cards", cardsText(example.deal[index(seat)]));
-                    out += '\n';
-                }
-            }
-        }
-    }
-    out += "end\n";
-    return out;
-}
-
-JournalFileReading readJournalFile(std::string_view text) {
+JournalFileReading readJournalFileV1(std::string_view text) {
     try {
         return {JournalReader().read(text), {}};
     } catch (const Damage& damage) {
@@ -827,7 +590,7 @@ JournalFileReading readJournalFile(std::string_view text) {
     }
 }
 
-std::optional<std::int64_t> announcedRuns(std::string_view head) {
+std::optional<std::int64_t> announcedRunsV1(std::string_view head) {
     try {
         Lines lines(head);
         const std::optional<std::string_view> first = lines.next();

@@ -10,10 +10,11 @@
 
 namespace ondiscale {
 
-// A whole journal as a UTF-8 text file, one record a line: a keyword, then
-// fields "key=value" separated by tabs. The first line names the format
-// and its version, the second the number of runs, the last is "end", so a
-// cut file is seen as such:
+// The session file as the program wrote it before it wrote JSON (version
+// 1), read so that those sessions still open. A UTF-8 text file, one
+// record a line: a keyword, then fields "key=value" separated by tabs. The
+// first line names the format and its version, the second the number of
+// runs, the last is "end", so a cut file is seen as such:
 //
 //   ondiscale-journal 1
 //   journal   runs=1
@@ -29,18 +30,13 @@ namespace ondiscale {
 // adds board=, dealer= (N, E, S, W) and vulnerable= (0 none, 1 North-South,
 // 2 East-West, 3 both).
 //
-// A record belongs to the run, figure or example above it. Readers skip
-// keywords and keys they do not know, and runs of a kind they do not know,
-// so that new records and fields keep older readers working; the version
-// changes only when an older reader would misread the file. A field
-// missing where a default makes sense takes it (no "exact": not known).
-// Texts escape "\\", tab, line breaks, other control bytes and bytes that
-// are not UTF-8 ("\t", "\n", "\r", "\0", "\\", "\xHH"), so that any
-// string comes back byte for byte.
+// A record belongs to the run, figure or example above it. Keywords and
+// keys it does not know are skipped, and runs of a kind it does not know.
+// A field missing where a default makes sense takes it (no "exact": not
+// known). Texts escape "\\", tab, line breaks, other control bytes and
+// bytes that are not UTF-8 ("\t", "\n", "\r", "\0", "\\", "\xHH").
 inline constexpr std::string_view kJournalFileFormat = "ondiscale-journal";
 inline constexpr std::int64_t kJournalFileVersion = 1;
-
-std::string journalFileText(const std::vector<JournalEntry>& entries);
 
 // The entries of a journal file, or, when the text is not one or is
 // damaged, why, in French ("ligne 12 : une carte apparaît deux fois").
@@ -50,10 +46,10 @@ struct JournalFileReading {
 };
 
 // Takes any bytes; never throws but for want of memory.
-JournalFileReading readJournalFile(std::string_view text);
+JournalFileReading readJournalFileV1(std::string_view text);
 
 // The number of runs a journal file announces on its first lines, read
 // from as little as its first two lines; nothing if they do not say.
-std::optional<std::int64_t> announcedRuns(std::string_view head);
+std::optional<std::int64_t> announcedRunsV1(std::string_view head);
 
 }  // namespace ondiscale

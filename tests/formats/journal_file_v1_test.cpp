@@ -1,4 +1,4 @@
-#include "formats/journal_file.h"
+#include "formats/journal_file_v1.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,10 @@
 
 #include "engine/dealer.h"
 #include "fake_progress.h"
-#include "simulation/frequency_run.h"
 #include "hands.h"
+#include "journal_file_v1_text.h"
 #include "scripted_dialogue.h"
+#include "simulation/frequency_run.h"
 #include "simulation/survey_groups.h"
 #include "simulation/survey_run.h"
 #include "text_fuzz.h"
@@ -60,7 +61,7 @@ void expectSame(const std::vector<JournalEntry>& read, const std::vector<Journal
 }
 
 std::vector<JournalEntry> readBack(const std::vector<JournalEntry>& entries) {
-    const JournalFileReading reading = readJournalFile(journalFileText(entries));
+    const JournalFileReading reading = readJournalFileV1(v1::journalFileText(entries));
     EXPECT_EQ(reading.damage, "");
     return reading.entries.value_or(std::vector<JournalEntry>{});
 }
@@ -125,7 +126,7 @@ std::string replaced(const std::string& text, std::string_view from, std::string
 // Three runs as the program makes them: a frequency run of three batches,
 // a survey whose typed distribution holds what a keyboard or a paste can
 // put in it, and a run whose exact value is not known.
-TEST(JournalFile, RunsOfTheProgramComeBackAsTheyWere) {
+TEST(JournalFileV1, RunsOfTheProgramComeBackAsTheyWere) {
     ScriptedDialogue dialogue;
     FakeProgress progress;
     Dealer dealer;
@@ -152,14 +153,14 @@ TEST(JournalFile, RunsOfTheProgramComeBackAsTheyWere) {
     unknown.figures[0].exact.reset();
     entries.push_back(unknown);
 
-    const std::string text = journalFileText(entries);
+    const std::string text = v1::journalFileText(entries);
     EXPECT_TRUE(text.starts_with("ondiscale-journal 1\n"));
     EXPECT_EQ(text.find('\0'), std::string::npos);
     EXPECT_EQ(text.find('\xFF'), std::string::npos) << "the file stays UTF-8";
     expectSame(readBack(entries), entries);
 }
 
-TEST(JournalFile, ExactValuesComeBackBitForBit) {
+TEST(JournalFileV1, ExactValuesComeBackBitForBit) {
     for (const double p :
          {0.0, 1.0, 0.1, 1.0 / 3, 0.02582369, 2.0 / 7e9, 5e-324, std::nextafter(1.0, 0.0)}) {
         std::vector<JournalEntry> entries = smallJournal();
@@ -169,27 +170,9 @@ TEST(JournalFile, ExactValuesComeBackBitForBit) {
 }
 
 // Texts of every kind, in each place a text goes.
-TEST(JournalFile, TextsComeBackByteForByte) {
-    std::vector<std::string> samples{"",
-                                     "\\",
-                                     R"(\x41 \t \0)",
-                                     "a\tb=c\td",
-                                     "\r\n\n",
-                                     std::string("\0\0", 2),
-                                     "\x7F\x1B[31m",
-                                     "\xFF\xFE",
-                                     "\xC3",
-                                     "\xC0\xAF",
-                                     "\xED\xA0\x80",
-                                     "\xF4\x90\x80\x80",
-                                     "é ♠ 𝄞",
-                                     "end",
-                                     "\nend\n",
-                                     "4333\nrun\tkind=survey"};
-    TextFuzz fuzz(19);
-    for (int n = 0; n < 300; ++n) {
-        samples.push_back(fuzz.next());
-    }
+TEST(JournalFileV1, TextsComeBackByteForByte) {
+    const std::vector<std::string> samples =
+        awkwardTexts({R"(\x41 \t \0)", "end", "\nend\n", "4333\nrun\tkind=survey"}, 300);
     for (const std::string& text : samples) {
         std::vector<JournalEntry> entries = smallJournal();
         entries[1].condition = text;
@@ -199,7 +182,7 @@ TEST(JournalFile, TextsComeBackByteForByte) {
     }
 }
 
-TEST(JournalFile, EmptyJournalAndLongHistory) {
+TEST(JournalFileV1, EmptyJournalAndLongHistory) {
     expectSame(readBack({}), {});
 
     std::vector<JournalEntry> entries = smallJournal();
@@ -215,16 +198,14 @@ TEST(JournalFile, EmptyJournalAndLongHistory) {
     expectSame(readBack(entries), entries);
 }
 
-TEST(JournalFile, ReopenedJournalTakesNoNewRun) {
+TEST(JournalFileV1, ReopenedJournalTakesNoNewRun) {
     Journal journal = Journal::reopened(smallJournal());
-    EXPECT_TRUE(journal.readOnly());
     ScriptedDialogue dialogue;
     FakeProgress progress;
     Dealer dealer;
     dialogue.answers = {Answer::No};
     runFrequency(HandBounds{}, dealer, progress, dialogue, &journal);
     expectSame(journal.entries(), smallJournal());
-    EXPECT_FALSE(Journal().readOnly());
 }
 
 // What the reader says of a damaged file, or "" where it reads it whole.
@@ -232,7 +213,7 @@ TEST(JournalFile, ReopenedJournalTakesNoNewRun) {
 // run, 4 its figure, 5-6 its points, 7 its example, 8 South's hand, 9 the
 // survey, 10-13 its figures and points, 14 its example, 15-18 the hands
 // North to West, 19 the end.
-TEST(JournalFile, DamagedFiles) {
+TEST(JournalFileV1, DamagedFiles) {
     struct Row {
         const char* damage;
         std::string from;
@@ -302,9 +283,9 @@ TEST(JournalFile, DamagedFiles) {
         {"empty lines", "end\n", "\n\nend\n\n", ""},
         {"no last line break", "end\n", "end", ""},
     };
-    const std::string text = journalFileText(smallJournal());
+    const std::string text = v1::journalFileText(smallJournal());
     for (const Row& row : rows) {
-        const JournalFileReading reading = readJournalFile(replaced(text, row.from, row.to));
+        const JournalFileReading reading = readJournalFileV1(replaced(text, row.from, row.to));
         EXPECT_EQ(reading.damage, row.verdict) << row.damage;
         EXPECT_EQ(reading.entries.has_value(), row.verdict.empty()) << row.damage;
         if (reading.entries) {
@@ -313,33 +294,33 @@ TEST(JournalFile, DamagedFiles) {
     }
 }
 
-TEST(JournalFile, LineEndsOfAnotherSystem) {
+TEST(JournalFileV1, LineEndsOfAnotherSystem) {
     std::string text;
-    for (const char ch : journalFileText(smallJournal())) {
+    for (const char ch : v1::journalFileText(smallJournal())) {
         text += ch == '\n' ? "\r\n" : std::string(1, ch);
     }
-    const JournalFileReading reading = readJournalFile(text);
+    const JournalFileReading reading = readJournalFileV1(text);
     ASSERT_TRUE(reading.entries.has_value()) << reading.damage;
     expectSame(*reading.entries, smallJournal());
 }
 
 // A newer program's run of another kind is passed over, with all its
 // records, and the runs around it are read.
-TEST(JournalFile, RunOfAnUnknownKindIsSkipped) {
-    const std::string text =
-        replaced(replaced(journalFileText(smallJournal()), "runs=2", "runs=3"), "run\tkind=survey",
-                 "run\tkind=hologram\tfigures=1\tdeals=5\nfigure\tnew=1\npoint\tx=y\n"
-                 "hand\tseat=N\tcards=SA SA\nrun\tkind=survey");
-    const JournalFileReading reading = readJournalFile(text);
+TEST(JournalFileV1, RunOfAnUnknownKindIsSkipped) {
+    const std::string text = replaced(
+        replaced(v1::journalFileText(smallJournal()), "runs=2", "runs=3"), "run\tkind=survey",
+        "run\tkind=hologram\tfigures=1\tdeals=5\nfigure\tnew=1\npoint\tx=y\n"
+        "hand\tseat=N\tcards=SA SA\nrun\tkind=survey");
+    const JournalFileReading reading = readJournalFileV1(text);
     ASSERT_TRUE(reading.entries.has_value()) << reading.damage;
     expectSame(*reading.entries, smallJournal());
 }
 
 // A file cut anywhere but after its last word is never taken for whole.
-TEST(JournalFile, EveryCutIsSeen) {
-    const std::string text = journalFileText(smallJournal());
+TEST(JournalFileV1, EveryCutIsSeen) {
+    const std::string text = v1::journalFileText(smallJournal());
     for (std::size_t size = 0; size + 1 < text.size(); ++size) {
-        const JournalFileReading reading = readJournalFile(text.substr(0, size));
+        const JournalFileReading reading = readJournalFileV1(text.substr(0, size));
         EXPECT_FALSE(reading.entries.has_value()) << "cut at " << size;
         EXPECT_FALSE(reading.damage.empty());
     }
@@ -347,10 +328,10 @@ TEST(JournalFile, EveryCutIsSeen) {
 
 // Random bytes, and a good file with random bytes overwritten: an answer
 // every time, whole entries or a reason, and never a crash.
-TEST(JournalFile, AnyBytesGetAnAnswer) {
+TEST(JournalFileV1, AnyBytesGetAnAnswer) {
     std::mt19937 random(7);
     std::uniform_int_distribution<int> byte(0, 255);
-    const std::string good = journalFileText(smallJournal());
+    const std::string good = v1::journalFileText(smallJournal());
     for (int n = 0; n < 2000; ++n) {
         std::string text = good;
         if (n % 2 == 0) {
@@ -363,19 +344,19 @@ TEST(JournalFile, AnyBytesGetAnAnswer) {
                 text[random() % text.size()] = static_cast<char>(byte(random));
             }
         }
-        const JournalFileReading reading = readJournalFile(text);
+        const JournalFileReading reading = readJournalFileV1(text);
         EXPECT_NE(reading.entries.has_value(), !reading.damage.empty());
     }
 }
 
-TEST(JournalFile, RunsAnnouncedOnTheFirstLines) {
-    const std::string text = journalFileText(smallJournal());
-    EXPECT_EQ(announcedRuns(text), 2);
-    EXPECT_EQ(announcedRuns(text.substr(0, text.find("run\t"))), 2);
-    EXPECT_EQ(announcedRuns("ondiscale-journal 1\njournal\truns=-1\n"), std::nullopt);
-    EXPECT_EQ(announcedRuns("ondiscale-journal 2\njournal\truns=4\n"), std::nullopt);
-    EXPECT_EQ(announcedRuns("\x89PNG\r\n"), std::nullopt);
-    EXPECT_EQ(announcedRuns(""), std::nullopt);
+TEST(JournalFileV1, RunsAnnouncedOnTheFirstLines) {
+    const std::string text = v1::journalFileText(smallJournal());
+    EXPECT_EQ(announcedRunsV1(text), 2);
+    EXPECT_EQ(announcedRunsV1(text.substr(0, text.find("run\t"))), 2);
+    EXPECT_EQ(announcedRunsV1("ondiscale-journal 1\njournal\truns=-1\n"), std::nullopt);
+    EXPECT_EQ(announcedRunsV1("ondiscale-journal 2\njournal\truns=4\n"), std::nullopt);
+    EXPECT_EQ(announcedRunsV1("\x89PNG\r\n"), std::nullopt);
+    EXPECT_EQ(announcedRunsV1(""), std::nullopt);
 }
 
 }  // namespace
