@@ -28,13 +28,15 @@ constexpr std::array<ClassName, 6> kClassNames{{
     {ShapeClass::NoShortSuit, "sans singleton ni chicane", "sanssingletonnichicane"},
 }};
 
-SuitLengths sortedDown(SuitLengths lengths) {
+}  // namespace
+
+SuitLengths longestFirst(SuitLengths lengths) {
     std::sort(lengths.begin(), lengths.end(), std::greater<>());
     return lengths;
 }
 
-bool fitsClass(ShapeClass shapeClass, const SuitLengths& lengths) {
-    const SuitLengths sorted = sortedDown(lengths);
+bool inShapeClass(ShapeClass shapeClass, const SuitLengths& lengths) {
+    const SuitLengths sorted = longestFirst(lengths);
     const int a = sorted[0];
     const int b = sorted[1];
     const int c = sorted[2];
@@ -58,6 +60,8 @@ bool fitsClass(ShapeClass shapeClass, const SuitLengths& lengths) {
     }
     return false;
 }
+
+namespace {
 
 std::string_view trimmed(std::string_view text) {
     const auto space = [](char ch) { return ch == ' ' || ch == '\t'; };
@@ -126,7 +130,7 @@ TermReading lengthsTerm(ShapeTerm::Kind kind, std::string_view piece,
         return {std::nullopt, fill(texts::kShapeThirteen, {std::string(piece), wholeText(sum)})};
     }
     if (kind == ShapeTerm::Kind::AnyOrder) {
-        term.lengths = sortedDown(term.lengths);
+        term.lengths = longestFirst(term.lengths);
     }
     return {term, {}};
 }
@@ -178,9 +182,10 @@ TermReading readTerm(std::string_view piece) {
 bool fits(const ShapeTerm& term, const SuitLengths& lengths) {
     switch (term.kind) {
         case ShapeTerm::Kind::Class:
-            return fitsClass(term.shapeClass, lengths);
+            return inShapeClass(term.shapeClass, lengths);
         case ShapeTerm::Kind::AnyOrder:
-            return sortedDown(lengths) == term.lengths;
+            // A pattern read from a file may come in any order.
+            return longestFirst(lengths) == longestFirst(term.lengths);
         case ShapeTerm::Kind::SuitOrder:
             return lengths == term.lengths;
     }

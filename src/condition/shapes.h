@@ -9,6 +9,13 @@
 
 namespace ondiscale {
 
+// The lengths sorted longest first: the hand's pattern in any suit order.
+SuitLengths longestFirst(SuitLengths lengths);
+
+// Whether a hand of these lengths, in any suit order, belongs to the
+// class (condition.h lists them).
+bool inShapeClass(ShapeClass shapeClass, const SuitLengths& lengths);
+
 // Whether a hand of these lengths has that shape (condition.h defines the
 // classes).
 bool fits(const ShapeTerm& term, const SuitLengths& lengths);

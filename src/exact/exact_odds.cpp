@@ -26,6 +26,10 @@ std::optional<std::vector<Meeting>> meetingsOf(const ConditionPart& part) {
     if (n > kMostAlternatives) {
         return std::nullopt;
     }
+    if (n == 0) {
+        // A part without alternatives asks nothing, as the matcher has it.
+        return std::vector<Meeting>{{DealQuestion{}, 1}};
+    }
     std::vector<DealQuestion> alone;
     for (const Alternative& alternative : part.alternatives) {
         alone.push_back(questionOf(alternative));

@@ -76,7 +76,7 @@ std::string shapeText(Seat seat, const ShapeSet& shapes) {
                 }
                 break;
             case ShapeTerm::Kind::AnyOrder:
-                items.push_back("any " + lengthDigits(patternOf(term.lengths)));
+                items.push_back("any " + lengthDigits(longestFirst(term.lengths)));
                 break;
             case ShapeTerm::Kind::SuitOrder:
                 items.push_back(lengthDigits(term.lengths));

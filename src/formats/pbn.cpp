@@ -70,32 +70,40 @@ std::string_view pbnVulnerability(Vulnerability vulnerability) {
 
 std::string_view pbnVulnerable(int board) { return pbnVulnerability(vulnerabilityOfBoard(board)); }
 
+std::string pbnGameText(const PbnGameFields& game, PbnTagLine tag) {
+    std::string out = "\n";
+    out += tag("Event", game.event);
+    out += tag("Site", "");
+    out += tag("Date", game.date);
+    out += tag("Board", std::to_string(game.board));
+    for (const std::string_view player : {"West", "North", "East", "South"}) {
+        out += tag(player, "");
+    }
+    out += tag("Dealer", game.dealer);
+    out += tag("Vulnerable", game.vulnerable);
+    out += tag("Deal", game.deal);
+    for (const std::string_view empty : {"Scoring", "Declarer", "Contract", "Result"}) {
+        out += tag(empty, "");
+    }
+    if (game.tricks) {
+        out += optimumResultTableText(*game.tricks);
+    }
+    if (game.par) {
+        out += parTagsText(*game.par);
+    }
+    return out;
+}
+
 std::string pbnText(const std::vector<PbnGame>& games, std::string_view event,
                     std::string_view date) {
     std::string out = "% PBN 2.1\n% EXPORT\n";
     int board = 0;
     for (const PbnGame& game : games) {
         ++board;
-        out += '\n';
-        out += tag("Event", event);
-        out += tag("Site", "");
-        out += tag("Date", date);
-        out += tag("Board", std::to_string(board));
-        for (const std::string_view player : {"West", "North", "East", "South"}) {
-            out += tag(player, "");
-        }
-        out += tag("Dealer", pbnDealer(board));
-        out += tag("Vulnerable", pbnVulnerable(board));
-        out += tag("Deal", pbnDealText(game.deal, game.wholeDeal));
-        for (const std::string_view empty : {"Scoring", "Declarer", "Contract", "Result"}) {
-            out += tag(empty, "");
-        }
-        if (game.tricks) {
-            out += optimumResultTableText(*game.tricks);
-        }
-        if (game.par) {
-            out += parTagsText(*game.par);
-        }
+        const std::string deal = pbnDealText(game.deal, game.wholeDeal);
+        out += pbnGameText({event, date, board, pbnDealer(board), pbnVulnerable(board), deal,
+                            game.tricks, game.par},
+                           tag);
     }
     return out;
 }

@@ -55,4 +55,20 @@ std::string_view pbnVulnerable(int board);
 // A vulnerability as the Vulnerable tag writes it.
 std::string_view pbnVulnerability(Vulnerability vulnerability);
 
+// One game's tags, each line made by `tag` (which escapes the value and
+// encodes it as its file needs): the mandatory ones in their order, ""
+// for those that do not apply, then the tricks and par where known.
+struct PbnGameFields {
+    std::string_view event;
+    std::string_view date;
+    int board = 1;
+    std::string_view dealer;
+    std::string_view vulnerable;
+    std::string_view deal;
+    const std::optional<TrickTable>& tricks;
+    const std::optional<ParResult>& par;
+};
+using PbnTagLine = std::string (*)(std::string_view name, std::string_view value);
+std::string pbnGameText(const PbnGameFields& game, PbnTagLine tag);
+
 }  // namespace ondiscale

@@ -169,28 +169,14 @@ std::string pbnExportText(const std::vector<Example>& boards, std::string_view e
     int place = 0;
     for (const Example& example : boards) {
         ++place;
-        const BoardLabel label = example.board.value_or(BoardLabel{
-            place, kSeats[static_cast<std::size_t>((place - 1) % 4)], vulnerabilityOfBoard(place)});
-        out += '\n';
-        out += tag("Event", event);
-        out += tag("Site", "");
-        out += tag("Date", date);
-        out += tag("Board", std::to_string(label.number));
-        for (const std::string_view player : {"West", "North", "East", "South"}) {
-            out += tag(player, "");
-        }
-        out += tag("Dealer", std::string(1, seatLetter(label.dealer)));
-        out += tag("Vulnerable", pbnVulnerability(label.vulnerability));
-        out += tag("Deal", dealValue(example.deal, label.dealer));
-        for (const std::string_view empty : {"Scoring", "Declarer", "Contract", "Result"}) {
-            out += tag(empty, "");
-        }
-        if (example.tricks) {
-            out += optimumResultTableText(*example.tricks);
-        }
-        if (example.par) {
-            out += parTagsText(*example.par);
-        }
+        const BoardLabel label = example.board.value_or(
+            BoardLabel{place, dealerOfBoard(place), vulnerabilityOfBoard(place)});
+        const std::string dealer(1, seatLetter(label.dealer));
+        const std::string deal = dealValue(example.deal, label.dealer);
+        out +=
+            pbnGameText({event, date, label.number, dealer, pbnVulnerability(label.vulnerability),
+                         deal, example.tricks, example.par},
+                        tag);
     }
     return crLf(out);
 }

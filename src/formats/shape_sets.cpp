@@ -10,10 +10,6 @@ constexpr std::array<ShapeClass, 6> kClasses{ShapeClass::Regular,     ShapeClass
                                              ShapeClass::OneSuited,   ShapeClass::TwoSuited,
                                              ShapeClass::ThreeSuited, ShapeClass::NoShortSuit};
 
-bool isPattern(const Lengths& sorted, std::initializer_list<std::uint8_t> digits) {
-    return std::equal(sorted.begin(), sorted.end(), digits.begin(), digits.end());
-}
-
 // The shapes of each class, computed once.
 const LengthSet& classLengths(ShapeClass shapeClass) {
     static const std::array<LengthSet, kClasses.size()> sets = [] {
@@ -72,35 +68,10 @@ const LengthSet& everyShape() {
     return all;
 }
 
-Lengths patternOf(Lengths lengths) {
-    std::sort(lengths.begin(), lengths.end(), std::greater<>());
-    return lengths;
-}
-
-bool inShapeClass(ShapeClass shapeClass, const Lengths& lengths) {
-    const Lengths p = patternOf(lengths);
-    switch (shapeClass) {
-        case ShapeClass::Regular:
-            return isPattern(p, {4, 3, 3, 3}) || isPattern(p, {4, 4, 3, 2}) ||
-                   isPattern(p, {5, 3, 3, 2});
-        case ShapeClass::SemiRegular:
-            return isPattern(p, {5, 4, 2, 2}) || isPattern(p, {6, 3, 2, 2});
-        case ShapeClass::OneSuited:
-            return p[0] >= 6 && p[1] <= 3;
-        case ShapeClass::TwoSuited:
-            return p[0] >= 5 && p[1] >= 4 && p[2] <= 3;
-        case ShapeClass::ThreeSuited:
-            return isPattern(p, {4, 4, 4, 1}) || isPattern(p, {5, 4, 4, 0});
-        case ShapeClass::NoShortSuit:
-            return p[3] >= 2;
-    }
-    return false;
-}
-
 std::vector<Lengths> classPatterns(ShapeClass shapeClass) {
     std::vector<Lengths> out;
     for (const Lengths& lengths : everyLengths()) {
-        const Lengths pattern = patternOf(lengths);
+        const Lengths pattern = longestFirst(lengths);
         if (lengths == pattern && inShapeClass(shapeClass, pattern)) {
             out.push_back(pattern);
         }
@@ -120,7 +91,7 @@ LengthSet lengthsOf(const ShapeSet& shapes) {
                 out |= classLengths(term.shapeClass);
                 break;
             case ShapeTerm::Kind::AnyOrder:
-                out |= patternLengths(patternOf(term.lengths));
+                out |= patternLengths(longestFirst(term.lengths));
                 break;
             case ShapeTerm::Kind::SuitOrder:
                 out.set(lengthKey(term.lengths));
@@ -165,7 +136,7 @@ ShapeSet shapeSetOf(const LengthSet& lengths) {
     // the classes kept or apart from them.
     std::vector<Lengths> patterns;
     for (const Lengths& l : everyLengths()) {
-        if (l == patternOf(l) && !covered.test(lengthKey(l))) {
+        if (l == longestFirst(l) && !covered.test(lengthKey(l))) {
             const LengthSet all = patternLengths(l);
             if (within(all, wanted)) {
                 patterns.push_back(l);

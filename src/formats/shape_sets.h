@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "condition/condition.h"
+#include "condition/shapes.h"
 
 namespace ondiscale {
 
@@ -27,12 +28,6 @@ const LengthSet& everyShape();
 
 // Every length vector, in the order of their keys.
 const std::vector<Lengths>& everyLengths();
-
-// Whether a hand of these lengths, in any suit order, belongs to the class.
-bool inShapeClass(ShapeClass shapeClass, const Lengths& lengths);
-
-// The lengths sorted longest first: the hand's pattern in any suit order.
-Lengths patternOf(Lengths lengths);
 
 // The patterns (longest first) of a class, in increasing order: régulière
 // is 4333, 4432, 5332.

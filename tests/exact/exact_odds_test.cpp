@@ -166,6 +166,11 @@ TEST(ExactOdds, NothingWithAReason) {
     impossibleAsk.asked =
         partOf({[](Alternative& a) { a.bounds.hand(North).points = range(38, 40); }});
     Condition nothing;
+    Condition noAlternatives;  // as a file may hold it: asks nothing, as the matcher has it
+    noAlternatives.known.alternatives.clear();
+    noAlternatives.asked.alternatives.clear();
+    Condition noAskedAlternative = impossibleAsk;
+    noAskedAlternative.asked.alternatives.clear();
 
     struct Row {
         const char* name;
@@ -180,6 +185,8 @@ TEST(ExactOdds, NothingWithAReason) {
          "la combinatoire ne sait pas compter ce cas"},
         {"38 points asked", impossibleAsk, 0.0, ""},
         {"nothing known, nothing asked", nothing, 1.0, ""},
+        {"no alternative in either part", noAlternatives, 1.0, ""},
+        {"no alternative asked", noAskedAlternative, 1.0, ""},
     };
     for (const Row& row : rows) {
         const ExactOdds odds = exactOdds(row.question);

@@ -227,6 +227,22 @@ QString parText(const ParResult& par) {
     return qtText(texts::kPar).arg(score, contracts.join(QLatin1Char(' ')));
 }
 
+namespace {
+
+// The board's number, dealer and vulnerability, one a line, from the top
+// left corner.
+void paintBoardHead(QPainter& painter, const Layout& l, const BoardLook& look,
+                    const Example& board) {
+    painter.setFont(Layout::boldOf(look.font));
+    painter.setPen(Qt::black);
+    textAt(painter, l.bold, 0, 0, boardTitle(board));
+    painter.setFont(look.font);
+    textAt(painter, l.fm, 0, l.line, dealerText(board));
+    textAt(painter, l.fm, 0, 2 * l.line, vulnerabilityText(board));
+}
+
+}  // namespace
+
 QSizeF boardSize(const Example& board, const BoardLook& look, const QPaintDevice* device) {
     return Layout(board, look, device).total;
 }
@@ -244,12 +260,7 @@ void paintBoard(QPainter& painter, const QRectF& area, const Example& board, con
     painter.save();
     painter.translate(area.x() + (area.width() - size.width() * scale) / 2, area.y());
     painter.scale(scale, scale);
-    painter.setFont(Layout::boldOf(look.font));
-    painter.setPen(Qt::black);
-    textAt(painter, l.bold, 0, 0, boardTitle(board));
-    painter.setFont(look.font);
-    textAt(painter, l.fm, 0, l.line, dealerText(board));
-    textAt(painter, l.fm, 0, 2 * l.line, vulnerabilityText(board));
+    paintBoardHead(painter, l, look, board);
 
     const qreal centre = l.col0 + l.pad;
     const qreal northSouth =
@@ -307,12 +318,7 @@ void paintSeatHand(QPainter& painter, const QRectF& area, const Example& board, 
     painter.save();
     painter.translate(area.topLeft());
     painter.scale(scale, scale);
-    painter.setFont(Layout::boldOf(look.font));
-    painter.setPen(Qt::black);
-    textAt(painter, l.bold, 0, 0, boardTitle(board));
-    painter.setFont(look.font);
-    textAt(painter, l.fm, 0, l.line, dealerText(board));
-    textAt(painter, l.fm, 0, 2 * l.line, vulnerabilityText(board));
+    paintBoardHead(painter, l, look, board);
     textAt(painter, l.fm, 0, 3 * l.line, qtText(texts::kHandPoints).arg(highCardPoints(hand)));
     paintHand(painter, l, info + l.line, 0, hand, look.colour);
     painter.restore();
