@@ -1,6 +1,5 @@
 #include "journal/journal.h"
 
-
 namespace ondiscale {
 namespace {
 

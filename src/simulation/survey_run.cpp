@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "text/number_text.h"
 #include "engine/hand_measures.h"
 #include "exact/exact_hands.h"
+#include "text/number_text.h"
 
 namespace ondiscale {
 namespace {

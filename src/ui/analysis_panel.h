@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "analysis/analysis_run.h"
-#include "simulation/dialogue.h"
 #include "journal/journal.h"
+#include "simulation/dialogue.h"
 
 class QLineEdit;
 class QProgressBar;
@@ -82,7 +82,7 @@ private:
     QPushButton* cancel_;
     QProgressBar* bar_;
     AnalysisChannel* channel_;
-    QElapsedTimer clock_;  // since the analysis started
+    QElapsedTimer clock_;        // since the analysis started
     std::size_t entry_ = 0;      // the analysis's in the journal
     std::size_t requested_ = 0;  // the deals it was given
     bool running_ = false;

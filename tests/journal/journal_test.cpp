@@ -68,9 +68,9 @@ TEST(Journal, FrequencyRunAfterOuiAndNon) {
     ASSERT_EQ(e.figures.size(), 1U);
     const Figure& f = e.figures[0];
     const FigureStats stats = statsOf(f, e);
-    EXPECT_EQ(s.dialogue.reports().back().prompt, "Sud précisé: " + std::to_string(f.hits) +
-                                                      " soit " + singleText(static_cast<float>(stats.estimate), ".") +
-                                                      "%")
+    EXPECT_EQ(s.dialogue.reports().back().prompt,
+              "Sud précisé: " + std::to_string(f.hits) + " soit " +
+                  singleText(static_cast<float>(stats.estimate), ".") + "%")
         << "the journal's estimate is the report's";
     ASSERT_TRUE(stats.exact.has_value());
     EXPECT_EQ(singleText(static_cast<float>(*stats.exact), ","), "2,582369");

@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QTest>
 #include <QSpinBox>
+#include <QTest>
 #include <QTimer>
 
 #include "journal/journal_text.h"
@@ -134,9 +134,9 @@ TEST(AnalysisPanel, AnAnalysisRunsInTheBackgroundIntoTheJournal) {
     const QRegularExpression later(
         QString::fromUtf8("^\\d+ sur %1 donnes — encore environ (\\d+ s|\\d+ min \\d+ s)$")
             .arg(total));
-    EXPECT_TRUE(std::any_of(progress.begin(), progress.end(),
-                            [&](const QString& p) { return later.match(p).hasMatch(); }))
-        << progress.join(" | ").toStdString();
+    EXPECT_TRUE(std::any_of(progress.begin(), progress.end(), [&](const QString& p) {
+        return later.match(p).hasMatch();
+    })) << progress.join(" | ").toStdString();
 
     const JournalEntry& entry = s.window.journal().entries().back();
     EXPECT_EQ(entry.kind, RunKind::Analysis);

@@ -88,7 +88,9 @@ QString boardText(Seat dealer, Vulnerability vulnerability) {
         .arg(qtText(nameOf(dealer)),
              qtText(texts::kVulnerability.at(static_cast<std::size_t>(vulnerability))));
 }
-QString boardText(int board) { return boardText(dealerOfBoard(board), vulnerabilityOfBoard(board)); }
+QString boardText(int board) {
+    return boardText(dealerOfBoard(board), vulnerabilityOfBoard(board));
+}
 
 QString parText(const ParResult& par) {
     return qtText(texts::kBoardPar)
@@ -134,10 +136,10 @@ QFrame* diagram(const Example& example, int number) {
     // A lesson's board shows its own number, dealer and vulnerability; an
     // analysed deal those of its place in the 16-board rotation.
     const int shown = example.board ? example.board->number : number;
-    const QString board =
-        example.board ? boardText(example.board->dealer, example.board->vulnerability)
-        : example.par ? boardText(number)
-                      : QString();
+    const QString board = example.board
+                              ? boardText(example.board->dealer, example.board->vulnerability)
+                          : example.par ? boardText(number)
+                                        : QString();
     QString corner = QStringLiteral("<b>%1</b>").arg(qtText(texts::kDealName).arg(shown));
     if (!board.isEmpty()) {
         corner += QStringLiteral("<br>") + board.toHtmlEscaped();

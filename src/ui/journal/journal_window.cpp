@@ -788,8 +788,9 @@ void JournalWindow::arrange() {
     QWidget* examples = views_->widget(1);
     const JournalEntry* entry = shownEntry();
     const bool shown = entry != nullptr && !entry->examples.empty();
-    const bool deals = shown && (entry->kind == RunKind::Table || entry->kind == RunKind::Analysis ||
-                                 entry->kind == RunKind::Lesson);
+    const bool deals =
+        shown && (entry->kind == RunKind::Table || entry->kind == RunKind::Analysis ||
+                  entry->kind == RunKind::Lesson);
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const int examplesTitle = handsTitle_->sizeHint().height() + examples->layout()->spacing();
     // A deal is shorter where the width lets its tricks go beside it.
