@@ -113,7 +113,8 @@ void BM_JournalAnalysisStep500Contracts(benchmark::State& state) {
                         static_cast<std::uint8_t>((deal[seat][strain] + strain + seat) % 14);
                 }
             }
-            const ParResult par{(deal[0][0] % 5) * 110 - 200, deal[0][1] % 2 ? "NS 4S" : "EW 3H"};
+            const ParResult par{(deal[0][0] % 5) * 110 - 200,
+                                deal[0][1] % 2 != 0 ? "NS 4S" : "EW 3H"};
             tally.add(tricks, par);
             if (examples.size() < 1000) {
                 examples.push_back({"Donne analysée", deal, true, tricks, par});

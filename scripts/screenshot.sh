@@ -71,6 +71,16 @@ window() {
 keys() { xdotool key --delay 40 "$@"; sleep 0.3; }
 typed() { xdotool type --delay 40 "$1"; sleep 0.2; }
 tabs() { for _ in $(seq "$1"); do xdotool key Tab; done; sleep 0.2; }
+# focus_named <accessible name>: the keyboard on that control, through the
+# accessibility bus (counting tabs breaks whenever the form grows).
+focus_named() {
+  for _ in $(seq 50); do
+    /usr/bin/python3 tests/e2e/desktop_checks.py focus ondiscale "$1" 2>/dev/null && { sleep 0.3; return 0; }
+    sleep 0.2
+  done
+  echo "cannot focus \"$1\"" >&2
+  return 1
+}
 # answer <title start> <key>: waits for that report box, then answers it.
 answer() {
   window "^$1" >/dev/null
@@ -107,7 +117,8 @@ xdotool windowactivate --sync "$main"
 keys alt+d
 donne=$(window "Fréquence d'une donne précisée")
 tabs 48; keys ctrl+a; typed 30
-tabs 12; keys Tab ctrl+a; typed 100; keys Tab; typed "3SA Sud, 4P Nord"
+focus_named "Donnes à analyser"; keys ctrl+a; typed 100
+focus_named "Contrats"; typed "3SA Sud, 4P Nord"
 shot "$donne" donne.png
 keys alt+f
 answer "Statistiques sur 100" alt+n

@@ -24,6 +24,7 @@
 #include <memory>
 
 #include "ui/kit/qt_text.h"
+#include "ui/kit/scroll_area_accessible.h"
 #include "ui/window_texts.h"
 
 #ifdef ONDISCALE_HAS_XCB
@@ -349,6 +350,7 @@ void setUpApplication(QApplication& app) {
     }
     QApplication::setWindowIcon(icon);
     loadQtFrench(app, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    installScrollAreaAccessible();
 }
 
 }  // namespace ondiscale

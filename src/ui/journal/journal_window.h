@@ -94,11 +94,11 @@ private:
     // The chart, the examples, or one of them where they take turns.
     void showView();
     void showRun();
-    void showAnswer(const JournalEntry& entry, const std::vector<FigureTexts>& texts);
+    void showAnswer(const JournalEntry& entry, const std::vector<FigureTexts>& shown);
     void showGrid(const JournalEntry& entry);
     void showChart();
     // An analysis's bars: a strain and declarer's tricks, or the par scores.
-    void showBars(const JournalEntry& entry, int bars);
+    void showBars(const JournalEntry& entry, int which);
     [[nodiscard]] const JournalEntry* shownEntry() const;
     [[nodiscard]] NumberStyle numberStyle() const;
 

@@ -80,7 +80,7 @@ int FlowLayout::arrange(const QRect& rect, bool apply) const {
             width += item->sizeHint().width() + (width > 0 ? gap : 0);
             height = std::max(height, item->sizeHint().height());
         }
-        int x = side_ & Qt::AlignLeft ? area.x() : area.right() + 1 - width;
+        int x = (side_ & Qt::AlignLeft) != 0 ? area.x() : area.right() + 1 - width;
         for (QLayoutItem* item : line) {
             if (apply) {
                 const QSize size = item->sizeHint();
