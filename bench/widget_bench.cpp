@@ -78,8 +78,8 @@ BENCHMARK(BM_TablesVacantPlaces)->UseManualTime()->Unit(benchmark::kMillisecond)
 // and again.
 std::vector<Contract> typedContracts() {
     std::string typed;
-    for (int n = 0; n < 500; ++n) {
-        const int level = 1 + n % 7;
+    for (std::size_t n = 0; n < 500; ++n) {
+        const std::size_t level = 1 + n % 7;
         const char* strain = std::array{"SA", "P", "C", "K", "T"}[(n / 7) % 5];
         const char* seat = std::array{"N", "E", "S", "O"}[(n / 35) % 4];
         typed += std::to_string(level) + strain + " " + seat + ", ";
