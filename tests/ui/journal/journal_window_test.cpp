@@ -11,6 +11,7 @@
 #include <QChart>
 #include <QClipboard>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -411,15 +412,26 @@ TEST(JournalWindow, TheChartRepaintsWhollyOnEveryChange) {
     table->setCurrentCell(4, 0);  // 4333, then 5332
     QApplication::processEvents();
     table->setCurrentCell(1, 0);
-    QTest::qWait(500);  // the chart lays itself out in more than one turn of the loop
-    const QImage changed = chart->grab().toImage();
-    const QImage onScreen =
-        chart->screen()
-            ->grabWindow(chart->window()->winId(), chart->mapTo(chart->window(), QPoint(0, 0)).x(),
-                         chart->mapTo(chart->window(), QPoint(0, 0)).y(), chart->width(),
+    // The chart lays itself out over several turns of the loop, later still
+    // on a busy machine: wait until the screen settles on a fresh drawing.
+    // A stale fragment never goes away, so the wait then ends in a failure.
+    const auto onScreenNow = [&](QImage::Format format) {
+        const QPoint origin = chart->mapTo(chart->window(), QPoint(0, 0));
+        return chart->screen()
+            ->grabWindow(chart->window()->winId(), origin.x(), origin.y(), chart->width(),
                          chart->height())
             .toImage()
-            .convertToFormat(changed.format());
+            .convertToFormat(format);
+    };
+    QImage changed;
+    QImage onScreen;
+    QElapsedTimer waited;
+    waited.start();
+    do {
+        QTest::qWait(50);
+        changed = chart->grab().toImage();
+        onScreen = onScreenNow(changed.format());
+    } while (onScreen != changed && waited.elapsed() < 15'000);
     ASSERT_FALSE(onScreen.isNull());
     EXPECT_EQ(onScreen, changed) << "the screen holds exactly a fresh drawing";
 }
