@@ -365,11 +365,37 @@ TEST(JournalWindow, TheChartsAxesFitTheData) {
                 EXPECT_LE(p.y(), y->max());
             }
         }
+        // The band shows from the first batch: an area of some width,
+        // its upper edge above its lower, reaching the last batch.
+        EXPECT_TRUE(band->isVisible());
+        const QList<QPointF> upper = band->upperSeries()->points();
+        const QList<QPointF> lower = band->lowerSeries()->points();
+        ASSERT_GE(upper.size(), 2);
+        ASSERT_EQ(lower.size(), upper.size());
+        EXPECT_GT(upper.back().x() - upper.front().x(), 0.0);
+        EXPECT_EQ(upper.back().x(), batches * 100000.0);
+        for (qsizetype i = 0; i < upper.size(); ++i) {
+            EXPECT_GT(upper[i].y(), lower[i].y()) << "at " << upper[i].x();
+        }
         const QLineSeries* exact = series(chart, "Probabilité exacte");
         EXPECT_EQ(exact->at(0).x(), x->min());
         EXPECT_EQ(exact->at(1).x(), x->max());
         const QStringList labels = y->categoriesLabels();
         EXPECT_GE(labels.size(), 2);
+        // Each axis labelled to its end, and each label says its tick's
+        // value, decimals included.
+        for (QCategoryAxis* each : {x, y}) {
+            ASSERT_FALSE(each->categoriesLabels().isEmpty());
+            EXPECT_NEAR(each->endValue(each->categoriesLabels().back()), each->max(),
+                        1e-9 * each->max());
+            for (const QString& label : each->categoriesLabels()) {
+                const double read = QString(label)
+                                        .remove(QRegularExpression(QStringLiteral("\\s")))
+                                        .replace(',', '.')
+                                        .toDouble();
+                EXPECT_NEAR(read, each->endValue(label), 1e-9 * each->max()) << label.toStdString();
+            }
+        }
         EXPECT_EQ(QSet<QString>(labels.begin(), labels.end()).size(), labels.size());
         for (const QString& label : labels + x->categoriesLabels()) {
             EXPECT_FALSE(label.contains('.')) << label.toStdString() << ": a decimal comma";
@@ -1017,6 +1043,59 @@ TEST(JournalWindow, ItsWordsAreExplained) {
     press(journal, Qt::Key_F1);
     ASSERT_EQ(s.dialogue.calls.size(), 1U);
     EXPECT_EQ(s.dialogue.calls[0].title, "Aide — Journal des tirages");
+}
+
+}  // namespace
+
+namespace {
+
+// However narrow the journal, its buttons stay wholly inside it, going on
+// to another line first, and the figures table shows its only row above
+// its scroll bar.
+TEST(JournalWindow, ANarrowJournalKeepsItsButtonsAndItsOnlyRowInView) {
+    Session s;
+    s.frequency(kFiveSpades, 1);
+    JournalWindow* journal = s.journal();
+    QApplication::processEvents();
+    auto* table = child<QTableWidget>(*journal, "journalFigures");
+    ASSERT_EQ(table->rowCount(), 1);
+    const QSize least = journal->minimumSizeHint();
+    const QSize rows[] = {least,
+                          {least.width(), least.height() + 200},
+                          {least.width() + 60, least.height()},
+                          {least.width() + 250, least.height() + 40},
+                          journal->size()};
+    int lines = 0;  // the most lines of buttons seen
+    for (const QSize& size : rows) {
+        SCOPED_TRACE(std::to_string(size.width()) + "x" + std::to_string(size.height()));
+        journal->resize(size);
+        QApplication::processEvents();
+        QApplication::processEvents();
+        const QRect inside = journal->rect();
+        QSet<int> tops;
+        for (const char* name : {"journalHelp", "journalSessions", "journalCopyPbn",
+                                 "journalExportPbn", "journalSave"}) {
+            auto* button = child<QPushButton>(*journal, name);
+            if (!button->isVisible()) {
+                continue;
+            }
+            const QRect at(button->mapTo(journal, QPoint(0, 0)), button->size());
+            EXPECT_TRUE(inside.contains(at))
+                << name << " at " << at.x() << "," << at.y() << " " << at.width() << " wide, in "
+                << inside.width() << "x" << inside.height();
+            tops.insert(at.top());
+        }
+        lines = std::max(lines, static_cast<int>(tops.size()));
+        // Its whole height above the bar; the columns may scroll across.
+        const QRect row = table->visualRect(table->model()->index(0, 0));
+        EXPECT_GE(row.top(), 0);
+        EXPECT_LT(row.bottom(), table->viewport()->height())
+            << "row " << row.top() << " to " << row.bottom() << ", viewport "
+            << table->viewport()->height() << " high";
+    }
+    if (least.width() < 400) {
+        EXPECT_GT(lines, 1) << "the buttons went on to another line";
+    }
 }
 
 }  // namespace
