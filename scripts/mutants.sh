@@ -67,11 +67,11 @@ bounds-max-strict         src/condition/bounds_check.cpp if (!range || range->ma
 bounds-points-38          src/condition/bounds_check.cpp rangeWithin(texts.points, kHandPoints); ==> rangeWithin(texts.points, kHandPoints + 1);
 bounds-points-inverted    src/condition/bounds_check.cpp check.pointsRejected = !points || points->max < points->min; ==> check.pointsRejected = !points;
 bounds-default-36         src/condition/hand_bounds.h    Range points{0, kHandPoints}; ==> Range points{0, 36};
-frequency-progress-end    src/simulation/frequency_run.cpp i < kFrequencyBatch ? i / 1000 : 0; ==> i < kFrequencyBatch ? i / 1000 : 100;
+frequency-progress-end    src/simulation/batch_loop.h      const int value = i < kBatchDeals ? i / 1000 : 0; ==> const int value = i < kBatchDeals ? i / 1000 : 100;
 frequency-bar-stays       src/simulation/frequency_run.cpp progress.setProgressVisible(false); ==>
 frequency-soit            src/simulation/frequency_run.cpp " soit " + ==> " soit  " +
 frequency-no-accumulate   src/simulation/frequency_run.cpp tally.hits.front() += dealFrequencyBatch ==> tally.hits.front() = dealFrequencyBatch
-frequency-ring-stuck      src/simulation/frequency_run.cpp next += static_cast<std::size_t>(hit); ==>
+frequency-ring-stuck      src/simulation/batch_loop.h      next += outcome.hit; ==>
 
 # Distribution survey
 survey-key-shift          src/simulation/survey_run.cpp      << (8 * (i + 1)); ==> << (8 * i);
@@ -87,7 +87,7 @@ survey-order-group3       src/simulation/survey_groups.h     "7222", "7411", "74
 survey-opening-group2     src/simulation/survey_groups.h     "On envisage les distributions de mains 6331, ==> "On envisage des distributions de mains 6331,
 survey-default-group2     src/simulation/survey_groups.h     "5530", ==> "5503",
 survey-warning-group1     src/simulation/survey_groups.h     On suggère 6421, 4441 ... " ==> On suggère 6421, 4441 ..."
-survey-menu3-space        src/simulation/survey_groups.h     "6511, 6520, 7222, 7411, 7420, 7330 ", ==> "6511, 6520, 7222, 7411, 7420, 7330",
+survey-menu3-space        src/ui/window_texts.h          "6511, 6520, 7222, 7411, 7420, 7330 "}, ==> "6511, 6520, 7222, 7411, 7420, 7330"},
 
 # Windows and messages
 ui-separator-point        src/ui/qt_dialogue.cpp         return QLocale::system().decimalPoint().toStdString(); ==> return ".";
@@ -127,18 +127,18 @@ exact-five-digit-text     src/exact/exact_hands.cpp      if (distribution.size()
 wilson-half-term          src/stats/margins.cpp        z2 / (4.0 * n * n) ==> z2 / (2.0 * n * n)
 gap-sign                  src/stats/margins.cpp        (static_cast<double>(hits) / n - p) ==> (p - static_cast<double>(hits) / n)
 journal-thin-late         src/journal/batch_history.cpp  points_.size() == kMaxPoints ==> points_.size() == kMaxPoints + 1
-journal-examples-dropped  src/journal/journal.cpp        entry.examples = std::move(examples); ==>
+journal-examples-dropped  src/journal/journal.cpp        entry.examples = sorted(std::move(examples)); ==>
 csv-comma-separator       src/formats/journal_csv.cpp    csv += ';'; ==> csv += ',';
 csv-semicolon-unquoted    src/formats/journal_csv.cpp    field.find_first_of(";\"\r\n") ==> field.find_first_of("\"\r\n")
-csv-not-computed-as-zero  src/formats/journal_csv.cpp    s.exact ? percentText(*s.exact, kComma) ==> true ? percentText(s.exact.value_or(0), kComma)
+csv-not-computed-as-zero  src/formats/journal_csv.cpp    s.exact ? percent(*s.exact) ==> true ? percent(s.exact.value_or(0))
 
 # The journal window and its export
 journal-percent-sign      src/journal/journal_text.cpp   return fixedText(value, decimals, style.decimal) + journal_texts::kPercent; ==> return fixedText(value, decimals, style.decimal) + "%";
-journal-columns-swapped   src/ui/journal/figures_table.cpp setHorizontalHeaderLabels({qtText(texts::kHits), qtText(texts::kEstimate), ==> setHorizontalHeaderLabels({qtText(texts::kEstimate), qtText(texts::kHits),
+journal-columns-swapped   src/ui/journal/figures_table.cpp {texts::kHits, texts::kHitsTip, &FigureTexts::hits}, ==> {texts::kHits, texts::kHitsTip, &FigureTexts::estimate},
 journal-diamonds-black    src/engine/card_text.h         {"♦", true, "Carreau"}, ==> {"♦", false, "Carreau"},
 journal-new-run-hidden    src/ui/journal/journal_window.cpp runs_->currentRow() < 0 || runs_->currentRow() == runs_->count() - 1; ==> runs_->currentRow() < 0;
 journal-over-main         src/ui/kit/window_placement.cpp return {main.left() - outer.width(), top}; ==> return {main.left() + 1 - outer.width(), top};
-export-no-commit          src/ui/journal/journal_export.cpp !file.commit()) { ==> false) {
+export-no-commit          src/ui/kit/save_file.cpp       written = file.commit() && file.error() == QFileDevice::NoError; ==> written = file.error() == QFileDevice::NoError;
 export-failure-silent     src/ui/journal/journal_window.cpp const QString message = qtText(texts::kNotSaved).arg(QDir::toNativeSeparators(path), *failure); ==> const QString message; return true;
 a11y-journal-unnamed      src/ui/journal/journal_window.cpp runs_->setAccessibleName(qtText(texts::kRunsName)); ==>
 
@@ -159,21 +159,75 @@ twips-96-dpi              src/ui/kit/twips.cpp           dpi_(widget.logicalDpiX
 app-wayland-first         src/ui/application.cpp         QByteArray("xcb;wayland") ==> QByteArray("wayland;xcb")
 app-french-not-installed  src/ui/application.cpp         QCoreApplication::installTranslator(translator.release()); ==> translator.release();
 # Whole deals, double dummy and the analysis
-table-keeps-misses        src/simulation/table_run.cpp        kept.keep(hit); ==> kept.keep(1U);
+table-keeps-misses        src/simulation/batch_loop.h      next += outcome.hit; ==> next += 1;
 dd-strain-shifted         src/doubledummy/dds_conversions.h return strain == Strain::NoTrump ? 4 : static_cast<int>(index(strain)) - 1; ==> return strain == Strain::NoTrump ? 4 : static_cast<int>(index(strain)) % 4;
 dd-seat-rotated           src/doubledummy/dds_conversions.cpp out.cards[index(seat)][index(suitOf(card))] |= 1U << rankOf(card); ==> out.cards[(index(seat) + 1) % 4][index(suitOf(card))] |= 1U << rankOf(card);
 dd-stop-ignored           src/doubledummy/solver.cpp     if (stop.stop_requested()) { ==> if (false) {
 contract-needs-7          src/doubledummy/contract.cpp   >= contract.level + 6; ==> >= contract.level + 7;
-par-rotation-plain        src/doubledummy/par.cpp        return static_cast<Vulnerability>((n + n / 4) % 4); ==> return static_cast<Vulnerability>(n % 4);
+par-rotation-plain        src/engine/board.h             return static_cast<Vulnerability>((n + n / 4) % 4); ==> return static_cast<Vulnerability>(n % 4);
 analysis-game-nt-10       src/analysis/analysis_tally.cpp return 9; ==> return 10;
 analysis-no-examples      src/analysis/analysis_run.cpp  if (examples.size() < kAnalysedExamples) { ==> if (false) {
 analysis-history-lost     src/journal/journal.cpp        figure.history = std::move(before.history); ==>
-analysis-last-entry       src/journal/journal.cpp        JournalEntry& entry = entries_[index]; ==> JournalEntry& entry = entries_.back();
-session-tricks-transposed src/formats/journal_file.cpp   table.tricks.at(i / 4).at(i % 4) = ==> table.tricks.at(i % 5).at(i / 5) =
+analysis-last-entry       src/journal/journal.cpp        entries_[index].stopped = true; ==> entries_.back().stopped = true;
+session-tricks-transposed src/formats/session_file.cpp   table.tricks.at(i / 4).at(i % 4) = ==> table.tricks.at(i % 5).at(i / 5) =
 pbn-no-trick-table        src/formats/pbn.cpp            out += optimumResultTableText(*game.tricks); ==>
 panel-cancel-ignored      src/ui/analysis_panel.cpp      worker_.request_stop(); ==>
 close-keeps-analysing     src/ui/table_window.cpp        analysis_->cancel(); ==>
 a11y-box-names-shifted    src/ui/main_window.cpp         addBox(kMinLeft, kSuitTops[row], 8.25, name + qtText(texts::kMinimumName)); ==> addBox(kMinLeft, kSuitTops[row], 8.25, name + qtText(texts::kMaximumName));
+
+# Questions on whole deals: the matcher, shapes, the four-hand checks
+matcher-sides-ignored     src/condition/matcher.cpp      add(rowOf(side), bounds.side(side), anySide()); ==>
+matcher-one-alternative   src/condition/matcher.cpp      fits(part.alternatives[a].shapes[s], lengths) ? 1U << a : 0U); ==> fits(part.alternatives[a].shapes[s], lengths) ? 1U : 0U);
+matcher-placed-of-first   src/condition/matcher.cpp      known.alternatives.size() == 1 ? known.alternatives.front().cards ==> !known.alternatives.empty() ? known.alternatives.front().cards
+shapes-semi-no-6322       src/condition/shapes.cpp       return is(5, 4, 2, 2) || is(6, 3, 2, 2); ==> return is(5, 4, 2, 2);
+shapes-two-suited-55      src/condition/shapes.cpp       return a >= 5 && b >= 4 && c <= 3; ==> return a >= 5 && b >= 5 && c <= 3;
+shapes-singleton-allowed  src/condition/shapes.cpp       return d >= 2; ==> return d >= 1;
+shapes-suit-order-sorted  src/condition/shapes.cpp       if (kind == ShapeTerm::Kind::AnyOrder) { ==> if (true) {
+shapes-thirteen-unread    src/condition/shapes.cpp       piece[0] == '1' && piece[1] <= '3') { ==> piece[0] == '1' && piece[1] <= '2') {
+checks-hand-and-other-pair src/condition/table_bounds_check.cpp minima += std::max<unsigned>(one.min + other.min, pair.min); ==> minima += one.min + other.min;
+checks-second-hand-as-first src/condition/table_bounds_check.cpp const Range& other = rangeOf(bounds, b, m); ==> const Range& other = rangeOf(bounds, a, m);
+
+# Exact odds: inclusion and exclusion, the work allowance, counting aside
+exact-meetings-all-added  src/exact/exact_odds.cpp       std::popcount(set) % 2 == 1 ? 1 : -1 ==> 1
+exact-last-alternative    src/exact/exact_odds.cpp       for (std::size_t a = first + 1; a < n; ++a) { ==> for (std::size_t a = first + 1; a + 1 < n; ++a) {
+exact-known-sign-lost     src/exact/exact_odds.cpp       both.push_back({question, k.sign * a.sign}); ==> both.push_back({question, a.sign});
+exact-work-not-spent      src/exact/exact_odds.cpp       left_ -= spent.count() * kStepsASecond; ==>
+exact-work-each-whole     src/exact/exact_odds.cpp       countDeals(question, left_); ==> countDeals(question, kLongCount);
+exact-nothing-known-share src/exact/exact_odds.cpp       if (odds.knownDeals == 0) { ==> if (false) {
+table-quick-waits-long    src/simulation/table_run.cpp   return exactOdds(condition, kQuickCount); ==> return exactOdds(condition, kLongCount);
+table-never-aside         src/simulation/table_run.cpp   return !odds.probability && odds.whyNot == exact_texts::kTooLong; ==> return false;
+table-aside-when-cannot   src/simulation/table_run.cpp   return !odds.probability && odds.whyNot == exact_texts::kTooLong; ==> return !odds.probability;
+journal-exact-dropped     src/journal/journal.cpp        found.exact = exact; ==>
+journal-exact-note-kept   src/journal/journal.cpp        found.note = exact ? std::string() : std::move(note); ==> found.note = std::move(note);
+journal-exact-past-changed src/journal/journal.cpp       if (readOnly_ || index >= entries_.size() || figure >= entries_[index].figures.size()) { ==> if (index >= entries_.size() || figure >= entries_[index].figures.size()) {
+
+# Boards written for other programs: PBN and LIN
+pbn-deal-from-north       src/formats/pbn_export.cpp     out += pbnHand(deal[(index(dealer) + i) % 4]); ==> out += pbnHand(deal[i]);
+pbn-line-past-255         src/formats/pbn_export.cpp     const std::size_t room = kMostLine - head.size() - 2; ==> const std::size_t room = kMostLine - head.size();
+pbn-quote-unescaped       src/formats/pbn_export.cpp     if (ch == '"' || ch == '\\') { ==> if (ch == '\\') {
+pbn-lf-only               src/formats/pbn_export.cpp     out += '\r'; ==>
+pbn-rotation-north-deals  src/formats/pbn_export.cpp     place, kSeats[static_cast<std::size_t>((place - 1) % 4)], vulnerabilityOfBoard(place)}); ==> place, Seat::North, vulnerabilityOfBoard(place)});
+pbn-spades-as-s           src/formats/pbn_export.cpp     return "P"; ==> return "S";
+lin-dealer-digits         src/formats/lin.cpp            kDealerDigits{'3', '4', '1', '2'}; ==> kDealerDigits{'1', '2', '3', '4'};
+lin-vulnerable-swapped    src/formats/lin.cpp            kVulnerable{"0", "n", "e", "b"}; ==> kVulnerable{"0", "e", "n", "b"};
+lin-hands-from-north      src/formats/lin.cpp            kFromSouth{Seat::South, Seat::West, Seat::North, Seat::East}; ==> kFromSouth{Seat::North, Seat::East, Seat::South, Seat::West};
+lin-no-deuces             src/formats/lin.cpp            for (int rank = kAce; rank >= 2; --rank) { ==> for (int rank = kAce; rank > 2; --rank) {
+
+# Sessions, the analysis panel, charts and placement
+session-last-chart-lost   src/formats/session_file.cpp   kChartCodes - 1))); ==> kChartCodes - 2)));
+analysis-board-unvulnerable src/analysis/analysis_run.cpp parOf(table, dealerOfBoard(board), vulnerabilityOfBoard(board)); ==> parOf(table, dealerOfBoard(board), Vulnerability::None);
+sessions-none-preselected src/ui/journal/sessions_dialog.cpp list_->setCurrentRow(0); ==>
+sessions-enter-ignored    src/ui/journal/sessions_dialog.cpp connect(list_, &QListWidget::itemActivated, this, &QDialog::accept); ==>
+panel-bar-range-asked     src/ui/analysis_panel.cpp      bar_->setRange(0, static_cast<int>(request.deals.size())); ==> bar_->setRange(0, count_->value());
+panel-error-silent        src/ui/analysis_panel.cpp      dialogue_.messageBox(error->message, Buttons::Ok, std::string(texts::kDonneTitle)); ==>
+axis-last-label-lost      src/ui/kit/chart_look.cpp      for (int i = 0; i < ticks.count(); ++i) { ==> for (int i = 0; i + 1 < ticks.count(); ++i) {
+axis-quarter-decimals     src/ui/kit/axis_ticks.cpp      (mantissa == 25 ? 1 : 0) - k); ==> -k);
+chart-first-band-missing  src/ui/journal/journal_chart.cpp if (estimate.size() == 1) { ==> if (false) {
+chart-exact-line-short    src/ui/journal/journal_chart.cpp {x.max, *exactPercent_}} ==> {x.max - x.step, *exactPercent_}}
+box-off-the-work-area     src/ui/kit/keep_clear.cpp      const QRect usual = within(QRect( ==> const QRect usual = (QRect(
+title-frame-ignored       src/ui/kit/titled_boxes.cpp    return std::min(wanted, workArea(window).width() - frame.left() - frame.right()); ==> return std::min(wanted, workArea(window).width());
+flow-wraps-late           src/ui/kit/flow_layout.cpp     used + gap + width > area.width()) { ==> used + gap > area.width()) {
+figures-row-under-bar     src/ui/journal/figures_table.cpp headerHeight() + row + frame + horizontalScrollBar()->sizeHint().height()}; ==> headerHeight() + row + frame};
 EOF
 )
 

@@ -161,16 +161,24 @@ TableBoundsCheck checkTableBounds(const TableTexts& texts) {
             }
         }
     }
-    // Each suit, and the points, across the four hands.
+    // Each suit, and the points, across the four hands, each partnership
+    // holding at least (at most) what its row or its two hands ask: a hand
+    // and the other partnership can ask too much together.
     for (std::size_t m = 0; m < kMeasures; ++m) {
         unsigned minima = 0;
         unsigned maxima = 0;
         std::size_t first = 0;
         for (std::size_t row = 4; row-- > 0;) {
-            const Range& r = rangeOf(bounds, row, m);
-            minima += r.min;
-            maxima += r.max;
-            first = r.min > 0 ? row : first;
+            first = rangeOf(bounds, row, m).min > 0 ? row : first;
+        }
+        for (const Side side : kSides) {
+            const std::size_t row = rowOf(side);
+            const auto [a, b] = handsOf(row);
+            const Range& pair = rangeOf(bounds, row, m);
+            const Range& one = rangeOf(bounds, a, m);
+            const Range& other = rangeOf(bounds, b, m);
+            minima += std::max<unsigned>(one.min + other.min, pair.min);
+            maxima += std::min<unsigned>(one.max + other.max, pair.max);
         }
         const unsigned total = m == kPointsMeasure ? kDeckPoints : kSuitCards;
         if (minima > total) {

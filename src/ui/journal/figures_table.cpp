@@ -131,6 +131,12 @@ void FiguresTable::fitColumns() {
     }
 }
 
+// The headings' two lines set the header's least height, which its size
+// hint does not count.
+int FiguresTable::headerHeight() const {
+    return std::max(horizontalHeader()->sizeHint().height(), horizontalHeader()->minimumHeight());
+}
+
 QSize FiguresTable::sizeHint() const {
     const int frame = 2 * frameWidth();
     int columns = 0;
@@ -138,7 +144,7 @@ QSize FiguresTable::sizeHint() const {
         columns += isColumnHidden(static_cast<int>(c)) ? 0 : widths_[c];
     }
     const int wide = verticalHeader()->sizeHint().width() + columns + frame;
-    const int tall = horizontalHeader()->sizeHint().height() + verticalHeader()->length() + frame;
+    const int tall = headerHeight() + verticalHeader()->length() + frame;
     return {wide, tall};
 }
 
@@ -147,8 +153,7 @@ QSize FiguresTable::minimumSizeHint() const {
     const int frame = 2 * frameWidth();
     const int row = verticalHeader()->defaultSectionSize();
     return {ReadOnlyTable::minimumSizeHint().width(),
-            horizontalHeader()->sizeHint().height() + row + frame +
-                horizontalScrollBar()->sizeHint().height()};
+            headerHeight() + row + frame + horizontalScrollBar()->sizeHint().height()};
 }
 
 }  // namespace ondiscale

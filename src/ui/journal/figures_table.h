@@ -36,6 +36,7 @@ public:
 private:
     // Each column as wide as its widest text, measured once per change.
     void fitColumns();
+    [[nodiscard]] int headerHeight() const;
 
     std::vector<int> widths_;  // as last measured
 };

@@ -11,6 +11,7 @@
 #include <QChart>
 #include <QClipboard>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -364,11 +365,37 @@ TEST(JournalWindow, TheChartsAxesFitTheData) {
                 EXPECT_LE(p.y(), y->max());
             }
         }
+        // The band shows from the first batch: an area of some width,
+        // its upper edge above its lower, reaching the last batch.
+        EXPECT_TRUE(band->isVisible());
+        const QList<QPointF> upper = band->upperSeries()->points();
+        const QList<QPointF> lower = band->lowerSeries()->points();
+        ASSERT_GE(upper.size(), 2);
+        ASSERT_EQ(lower.size(), upper.size());
+        EXPECT_GT(upper.back().x() - upper.front().x(), 0.0);
+        EXPECT_EQ(upper.back().x(), batches * 100000.0);
+        for (qsizetype i = 0; i < upper.size(); ++i) {
+            EXPECT_GT(upper[i].y(), lower[i].y()) << "at " << upper[i].x();
+        }
         const QLineSeries* exact = series(chart, "Probabilité exacte");
         EXPECT_EQ(exact->at(0).x(), x->min());
         EXPECT_EQ(exact->at(1).x(), x->max());
         const QStringList labels = y->categoriesLabels();
         EXPECT_GE(labels.size(), 2);
+        // Each axis labelled to its end, and each label says its tick's
+        // value, decimals included.
+        for (QCategoryAxis* each : {x, y}) {
+            ASSERT_FALSE(each->categoriesLabels().isEmpty());
+            EXPECT_NEAR(each->endValue(each->categoriesLabels().back()), each->max(),
+                        1e-9 * each->max());
+            for (const QString& label : each->categoriesLabels()) {
+                const double read = QString(label)
+                                        .remove(QRegularExpression(QStringLiteral("\\s")))
+                                        .replace(',', '.')
+                                        .toDouble();
+                EXPECT_NEAR(read, each->endValue(label), 1e-9 * each->max()) << label.toStdString();
+            }
+        }
         EXPECT_EQ(QSet<QString>(labels.begin(), labels.end()).size(), labels.size());
         for (const QString& label : labels + x->categoriesLabels()) {
             EXPECT_FALSE(label.contains('.')) << label.toStdString() << ": a decimal comma";
@@ -411,15 +438,26 @@ TEST(JournalWindow, TheChartRepaintsWhollyOnEveryChange) {
     table->setCurrentCell(4, 0);  // 4333, then 5332
     QApplication::processEvents();
     table->setCurrentCell(1, 0);
-    QTest::qWait(500);  // the chart lays itself out in more than one turn of the loop
-    const QImage changed = chart->grab().toImage();
-    const QImage onScreen =
-        chart->screen()
-            ->grabWindow(chart->window()->winId(), chart->mapTo(chart->window(), QPoint(0, 0)).x(),
-                         chart->mapTo(chart->window(), QPoint(0, 0)).y(), chart->width(),
+    // The chart lays itself out over several turns of the loop, later still
+    // on a busy machine: wait until the screen settles on a fresh drawing.
+    // A stale fragment never goes away, so the wait then ends in a failure.
+    const auto onScreenNow = [&](QImage::Format format) {
+        const QPoint origin = chart->mapTo(chart->window(), QPoint(0, 0));
+        return chart->screen()
+            ->grabWindow(chart->window()->winId(), origin.x(), origin.y(), chart->width(),
                          chart->height())
             .toImage()
-            .convertToFormat(changed.format());
+            .convertToFormat(format);
+    };
+    QImage changed;
+    QImage onScreen;
+    QElapsedTimer waited;
+    waited.start();
+    do {
+        QTest::qWait(50);
+        changed = chart->grab().toImage();
+        onScreen = onScreenNow(changed.format());
+    } while (onScreen != changed && waited.elapsed() < 15'000);
     ASSERT_FALSE(onScreen.isNull());
     EXPECT_EQ(onScreen, changed) << "the screen holds exactly a fresh drawing";
 }
@@ -1005,6 +1043,59 @@ TEST(JournalWindow, ItsWordsAreExplained) {
     press(journal, Qt::Key_F1);
     ASSERT_EQ(s.dialogue.calls.size(), 1U);
     EXPECT_EQ(s.dialogue.calls[0].title, "Aide — Journal des tirages");
+}
+
+}  // namespace
+
+namespace {
+
+// However narrow the journal, its buttons stay wholly inside it, going on
+// to another line first, and the figures table shows its only row above
+// its scroll bar.
+TEST(JournalWindow, ANarrowJournalKeepsItsButtonsAndItsOnlyRowInView) {
+    Session s;
+    s.frequency(kFiveSpades, 1);
+    JournalWindow* journal = s.journal();
+    QApplication::processEvents();
+    auto* table = child<QTableWidget>(*journal, "journalFigures");
+    ASSERT_EQ(table->rowCount(), 1);
+    const QSize least = journal->minimumSizeHint();
+    const QSize rows[] = {least,
+                          {least.width(), least.height() + 200},
+                          {least.width() + 60, least.height()},
+                          {least.width() + 250, least.height() + 40},
+                          journal->size()};
+    int lines = 0;  // the most lines of buttons seen
+    for (const QSize& size : rows) {
+        SCOPED_TRACE(std::to_string(size.width()) + "x" + std::to_string(size.height()));
+        journal->resize(size);
+        QApplication::processEvents();
+        QApplication::processEvents();
+        const QRect inside = journal->rect();
+        QSet<int> tops;
+        for (const char* name : {"journalHelp", "journalSessions", "journalCopyPbn",
+                                 "journalExportPbn", "journalSave"}) {
+            auto* button = child<QPushButton>(*journal, name);
+            if (!button->isVisible()) {
+                continue;
+            }
+            const QRect at(button->mapTo(journal, QPoint(0, 0)), button->size());
+            EXPECT_TRUE(inside.contains(at))
+                << name << " at " << at.x() << "," << at.y() << " " << at.width() << " wide, in "
+                << inside.width() << "x" << inside.height();
+            tops.insert(at.top());
+        }
+        lines = std::max(lines, static_cast<int>(tops.size()));
+        // Its whole height above the bar; the columns may scroll across.
+        const QRect row = table->visualRect(table->model()->index(0, 0));
+        EXPECT_GE(row.top(), 0);
+        EXPECT_LT(row.bottom(), table->viewport()->height())
+            << "row " << row.top() << " to " << row.bottom() << ", viewport "
+            << table->viewport()->height() << " high";
+    }
+    if (least.width() < 400) {
+        EXPECT_GT(lines, 1) << "the buttons went on to another line";
+    }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <cerrno>
 
@@ -142,7 +143,12 @@ TEST(SaveFile, TheDialogAsksThenTheWindowWrites) {
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->windowTitle(), choice.caption);
         offered = dialog->selectedFiles().value(0);
+        // The folder, and the name as typed: Qt leaves the name box alone
+        // while it has the keyboard, which it has once the dialog is active.
         dialog->selectFile(dir.filePath(QStringLiteral("repartitions")));
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(QStringLiteral("repartitions"));
         static_cast<QDialog*>(dialog)->accept();
     });
     EXPECT_TRUE(saveThroughDialog(nullptr, choice, saveTo));

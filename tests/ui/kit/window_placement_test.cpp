@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "ui/kit/keep_clear.h"
+
 using namespace ondiscale;
 
 namespace {
@@ -74,6 +76,55 @@ TEST(WindowPlacement, BesideAnotherWindowOnTheSideThatHasRoom) {
             EXPECT_LT(beside.width(), r.least.width()) << "as narrow as it must be";
         }
     }
+}
+
+// A box asking a question goes over its window, clear of the parts kept in
+// view where it can, and wholly on the work area wherever the window is:
+// taller or wider than the window, the window at an edge or partly off
+// screen, the box as wide as the work area (a very long title).
+TEST(WindowPlacement, ABoxStaysWhollyOnTheWorkArea) {
+    const QRect area(0, 40, 1366, 688);  // below a 40-px panel
+    struct Row {
+        const char* name;
+        QRect owner;
+        QSize box;  // frame included
+        QList<QRect> clear;
+        bool roomClear = true;  // some place on the area covers none of `clear`
+    };
+    const Row rows[] = {
+        {"taller than its window at the top", {200, 40, 500, 120}, {420, 300}, {}},
+        {"taller than its window, the window above the area", {200, 10, 500, 100}, {420, 300}, {}},
+        {"at the bottom right", {1066, 628, 300, 100}, {420, 300}, {}},
+        {"wider than its window at the left", {-50, 300, 200, 200}, {600, 150}, {}},
+        {"as wide as the work area", {400, 300, 500, 300}, {1366, 160}, {}},
+        {"as tall as the work area", {400, 300, 500, 300}, {500, 688}, {}},
+        {"its window's chart kept clear, near the top",
+         {600, 40, 766, 688},
+         {420, 300},
+         {{610, 200, 740, 500}}},
+        {"the window's whole area kept clear",
+         {100, 40, 1266, 688},
+         {420, 300},
+         {{100, 40, 1266, 688}},
+         false},
+        {"beside a chart kept clear, at the top",
+         {800, 40, 566, 300},
+         {500, 620},
+         {{810, 60, 540, 260}}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        const QRect placed(boxCorner(r.box, area, r.owner, r.clear), r.box);
+        EXPECT_TRUE(area.contains(placed)) << placed.x() << "," << placed.y();
+        // Where some place on the area is clear, the box takes one.
+        if (r.roomClear) {
+            for (const QRect& c : r.clear) {
+                EXPECT_FALSE(c.intersects(placed)) << placed.x() << "," << placed.y();
+            }
+        }
+    }
+    // Nothing kept clear: centred on the window, (300 + 899) / 2 - 100 across.
+    EXPECT_EQ(boxCorner({200, 100}, area, {300, 200, 600, 400}, {}), QPoint(499, 349));
 }
 
 }  // namespace
