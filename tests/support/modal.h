@@ -4,6 +4,9 @@
 // closes it, so that an unanswered box never blocks a test.
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QTimer>
 #include <functional>
 
@@ -23,4 +26,15 @@ inline void whenModal(std::function<void(QWidget*)> act) {
         }
     });
     timer->start();
+}
+
+// Chooses `path` in a file dialog and accepts it, as a user typing the
+// name would: the folder, then the name in its box (Qt leaves the box
+// alone while it has the keyboard, which it may have by then).
+inline void chooseFile(QFileDialog& dialog, const QString& path) {
+    dialog.selectFile(path);
+    if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+        name->setText(QFileInfo(path).fileName());
+    }
+    static_cast<QDialog&>(dialog).accept();
 }

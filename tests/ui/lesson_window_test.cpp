@@ -543,8 +543,7 @@ TEST(LessonWindow, ThePbnGoesThroughQtsFileDialogWithTheLessonsName) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Exporter les donnes en PBN"));
-        dialog->selectFile(path);
-        static_cast<QDialog*>(dialog)->accept();
+        chooseFile(*dialog, path);
     });
     child<QPushButton>(l.window, "leconPbn")->click();
     QFile file(path);

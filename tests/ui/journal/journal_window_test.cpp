@@ -641,8 +641,7 @@ TEST(JournalWindow, ATypedFileNameGetsItsEnding) {
     whenModal([&](QWidget* modal) {
         auto* files = qobject_cast<QFileDialog*>(modal);
         ASSERT_NE(files, nullptr);
-        files->selectFile(dir.filePath(QStringLiteral("seance")));
-        static_cast<QDialog*>(files)->accept();
+        chooseFile(*files, dir.filePath(QStringLiteral("seance")));
     });
     window.saveAs();
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("seance.csv"))));

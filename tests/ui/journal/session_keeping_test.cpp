@@ -110,8 +110,7 @@ TEST(SessionKeeping, AFailedSaveIsSaidOnScreenWithAWayToKeepTheWork) {
                     auto* dialog = qobject_cast<QFileDialog*>(files);
                     ASSERT_NE(dialog, nullptr);
                     EXPECT_EQ(dialog->windowTitle(), utf8("Enregistrer la séance"));
-                    dialog->selectFile(kept);
-                    static_cast<QDialog*>(dialog)->accept();
+                    chooseFile(*dialog, kept);
                 });
             }
             button(box, row.choice)->click();
