@@ -206,7 +206,7 @@ pbn-deal-from-north       src/formats/pbn_export.cpp     out += pbnHand(deal[(in
 pbn-line-past-255         src/formats/pbn_export.cpp     const std::size_t room = kMostLine - head.size() - 2; ==> const std::size_t room = kMostLine - head.size();
 pbn-quote-unescaped       src/formats/pbn_export.cpp     if (ch == '"' || ch == '\\') { ==> if (ch == '\\') {
 pbn-lf-only               src/formats/pbn_export.cpp     out += '\r'; ==>
-pbn-rotation-north-deals  src/formats/pbn_export.cpp     place, kSeats[static_cast<std::size_t>((place - 1) % 4)], vulnerabilityOfBoard(place)}); ==> place, Seat::North, vulnerabilityOfBoard(place)});
+pbn-rotation-north-deals  src/formats/pbn_export.cpp     place, dealerOfBoard(place), vulnerabilityOfBoard(place)}); ==> place, Seat::North, vulnerabilityOfBoard(place)});
 pbn-spades-as-s           src/formats/pbn_export.cpp     return "P"; ==> return "S";
 lin-dealer-digits         src/formats/lin.cpp            kDealerDigits{'3', '4', '1', '2'}; ==> kDealerDigits{'1', '2', '3', '4'};
 lin-vulnerable-swapped    src/formats/lin.cpp            kVulnerable{"0", "n", "e", "b"}; ==> kVulnerable{"0", "e", "n", "b"};
