@@ -201,7 +201,7 @@ table-quick-waits-long    src/simulation/table_run.cpp   return exactOdds(condit
 table-never-aside         src/simulation/table_run.cpp   return !odds.probability && odds.whyNot == exact_texts::kTooLong; ==> return false;
 table-aside-when-cannot   src/simulation/table_run.cpp   return !odds.probability && odds.whyNot == exact_texts::kTooLong; ==> return !odds.probability;
 journal-exact-dropped     src/journal/journal.cpp        found.exact = exact; ==>
-journal-exact-note-kept   src/journal/journal.cpp        found.note = exact ? std::string() : std::move(note); ==> found.note = std::move(note);
+journal-exact-reason-lost src/journal/journal.cpp        found.note = exact ? std::string() : std::move(note); ==> found.note = std::string();
 journal-exact-past-changed src/journal/journal.cpp       if (readOnly_ || index >= entries_.size() || figure >= entries_[index].figures.size()) { ==> if (index >= entries_.size() || figure >= entries_[index].figures.size()) {
 
 # Boards written for other programs: PBN and LIN

@@ -195,4 +195,48 @@ TEST(ExactOdds, NothingWithAReason) {
     }
 }
 
+// The counts of one question share one allowance of work: a question of
+// many counts, each small enough alone, gives up as a whole, or a window
+// waiting a tenth of a second for it would wait ten times as long.
+TEST(ExactOdds, TheCountsOfAQuestionShareOneAllowance) {
+    const auto opening = [](Seat seat) {  // 12 to 14 points and five hearts or more
+        return [seat](Alternative& a) {
+            a.bounds.hand(seat).points = range(12, 14);
+            a.bounds.hand(seat).suit(Hearts) = range(5, 13);
+        };
+    };
+    Condition northAndEast;
+    northAndEast.asked = partOf({[&](Alternative& a) {
+        opening(North)(a);
+        opening(East)(a);
+    }});
+    Condition northAndSouth;
+    northAndSouth.asked = partOf({[&](Alternative& a) {
+        opening(North)(a);
+        opening(South)(a);
+    }});
+    Condition anyHand;  // four hands alone, six pairs; three hands cannot hold 15 hearts
+    anyHand.asked = partOf({opening(North), opening(East), opening(South), opening(West)});
+    constexpr double kSmall = 2e5;  // five times the steps of the largest count alone
+
+    struct Row {
+        const char* name;
+        Condition question;
+        double mostWork;
+        bool counted;
+    };
+    const Row rows[] = {
+        {"North and East alone", northAndEast, kSmall, true},
+        {"North and South alone", northAndSouth, kSmall, true},
+        {"any hand, ten counts within the small allowance", anyHand, kSmall, false},
+        {"any hand, ten counts within the usual allowance", anyHand, kLongCount, true},
+    };
+    for (const Row& row : rows) {
+        const ExactOdds odds = exactOdds(row.question, row.mostWork);
+        EXPECT_EQ(odds.probability.has_value(), row.counted) << row.name;
+        EXPECT_EQ(odds.whyNot, row.counted ? "" : "le calcul exact prendrait trop de temps")
+            << row.name;
+    }
+}
+
 }  // namespace
