@@ -15,6 +15,9 @@
 # run takes a few hours on two cores.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Read to the closing brace at the end before anything runs: bash reads a
+# script as it goes, and editing this file during a run would change it.
+{
 
 # One fault a line: a short name, the file, the text to find, " ==> ", and
 # the text to put in its place (nothing: the text is deleted). The text to
@@ -422,3 +425,4 @@ echo "${#caught[@]} of $counted faults caught"
 [[ ${#slipped[@]} -eq 0 ]] || echo "Slipped: ${slipped[*]}"
 [[ ${#errors[@]} -eq 0 ]] || printf 'Error: %s\n' "${errors[@]}"
 [[ ${#slipped[@]} -eq 0 && ${#errors[@]} -eq 0 ]]
+}
