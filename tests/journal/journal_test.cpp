@@ -242,3 +242,47 @@ TEST(Journal, FiguresCountAmongTheDealsKnown) {
 }
 
 }  // namespace
+
+namespace {
+
+// A long exact count made aside reaches its run when it ends: its value,
+// or the reason it gave up; never a run of a session reopened from a file,
+// which shows what was saved.
+TEST(Journal, AnExactCountMadeAsideReachesItsRunOnly) {
+    RunPlan plan;
+    plan.kind = RunKind::Table;
+    plan.condition = "Nord-Sud ont un fit de 8 cartes en majeure";
+    plan.batchSize = 100'000;
+    plan.figures.push_back(
+        {"Donne précisée", std::nullopt, "la probabilité exacte est en cours de calcul"});
+    Journal running;
+    running.runStarted(plan);
+    const Figure waiting = running.entries().at(0).figures.at(0);
+    Journal reopened = Journal::reopened(running.entries());
+
+    struct Row {
+        const char* name;
+        Journal* journal;
+        std::size_t entry;
+        std::optional<double> exact;
+        std::string note;
+        std::optional<double> shownExact;
+        std::string shownNote;
+    };
+    const Row rows[] = {
+        {"found", &running, 0, 0.4198, "", 0.4198, ""},
+        {"given up", &running, 0, std::nullopt, "le calcul exact prendrait trop de temps",
+         std::nullopt, "le calcul exact prendrait trop de temps"},
+        {"for a run that is not there", &running, 1, 0.5, "", std::nullopt,
+         "le calcul exact prendrait trop de temps"},
+        {"to a reopened session", &reopened, 0, 0.4198, "", waiting.exact, waiting.note},
+    };
+    for (const Row& row : rows) {
+        row.journal->exactFound(row.entry, 0, row.exact, row.note);
+        const Figure& shown = row.journal->entries().at(0).figures.at(0);
+        EXPECT_EQ(shown.exact, row.shownExact) << row.name;
+        EXPECT_EQ(shown.note, row.shownNote) << row.name;
+    }
+}
+
+}  // namespace

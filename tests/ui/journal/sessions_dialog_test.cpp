@@ -58,12 +58,13 @@ TEST(SessionsDialog, OpensTheNewestWithItsButtonAndAnyByDoubleClickOrEnter) {
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         SessionsDialog dialog(store, nullptr);
-        dialog.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
         auto* list = dialog.findChild<QListWidget*>(QStringLiteral("journalSessionsList"));
         ASSERT_NE(list, nullptr);
-        ASSERT_EQ(list->count(), 3);
+        // Before the list takes the keyboard, which would make its first row current.
         EXPECT_EQ(list->currentRow(), 0) << "the newest preselected";
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        ASSERT_EQ(list->count(), 3);
         EXPECT_TRUE(list->item(0)->text().endsWith(QStringLiteral("(3 tirages)")))
             << list->item(0)->text().toStdString();
         QPushButton* open = nullptr;
